@@ -1,0 +1,70 @@
+#include "Launcher.h"
+
+#include "SoundCues.h"
+#include "TForm1.h"
+#include "TForm16.h"
+#include "TForm17.h"
+#include "TForm18.h"
+#include "TForm2.h"
+#include "config/LocalFiles.h"
+#include "config/TForm5.h"
+#include "web/TForm10.h"
+#include "web/TForm11.h"
+#include "web/TForm12.h"
+#include "web/TForm13.h"
+#include "web/TForm15.h"
+#include "web/TForm6.h"
+#include "web/TForm7.h"
+#include "web/TForm8.h"
+#include "web/TForm9.h"
+
+#include <QApplication>
+
+Launcher::Launcher(Services services)
+    : m_services(std::move(services)),
+      m_files(std::make_unique<LocalFiles>(*m_services.profiles, m_services.applicationDirectory)),
+      m_cues(std::make_unique<SoundCues>(*this))
+{
+    m_form1 = std::make_unique<TForm1>(*this);
+    m_form2 = std::make_unique<TForm2>(*this);
+    m_form5 = std::make_unique<TForm5>(*this);
+    m_form6 = std::make_unique<TForm6>(*this);
+    m_form7 = std::make_unique<TForm7>(*this);
+    m_form8 = std::make_unique<TForm8>(*this);
+    m_form9 = std::make_unique<TForm9>(*this);
+    m_form10 = std::make_unique<TForm10>(*this);
+    m_form11 = std::make_unique<TForm11>(*this);
+    m_form12 = std::make_unique<TForm12>(*this);
+    m_form13 = std::make_unique<TForm13>(*this);
+    m_form15 = std::make_unique<TForm15>(*this);
+    m_form16 = std::make_unique<TForm16>(*this);
+    m_form17 = std::make_unique<TForm17>(*this);
+    m_form18 = std::make_unique<TForm18>(*this);
+    installSubsystems();
+}
+
+Launcher::~Launcher() = default;
+
+void Launcher::start()
+{
+    m_form1->showFirstTime();
+}
+
+void Launcher::minimiseApplication()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->isWindow() && !window->isMinimized())
+            window->showMinimized();
+    }
+}
+
+void Launcher::restoreApplication()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isMinimized())
+            window->showNormal();
+    }
+    m_form1->show();
+    m_form1->raise();
+    m_form1->activateWindow();
+}

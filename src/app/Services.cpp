@@ -1,0 +1,27 @@
+#include "Services.h"
+
+#include "platform/CurlDownloadService.h"
+#include "platform/IniProfileStore.h"
+#include "platform/MessageBoxErrorReporter.h"
+#include "platform/QtBeepService.h"
+#include "platform/QtFileDialogService.h"
+#include "platform/QtShellService.h"
+#include "platform/QtSoundService.h"
+#include "platform/SystemTrayService.h"
+#include "platform/WebEngineBrowserFactory.h"
+
+Services Services::real(const QString &applicationDirectory)
+{
+    Services s;
+    s.applicationDirectory = applicationDirectory;
+    s.profiles = std::make_unique<IniProfileStore>();
+    s.downloads = std::make_unique<CurlDownloadService>();
+    s.shell = std::make_unique<QtShellService>();
+    s.sound = std::make_unique<QtSoundService>(applicationDirectory);
+    s.beep = std::make_unique<QtBeepService>();
+    s.fileDialogs = std::make_unique<QtFileDialogService>();
+    s.errors = std::make_unique<MessageBoxErrorReporter>();
+    s.browsers = std::make_unique<WebEngineBrowserFactory>();
+    s.tray = std::make_unique<SystemTrayService>();
+    return s;
+}

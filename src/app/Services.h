@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/BeepService.h"
+#include "platform/BrowserFactory.h"
+#include "platform/DownloadService.h"
+#include "platform/ErrorReporter.h"
+#include "platform/FileDialogService.h"
+#include "platform/ProfileStore.h"
+#include "platform/ShellService.h"
+#include "platform/SoundService.h"
+#include "platform/TrayService.h"
+
+#include <QString>
+#include <memory>
+
+// The platform services one launcher runs on. Tests hand in recording doubles.
+struct Services {
+    QString applicationDirectory; // with its trailing separator
+    std::unique_ptr<ProfileStore> profiles;
+    std::unique_ptr<DownloadService> downloads;
+    std::unique_ptr<ShellService> shell;
+    std::unique_ptr<SoundService> sound;
+    std::unique_ptr<BeepService> beep;
+    std::unique_ptr<FileDialogService> fileDialogs;
+    std::unique_ptr<ErrorReporter> errors;
+    std::unique_ptr<BrowserFactory> browsers;
+    std::unique_ptr<TrayService> tray;
+
+    // The real services of this machine, for a launcher in 'applicationDirectory'.
+    static Services real(const QString &applicationDirectory);
+};

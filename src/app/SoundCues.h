@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class Launcher;
+
+// The seven cue names.
+namespace Cue {
+inline constexpr const char *press = "press.wav";
+inline constexpr const char *click = "click.wav";
+inline constexpr const char *tada = "tada.wav";
+inline constexpr const char *tada2 = "tada2.wav";
+inline constexpr const char *tada3 = "tada3.wav";
+inline constexpr const char *error = "error.wav";
+inline constexpr const char *firstRun = "firstrun.wav";
+} // namespace Cue
+
+// The one sound-cue rule: a guarded cue plays only while the settings
+// window's sounds switch is ticked at the moment of the event; the latch is
+// set only when its cue actually played.
+class SoundCues
+{
+public:
+    enum class Guard { Guarded, Unguarded };
+    enum class Mode { Asynchronous, Synchronous };
+    enum class Latch { Keep, Set };
+
+    explicit SoundCues(Launcher &launcher);
+
+    bool soundsOn() const;
+
+    // Returns whether the cue played.
+    bool play(const char *cue, Guard guard = Guard::Guarded, Mode mode = Mode::Asynchronous,
+              Latch latch = Latch::Keep);
+
+    // A guarded, asynchronous cue of the main window that silences the next hover cue.
+    bool playAndLatch(const char *cue) { return play(cue, Guard::Guarded, Mode::Asynchronous, Latch::Set); }
+
+private:
+    Launcher &m_launcher;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/Form.h"
+
+class Launcher;
+class QProgressBar;
+
+// The start-up progress window. Only the start-up chain moves its bar and
+// closes it.
+class TForm17 : public Form
+{
+    Q_OBJECT
+public:
+    explicit TForm17(Launcher &launcher);
+
+    void setProgress(int value);
+    int progress() const;
+    // Closes the window, ending its modal run.
+    void finish();
+
+protected:
+    void reject() override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QProgressBar *m_stav;
+    bool m_finishing = false;
+};

@@ -1,0 +1,63 @@
+#include "LocalFiles.h"
+
+#include "app/ProductInfo.h"
+#include "platform/ProfileStore.h"
+
+#include <QStringList>
+
+const ProfileKey LocalFiles::csloc{data, "Setting", "csloc", unsetPath};
+const ProfileKey LocalFiles::codloc{data, "Setting", "codloc", unsetPath};
+const ProfileKey LocalFiles::cod210loc{data, "Setting", "cod210loc", unsetPath};
+const ProfileKey LocalFiles::cod213loc{data, "Setting", "cod213loc", unsetPath};
+const ProfileKey LocalFiles::avploc{data, "Setting", "avploc", unsetPath};
+const ProfileKey LocalFiles::vnt{data, "Setting", "vnt", unsetPath};
+const ProfileKey LocalFiles::ts{data, "Setting", "ts", unsetPath};
+const ProfileKey LocalFiles::ut{data, "Setting", "ut", unsetPath};
+const ProfileKey LocalFiles::ut2004{data, "Setting", "ut2004", unsetPath};
+const ProfileKey LocalFiles::first{data, "Setting", "first", trueText};
+const ProfileKey LocalFiles::notshow{data, "Setting", "notshow", falseText};
+const ProfileKey LocalFiles::soundsEnabled{data, "Sounds", "enabled", onText};
+const ProfileKey LocalFiles::transparencyEnabled{data, "Transparency", "enabled", onText};
+const ProfileKey LocalFiles::languageType{language, "LNG", "type", czech};
+const ProfileKey LocalFiles::ready{update, "Setting", "ready", falseText};
+const ProfileKey LocalFiles::infVer{versionInf, "Setting", "ver", ProductInfo::version};
+const ProfileKey LocalFiles::infNew1{versionInf, "Setting", "new1", "n/a"};
+const ProfileKey LocalFiles::infNew2{versionInf, "Setting", "new2", "n/a"};
+const ProfileKey LocalFiles::datVer{versionDat, "Setting", "ver", "1.8"};
+const ProfileKey LocalFiles::datNews{versionDat, "Setting", "news", "n/a"};
+
+LocalFiles::LocalFiles(ProfileStore &store, const QString &applicationDirectory)
+    : m_store(store), m_directory(applicationDirectory)
+{
+}
+
+QString LocalFiles::path(const char *fileName) const
+{
+    return m_directory + QLatin1String(fileName);
+}
+
+QString LocalFiles::read(const ProfileKey &key) const
+{
+    return m_store.readValue(path(key.file), QLatin1String(key.section), QLatin1String(key.key),
+                             QLatin1String(key.defaultValue));
+}
+
+void LocalFiles::write(const ProfileKey &key, const QString &text)
+{
+    m_store.writeValue(path(key.file), QLatin1String(key.section), QLatin1String(key.key), text);
+}
+
+void LocalFiles::remove(const char *fileName)
+{
+    m_store.deleteFile(path(fileName));
+}
+
+QStringList LocalFiles::loadLines(const char *fileName) const
+{
+    return m_store.loadLines(path(fileName));
+}
+
+QString LocalFiles::loadText(const char *fileName) const
+{
+    return loadLines(fileName).join(QLatin1String("\r\n"));
+}

@@ -1,0 +1,6 @@
+set(OVCL_CORE_CONFIG
+  LocalFiles.h LocalFiles.cpp
+)
+set(OVCL_GUI_CONFIG
+  TForm5.h TForm5.cpp
+)

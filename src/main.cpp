@@ -1,0 +1,17 @@
+#include "app/Launcher.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("OVCL"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QString directory = QDir(QApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
+    Launcher launcher(Services::real(directory));
+    QObject::connect(&launcher, &Launcher::finished, &app, &QApplication::quit, Qt::QueuedConnection);
+    launcher.start();
+    return app.exec();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+// The system's default beep.
+class BeepService
+{
+public:
+    virtual ~BeepService() = default;
+    virtual void beep(int type) = 0;
+};

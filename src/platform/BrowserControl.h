@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+// An embedded web browser control. Loads are started and never awaited.
+class BrowserControl : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    virtual void navigate(const QString &url) = 0;
+    virtual void refresh() = 0;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ControlSpec.h"
+
+#include <vector>
+
+class BrowserFactory;
+class ControlEvents;
+class QWidget;
+
+// Creates a window's controls from rows of ControlSpec. Each control's
+// objectName is its row's name.
+class ControlBuilder
+{
+public:
+    ControlBuilder(QWidget *window, ControlEvents *events, BrowserFactory *browsers);
+
+    void build(const std::vector<ControlSpec> &rows);
+
+    // Restacks every built control by layer (rows of one layer keep their order).
+    void restack();
+
+private:
+    QWidget *create(const ControlSpec &row, QWidget *parent);
+
+    QWidget *m_window;
+    ControlEvents *m_events;
+    BrowserFactory *m_browsers;
+    std::vector<QWidget *> m_built;
+};

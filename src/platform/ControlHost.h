@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ControlBuilder.h"
+#include "ControlEvents.h"
+
+#include <QWidget>
+
+class BrowserFactory;
+class ErrorReporter;
+
+// The controls of one window: built from tables, found by name, with their
+// click and pointer handlers.
+class ControlHost
+{
+public:
+    ControlHost(QWidget *window, ErrorReporter *errors, BrowserFactory *browsers);
+
+    void build(const std::vector<ControlSpec> &rows) { m_builder.build(rows); }
+    void restack() { m_builder.restack(); }
+    ControlEvents &events() { return *m_events; }
+
+    template <typename T = QWidget>
+    T *control(const QString &name) const
+    {
+        return m_window->findChild<T *>(name);
+    }
+
+private:
+    QWidget *m_window;
+    ControlEvents *m_events;
+    ControlBuilder m_builder;
+};

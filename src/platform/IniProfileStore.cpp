@@ -1,0 +1,91 @@
+#include "platform/IniProfileStore.h"
+
+#include "platform/IniDocument.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <optional>
+
+namespace {
+
+// The whole file, or nothing when it is missing or cannot be read.
+std::optional<QByteArray> readAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray data = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return data;
+}
+
+} // namespace
+
+QString IniProfileStore::readValue(const QString &file, const QString &section,
+                                   const QString &key, const QString &defaultValue)
+{
+    const std::optional<QByteArray> data = readAll(file);
+    if (!data)
+        return defaultValue;
+    return IniDocument::parse(*data).value(section, key, defaultValue);
+}
+
+void IniProfileStore::writeValue(const QString &file, const QString &section,
+                                 const QString &key, const QString &text)
+{
+    const QFileInfo info(file);
+    if (info.isDir())
+        throw ProfileWriteError(file);
+
+    QByteArray existing;
+    if (info.exists()) {
+        // A file that is there but cannot be read is not overwritten:
+        // its other keys would be lost.
+        const std::optional<QByteArray> data = readAll(file);
+        if (!data)
+            throw ProfileWriteError(file);
+        existing = *data;
+    }
+
+    IniDocument doc = IniDocument::parse(existing);
+    doc.setValue(section, key, text);
+    const QByteArray bytes = doc.serialize();
+
+    // QSaveFile writes a temporary file next to the target and renames it
+    // over the target on commit, so the old file stays whole on any failure.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
+        throw ProfileWriteError(file);
+    if (out.write(bytes) != bytes.size()) {
+        out.cancelWriting();
+        throw ProfileWriteError(file);
+    }
+    if (!out.commit())
+        throw ProfileWriteError(file);
+}
+
+void IniProfileStore::deleteFile(const QString &file)
+{
+    QFile::remove(file);
+}
+
+QStringList IniProfileStore::loadLines(const QString &file)
+{
+    const std::optional<QByteArray> data = readAll(file);
+    if (!data)
+        throw FileLoadError(file);
+
+    QString text = IniDocument::decodeText(*data);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.last().isEmpty())
+        lines.removeLast(); // the break after the last line, or an empty file
+    return lines;
+}

@@ -1,0 +1,8 @@
+#include "QtBeepService.h"
+
+#include <QApplication>
+
+void QtBeepService::beep(int)
+{
+    QApplication::beep();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "BeepService.h"
+
+class QtBeepService : public BeepService
+{
+public:
+    void beep(int type) override;
+};

@@ -1,0 +1,36 @@
+#include "QtShellService.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+QString QtShellService::resolveProgram(const QString &file, const QString &directory)
+{
+    QString program = file;
+    if (QFileInfo(program).isRelative() && !directory.isEmpty())
+        program = QDir(directory).filePath(file);
+#ifndef Q_OS_WIN
+    // Programs here carry no ".exe" suffix; take the bare name when that is what exists.
+    if (!QFileInfo::exists(program) && program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {
+        const QString bare = program.left(program.size() - 4);
+        if (QFileInfo::exists(bare))
+            program = bare;
+    }
+#endif
+    return program;
+}
+
+void QtShellService::execute(const QString &verb, const QString &file, const QString &parameters,
+                             const QString &directory, int)
+{
+    const QUrl url(file);
+    if (verb == QLatin1String("open") && !url.scheme().isEmpty() && url.scheme().size() > 1) {
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    const QString program = resolveProgram(file, directory);
+    const QString workDir = directory.isEmpty() || !QFileInfo(directory).isDir() ? QString() : directory;
+    QProcess::startDetached(program, QProcess::splitCommand(parameters), workDir);
+}

@@ -1,0 +1,36 @@
+set(OVCL_CORE_PLATFORM
+  ProfileStore.h
+  DownloadService.h
+  ShellService.h
+  SoundService.h
+  BeepService.h
+  ErrorReporter.h
+  FileDialogService.h
+  HandlerGuard.h
+  DialogFilter.h DialogFilter.cpp
+  Windows1250.h Windows1250.cpp
+  IniDocument.h IniDocument.cpp
+  IniProfileStore.h IniProfileStore.cpp
+  CurlDownloadService.h CurlDownloadService.cpp
+)
+set(OVCL_GUI_PLATFORM
+  BrowserControl.h
+  BrowserFactory.h
+  TrayService.h
+  WindowTimer.h WindowTimer.cpp
+  PictureControl.h PictureControl.cpp
+  TextLabel.h TextLabel.cpp
+  ControlSpec.h
+  ControlEvents.h ControlEvents.cpp
+  ControlBuilder.h ControlBuilder.cpp
+  ControlHost.h ControlHost.cpp
+  Form.h Form.cpp
+  QtShellService.h QtShellService.cpp
+  QtSoundService.h QtSoundService.cpp
+  QtBeepService.h QtBeepService.cpp
+  QtFileDialogService.h QtFileDialogService.cpp
+  MessageBoxErrorReporter.h MessageBoxErrorReporter.cpp
+  SystemTrayService.h SystemTrayService.cpp
+  WebEngineBrowser.h WebEngineBrowser.cpp
+  WebEngineBrowserFactory.h WebEngineBrowserFactory.cpp
+)

@@ -1,0 +1,4 @@
+set(OVCL_CORE_SERVERS
+)
+set(OVCL_GUI_SERVERS
+)

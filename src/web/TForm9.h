@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Form.h"
+
+class Launcher;
+
+// The speed-test window.
+class TForm9 : public Form
+{
+    Q_OBJECT
+public:
+    static constexpr double transparentAlpha = 230;
+
+    explicit TForm9(Launcher &launcher, const char *name = "TForm9", const char *caption = "Speedtest of net");
+
+    void setTransparent(bool on);
+};

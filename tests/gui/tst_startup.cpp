@@ -1,0 +1,257 @@
+#include "LauncherFixture.h"
+#include "app/TForm1.h"
+#include "app/TForm17.h"
+#include "platform/TextLabel.h"
+#include "platform/WindowTimer.h"
+#include "web/TForm10.h"
+#include "web/TForm9.h"
+
+#include <QGuiApplication>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <stdexcept>
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void windowsAreCreatedHiddenWithTheirCaptions_data();
+    void windowsAreCreatedHiddenWithTheirCaptions();
+    void timersStartAsDesigned_data();
+    void timersStartAsDesigned();
+    void progressRunsThroughEveryValueInOrder();
+    void eachStepRunsOnceInOrder();
+    void mainWindowAppearsOnlyAfterTheProgressWindowCloses();
+    void aFailingStepStillReachesTheEnd();
+    void clockShowsTheLocalTime();
+    void languageTimerOnlySwitchesItselfOff();
+    void closingDeletesTheCounterFilesInOrder();
+    void closingWithoutCounterFilesIsSilent();
+    void neverShownWindowsStayHidden();
+};
+
+void StartupTest::windowsAreCreatedHiddenWithTheirCaptions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("main") << "TForm1" << "Orvanta Game Client - 1.8.3";
+    QTest::newRow("empty") << "TForm2" << "Form2";
+    QTest::newRow("settings") << "TForm5" << QString::fromUtf8("OVCL - Nastavení");
+    QTest::newRow("chat") << "TForm6" << QString::fromUtf8("Chat - v testování");
+    QTest::newRow("about") << "TForm7" << "About OV Game Client";
+    QTest::newRow("bug report") << "TForm8" << "OVCL BUG REPORT";
+    QTest::newRow("speed test") << "TForm9" << "Speedtest of net";
+    QTest::newRow("second speed test") << "TForm10" << "Form10";
+    QTest::newRow("new version") << "TForm11" << "New version of OVCL avaible!";
+    QTest::newRow("no update") << "TForm12" << "OVCL: Aktualizace / Update";
+    QTest::newRow("error") << "TForm13" << "Chyba / Error";
+    QTest::newRow("news") << "TForm15" << "Orvanta - Novinky / News";
+    QTest::newRow("idle") << "TForm16" << "Form16";
+    QTest::newRow("progress") << "TForm17" << "OVCL: Inicializace / initialization ";
+    QTest::newRow("empty 2") << "TForm18" << "Form18";
+}
+
+static QWidget *window(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+void StartupTest::windowsAreCreatedHiddenWithTheirCaptions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    LauncherFixture f;
+    f.make();
+    QWidget *w = window(name);
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), caption);
+    QVERIFY(!w->isVisible());
+}
+
+void StartupTest::timersStartAsDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("Timer6") << "Timer6" << 1 << true;
+    QTest::newRow("Timer4") << "Timer4" << 1 << false;
+    QTest::newRow("updatert") << "updatert" << 1 << false;
+    QTest::newRow("news") << "news" << 100 << false;
+    QTest::newRow("shownew") << "shownew" << 200 << false;
+    QTest::newRow("onlinecounter") << "onlinecounter" << 30000 << true;
+    QTest::newRow("Timer5") << "Timer5" << 1000 << true;
+    QTest::newRow("Timer1") << "Timer1" << 5000 << true;
+    QTest::newRow("Timer2") << "Timer2" << 7000 << false;
+    QTest::newRow("Timer3") << "Timer3" << 1800 << false;
+}
+
+void StartupTest::timersStartAsDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(int, interval);
+    QFETCH(bool, enabled);
+    LauncherFixture f;
+    WindowTimer *t = f.make().form1()->timer(name);
+    QVERIFY(t);
+    QCOMPARE(t->interval(), interval);
+    QCOMPARE(t->isEnabled(), enabled);
+}
+
+void StartupTest::progressRunsThroughEveryValueInOrder()
+{
+    LauncherFixture f;
+    Launcher &l = f.make();
+    QList<int> values;
+    QObject::connect(l.form17()->findChild<QProgressBar *>("stav"), &QProgressBar::valueChanged,
+                     [&](int v) { values << v; });
+    bool newerSeenAt90 = false;
+    l.hooks().announceVersion = [&] {
+        newerSeenAt90 = l.form17()->progress() == 90;
+        return true;
+    };
+    l.start();
+    QCOMPARE(values, (QList<int>{10, 20, 30, 35, 40, 60, 63, 73, 80, 90, 100}));
+    QVERIFY(newerSeenAt90);
+}
+
+void StartupTest::eachStepRunsOnceInOrder()
+{
+    LauncherFixture f;
+    Launcher &l = f.make();
+    QStringList ran;
+    auto hook = [&](const char *name, int expectedProgress) {
+        return [&ran, &l, name, expectedProgress] {
+            QCOMPARE(l.form17()->progress(), expectedProgress);
+            ran << QLatin1String(name);
+        };
+    };
+    StartupHooks &h = l.hooks();
+    h.counters = hook("counters", 10);
+    h.languageLoad = hook("language", 30);
+    h.loadFirstPaths = hook("first paths", 35);
+    h.loadRemainingSettings = hook("remaining settings", 40);
+    h.startPageLoads = hook("page loads", 63);
+    h.readFirstRun = [&] { ran << "read first"; return true; };
+    h.firstRun = hook("first run", 73);
+    h.readNotShow = hook("notshow", 73);
+    h.applyNotShow = hook("apply notshow", 80);
+    h.fetchVersion = hook("fetch", 80);
+    h.announceVersion = [&] { ran << "announce"; return false; };
+    h.fillVersionDialog = hook("fill", 90);
+    h.showNews = [&] {
+        QVERIFY(l.form1()->isVisible());
+        ran << "news";
+    };
+    l.start();
+    QTRY_COMPARE_WITH_TIMEOUT(ran.size(), 13, 2000);
+    QCOMPARE(ran, (QStringList{"counters", "language", "first paths", "remaining settings", "page loads",
+                               "read first", "first run", "notshow", "apply notshow", "fetch", "announce",
+                               "fill", "news"}));
+    // No step runs a second time.
+    QTest::qWait(150);
+    QCOMPARE(ran.size(), 13);
+    for (const char *t : {"Timer6", "Timer4", "updatert", "news"})
+        QVERIFY2(!l.form1()->timer(t)->isEnabled(), t);
+}
+
+void StartupTest::mainWindowAppearsOnlyAfterTheProgressWindowCloses()
+{
+    LauncherFixture f;
+    Launcher &l = f.make();
+    bool checked = false;
+    l.hooks().fetchVersion = [&] {
+        QVERIFY(l.form17()->isVisible());
+        QVERIFY(!l.form1()->isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), l.form17());
+        checked = true;
+    };
+    l.start();
+    QVERIFY(checked);
+    QVERIFY(!l.form17()->isVisible());
+    QVERIFY(l.form1()->isVisible());
+    QCOMPARE(l.form1()->size(), QSize(693, 615));
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY((l.form1()->geometry().center() - centre).manhattanLength() <= 4);
+}
+
+void StartupTest::aFailingStepStillReachesTheEnd()
+{
+    LauncherFixture f;
+    Launcher &l = f.make();
+    l.hooks().counters = [] { throw std::runtime_error("counter step broke"); };
+    l.hooks().fetchVersion = [] { throw std::runtime_error("update step broke"); };
+    bool later = false;
+    l.hooks().fillVersionDialog = [&] { later = true; };
+    l.start();
+    QCOMPARE(l.form17()->progress(), 100);
+    QVERIFY(later);
+    QVERIFY(l.form1()->isVisible());
+    QCOMPARE(f.errors->messages, (QStringList{"counter step broke", "update step broke"}));
+}
+
+void StartupTest::clockShowsTheLocalTime()
+{
+    LauncherFixture f;
+    Launcher &l = f.start();
+    auto *clock = l.form1()->control<TextLabel>("Label41");
+    QCOMPARE(clock->caption(), QString());
+    QCOMPARE(clock->geometry(), QRect(556, 2, 90, 15));
+    l.form1()->timer("Timer5")->fire();
+    const QString shown = clock->caption();
+    QVERIFY(!shown.isEmpty());
+    QVERIFY2(shown.contains(QString::number(QTime::currentTime().minute()).rightJustified(2, '0')), qPrintable(shown));
+    QVERIFY(l.form1()->timer("Timer5")->isEnabled());
+}
+
+void StartupTest::languageTimerOnlySwitchesItselfOff()
+{
+    LauncherFixture f;
+    Launcher &l = f.start();
+    WindowTimer *t = l.form1()->timer("Timer1");
+    QVERIFY(t->isEnabled());
+    t->fire();
+    QVERIFY(!t->isEnabled());
+}
+
+void StartupTest::closingDeletesTheCounterFilesInOrder()
+{
+    LauncherFixture f;
+    f.presetFile("online.inf", "7");
+    f.presetFile("statistic.inf", "12345");
+    Launcher &l = f.start();
+    QSignalSpy finished(&l, &Launcher::finished);
+    f.profiles->deletions.clear();
+    l.form1()->close();
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(f.profiles->deletions, (QStringList{"online.inf", "statistic.inf"}));
+    QVERIFY(!f.exists("online.inf"));
+    QVERIFY(!f.exists("statistic.inf"));
+}
+
+void StartupTest::closingWithoutCounterFilesIsSilent()
+{
+    LauncherFixture f;
+    Launcher &l = f.start();
+    QSignalSpy finished(&l, &Launcher::finished);
+    l.form1()->Exit1Click();
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(f.errors->messages.isEmpty());
+    QVERIFY(!l.form1()->isVisible());
+}
+
+void StartupTest::neverShownWindowsStayHidden()
+{
+    LauncherFixture f;
+    f.start();
+    QTest::qWait(200); // let the news step run
+    for (const char *name : {"TForm2", "TForm10", "TForm16", "TForm18", "TForm17"})
+        QVERIFY2(!window(name)->isVisible(), name);
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"

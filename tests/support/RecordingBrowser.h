@@ -1,0 +1,48 @@
+#pragma once
+
+#include "EventLog.h"
+#include "platform/BrowserControl.h"
+#include "platform/BrowserFactory.h"
+
+#include <QStringList>
+
+class RecordingBrowser : public BrowserControl
+{
+    Q_OBJECT
+public:
+    RecordingBrowser(QWidget *parent, bool onScreen, EventLog *log)
+        : BrowserControl(parent), onScreen(onScreen), m_log(log)
+    {
+    }
+    void navigate(const QString &url) override
+    {
+        urls << url;
+        if (m_log)
+            m_log->add(QStringLiteral("navigate %1 %2").arg(objectName(), url));
+    }
+    void refresh() override
+    {
+        ++refreshes;
+        if (m_log)
+            m_log->add(QStringLiteral("refresh %1").arg(objectName()));
+    }
+    bool onScreen;
+    QStringList urls;
+    int refreshes = 0;
+
+private:
+    EventLog *m_log;
+};
+
+class RecordingBrowserFactory : public BrowserFactory
+{
+public:
+    explicit RecordingBrowserFactory(EventLog *log = nullptr) : m_log(log) {}
+    BrowserControl *create(QWidget *parent, bool onScreen) override
+    {
+        return new RecordingBrowser(parent, onScreen, m_log);
+    }
+
+private:
+    EventLog *m_log;
+};
