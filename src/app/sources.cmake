@@ -5,6 +5,8 @@ set(OVCL_GUI_APP
   Services.h Services.cpp
   StartupHooks.h
   Launcher.h Launcher.cpp Subsystems.cpp
+  WindowChrome.h WindowChrome.cpp
+  HoverHighlighting.h HoverHighlighting.cpp
   SoundCues.h SoundCues.cpp
   MainWindowTimers.h MainWindowTimers.cpp
   MainWindowControls.h MainWindowControls.cpp

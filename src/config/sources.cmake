@@ -3,4 +3,6 @@ set(OVCL_CORE_CONFIG
 )
 set(OVCL_GUI_CONFIG
   TForm5.h TForm5.cpp
+  SettingsStartup.h SettingsStartup.cpp
+  LanguageSwitch.h LanguageSwitch.cpp
 )

@@ -2,6 +2,9 @@ set(OVCL_CORE_WEB
   CommunityUrls.h CommunityUrls.cpp
 )
 set(OVCL_GUI_WEB
+  WebLinks.h WebLinks.cpp
+  CounterRefresh.h CounterRefresh.cpp
+  UpdateCheck.h UpdateCheck.cpp
   TForm6.h TForm6.cpp
   TForm7.h TForm7.cpp
   TForm8.h TForm8.cpp

@@ -102,9 +102,11 @@ QByteArray CommunitySite::nextOnlineCount()
     std::lock_guard<std::mutex> lock(m_mutex);
     const int before = total(m_players);
     // Every fetch sees a new count: players come and go between fetches.
-    do {
+    for (int attempt = 0; attempt < 16; ++attempt) {
         m_players = playersForRound(++m_onlineRound);
-    } while (total(m_players) == before);
+        if (total(m_players) != before)
+            break;
+    }
     return QByteArray::number(total(m_players));
 }
 

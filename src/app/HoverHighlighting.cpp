@@ -1,0 +1,3 @@
+#include "HoverHighlighting.h"
+
+HoverHighlighting::HoverHighlighting(Launcher &launcher) : m_launcher(launcher) {}

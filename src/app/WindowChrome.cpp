@@ -1,0 +1,3 @@
+#include "WindowChrome.h"
+
+WindowChrome::WindowChrome(Launcher &launcher) : m_launcher(launcher) {}

@@ -1,0 +1,3 @@
+#include "LanguageSwitch.h"
+
+LanguageSwitch::LanguageSwitch(Launcher &launcher) : m_launcher(launcher) {}

@@ -1,0 +1,3 @@
+#include "SettingsStartup.h"
+
+SettingsStartup::SettingsStartup(Launcher &launcher) : m_launcher(launcher) {}

@@ -1,0 +1,3 @@
+#include "AddressPanels.h"
+
+AddressPanels::AddressPanels(Launcher &launcher) : m_launcher(launcher) {}

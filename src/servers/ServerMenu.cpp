@@ -1,0 +1,3 @@
+#include "ServerMenu.h"
+
+ServerMenu::ServerMenu(Launcher &launcher) : m_launcher(launcher) {}

@@ -1,0 +1,3 @@
+#include "VoiceAndLinkButtons.h"
+
+VoiceAndLinkButtons::VoiceAndLinkButtons(Launcher &launcher) : m_launcher(launcher) {}

@@ -1,0 +1,3 @@
+#include "CounterRefresh.h"
+
+CounterRefresh::CounterRefresh(Launcher &launcher) : m_launcher(launcher) {}

@@ -1,0 +1,3 @@
+#include "UpdateCheck.h"
+
+UpdateCheck::UpdateCheck(Launcher &launcher) : m_launcher(launcher) {}

@@ -1,0 +1,3 @@
+#include "WebLinks.h"
+
+WebLinks::WebLinks(Launcher &launcher) : m_launcher(launcher) {}
