@@ -26,7 +26,7 @@ QList<int> playersForRound(quint32 round)
     const QList<GameServer> &servers = StatusPages::servers();
     for (const GameServer &s : servers) {
         const bool rented = s.name.contains(QLatin1String("RENT"));
-        const int cap = rented ? s.maxPlayers / 4 : (s.maxPlayers * 2) / 3;
+        const int cap = rented ? s.maxPlayers / 4 : s.maxPlayers / 2;
         const int n = int(rng() % quint32(cap + 1));
         players.append(rented && rng() % 3 != 0 ? 0 : n);
     }

@@ -1,0 +1,262 @@
+// CurlDownloadService against an in-process community server.
+
+#include "CommunityServer.h"
+#include "platform/CurlDownloadService.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using Failure = CommunityServer::Failure;
+Q_DECLARE_METATYPE(CommunityServer::Failure)
+
+namespace {
+
+const QString versionPath = QStringLiteral("/serverstatus/update/version.inf");
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+// The message of the DownloadError thrown, or "no error".
+QString failureOf(CurlDownloadService &service, const QString &url, const QString &file)
+{
+    try {
+        service.downloadToFile(url, file);
+    } catch (const DownloadError &e) {
+        return QString::fromStdString(e.what());
+    }
+    return QStringLiteral("no error");
+}
+
+} // namespace
+
+class DownloadTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void savesBodyExactly();
+    void replacesExistingTarget();
+    void savesGarbageBecauseStatusIsSuccess();
+    void acceptsBodyOfExactlyTheLimit();
+    void savesBuiltInCounters();
+    void failures_data();
+    void failures();
+    void failureRemovesStaleTarget();
+    void failsWhenFolderIsMissing();
+
+private:
+    QString target() const { return m_dir->filePath(QStringLiteral("version.inf")); }
+    QStringList folderEntries() const;
+    int deadPort() const;
+
+    std::unique_ptr<CommunityServer> m_server;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void DownloadTest::initTestCase()
+{
+    // The transfers go to 127.0.0.1 directly, whatever the environment says.
+    for (const char *name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+        qunsetenv(name);
+}
+
+void DownloadTest::init()
+{
+    m_server = std::make_unique<CommunityServer>();
+    QVERIFY(m_server->start());
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void DownloadTest::cleanup()
+{
+    QElapsedTimer timer;
+    timer.start();
+    m_server.reset();
+    // Stalled answers give up when the server stops.
+    QVERIFY2(timer.elapsed() < 3000, "stopping the server took too long");
+    m_dir.reset();
+}
+
+QStringList DownloadTest::folderEntries() const
+{
+    return QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+int DownloadTest::deadPort() const
+{
+    CommunityServer probe;
+    if (!probe.start())
+        return 1;
+    const int port = probe.port();
+    probe.stop();
+    return port;
+}
+
+void DownloadTest::savesBodyExactly()
+{
+    const QByteArray body = "[Setting]\r\nver=1.9\r\nnew1=Nový vzhled\r\nnew2=New look\r\n";
+    m_server->setContent(versionPath, body);
+    CurlDownloadService service;
+    service.downloadToFile(m_server->url(versionPath), target());
+    QCOMPARE(readFile(target()), body);
+    QCOMPARE(folderEntries(), QStringList{QStringLiteral("version.inf")});
+    QCOMPARE(m_server->requestCount(versionPath), 1);
+    QCOMPARE(m_server->requests(), QStringList{QStringLiteral("GET ") + versionPath});
+}
+
+void DownloadTest::replacesExistingTarget()
+{
+    QVERIFY(writeFile(target(), QByteArray("old content that is longer than the new one\n")));
+    m_server->setContent(versionPath, "[Setting]\r\nver=1.8.3\r\n");
+    CurlDownloadService service;
+    service.downloadToFile(m_server->url(versionPath), target());
+    QCOMPARE(readFile(target()), QByteArray("[Setting]\r\nver=1.8.3\r\n"));
+    QCOMPARE(folderEntries(), QStringList{QStringLiteral("version.inf")});
+}
+
+void DownloadTest::savesGarbageBecauseStatusIsSuccess()
+{
+    m_server->setFailure(versionPath, Failure::Garbage);
+    CurlDownloadService service;
+    service.downloadToFile(m_server->url(versionPath), target());
+    QCOMPARE(QFileInfo(target()).size(), qint64(CommunityServer::GarbageBytes));
+    QCOMPARE(folderEntries(), QStringList{QStringLiteral("version.inf")});
+}
+
+void DownloadTest::acceptsBodyOfExactlyTheLimit()
+{
+    const QByteArray body(1000, 'x');
+    m_server->setContent(versionPath, body);
+    CurlDownloadOptions options;
+    options.maxBytes = 1000;
+    CurlDownloadService service(options);
+    service.downloadToFile(m_server->url(versionPath), target());
+    QCOMPARE(readFile(target()), body);
+}
+
+void DownloadTest::savesBuiltInCounters()
+{
+    const QString counter = QStringLiteral("/serverstatus/statistic/pocet.inc");
+    const QString online = QStringLiteral("/serverstatus/statistic/online/online.inc");
+    const QString file = m_dir->filePath(QStringLiteral("statistic.inf"));
+    CurlDownloadService service;
+
+    service.downloadToFile(m_server->url(counter), file);
+    bool ok = false;
+    const qint64 first = readFile(file).toLongLong(&ok);
+    QVERIFY(ok);
+    service.downloadToFile(m_server->url(counter), file);
+    QVERIFY(readFile(file).toLongLong() > first);
+
+    service.downloadToFile(m_server->url(online), file);
+    const QByteArray players = readFile(file);
+    players.toInt(&ok);
+    QVERIFY(ok);
+    service.downloadToFile(m_server->url(online), file);
+    QVERIFY(readFile(file) != players);
+}
+
+void DownloadTest::failures_data()
+{
+    QTest::addColumn<QString>("url");          // %1 is "http://127.0.0.1:port"
+    QTest::addColumn<bool>("refused");         // %1 names a port nobody listens on
+    QTest::addColumn<QString>("failurePath");  // empty: every path
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<QByteArray>("content");   // served at the url's path when set
+    QTest::addColumn<int>("totalTimeoutMs");
+    QTest::addColumn<qint64>("maxBytes");
+
+    const QString version = QStringLiteral("%1") + versionPath;
+    const qint64 mib = 1024 * 1024;
+    QTest::newRow("not found") << version << false << versionPath << Failure::NotFound << QByteArray() << 2000 << mib;
+    QTest::newRow("unknown path") << QStringLiteral("%1/no/such/file.inf") << false << QString() << Failure::None
+                                  << QByteArray() << 2000 << mib;
+    QTest::newRow("every path failing") << version << false << QString() << Failure::NotFound << QByteArray() << 2000 << mib;
+    QTest::newRow("connection refused") << version << true << QString() << Failure::None << QByteArray() << 2000 << mib;
+    QTest::newRow("stalling transfer") << version << false << versionPath << Failure::Slow << QByteArray() << 300 << mib;
+    QTest::newRow("no answer") << version << false << versionPath << Failure::Hang << QByteArray() << 300 << mib;
+    QTest::newRow("body grows past limit") << version << false << versionPath << Failure::Oversized << QByteArray()
+                                           << 3000 << mib;
+    QTest::newRow("declared length over limit") << version << false << QString() << Failure::None
+                                                << QByteArray(4000, 'x') << 2000 << qint64(1000);
+    QTest::newRow("other scheme") << QStringLiteral("file:///etc/hostname") << false << QString() << Failure::None
+                                  << QByteArray() << 2000 << mib;
+    QTest::newRow("malformed address") << QStringLiteral("http://") << false << QString() << Failure::None
+                                       << QByteArray() << 2000 << mib;
+}
+
+void DownloadTest::failures()
+{
+    QFETCH(QString, url);
+    QFETCH(bool, refused);
+    QFETCH(QString, failurePath);
+    QFETCH(Failure, failure);
+    QFETCH(QByteArray, content);
+    QFETCH(int, totalTimeoutMs);
+    QFETCH(qint64, maxBytes);
+
+    if (url.contains(QLatin1String("%1"))) {
+        const QString base = refused ? QStringLiteral("http://127.0.0.1:%1").arg(deadPort())
+                                     : QStringLiteral("http://") + m_server->hostWithPort();
+        url = url.arg(base);
+    }
+    m_server->setFailure(failurePath, failure);
+    if (!content.isEmpty())
+        m_server->setContent(versionPath, content);
+
+    CurlDownloadOptions options;
+    options.totalTimeoutMs = totalTimeoutMs;
+    options.maxBytes = maxBytes;
+    CurlDownloadService service(options);
+
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(failureOf(service, url, target()), QStringLiteral("Error downloading URL: ") + url);
+    QVERIFY(timer.elapsed() < 4000);
+    QCOMPARE(folderEntries(), QStringList());
+}
+
+void DownloadTest::failureRemovesStaleTarget()
+{
+    QVERIFY(writeFile(target(), QByteArray("[Setting]\r\nver=1.7\r\n")));
+    m_server->setFailure(versionPath, Failure::NotFound);
+    CurlDownloadService service;
+    const QString url = m_server->url(versionPath);
+    QCOMPARE(failureOf(service, url, target()), QStringLiteral("Error downloading URL: ") + url);
+    QCOMPARE(folderEntries(), QStringList());
+}
+
+void DownloadTest::failsWhenFolderIsMissing()
+{
+    const QString file = m_dir->filePath(QStringLiteral("missing/version.inf"));
+    CurlDownloadService service;
+    const QString url = m_server->url(versionPath);
+    QCOMPARE(failureOf(service, url, file), QStringLiteral("Error downloading URL: ") + url);
+    QCOMPARE(folderEntries(), QStringList());
+    QCOMPARE(m_server->requestCount(versionPath), 0);
+}
+
+QTEST_MAIN(DownloadTest)
+#include "tst_download.moc"
