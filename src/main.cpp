@@ -5,6 +5,8 @@
 
 int main(int argc, char *argv[])
 {
+    // The embedded browser shares its GL context with the windows.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OVCL"));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -6,6 +6,8 @@ set(OVCL_GUI_APP
   StartupHooks.h
   Launcher.h Launcher.cpp Subsystems.cpp
   WindowChrome.h WindowChrome.cpp
+  ChromeControls.h ChromeControls.cpp
+  ChromeTransparency.h ChromeTransparency.cpp
   HoverHighlighting.h HoverHighlighting.cpp
   SoundCues.h SoundCues.cpp
   MainWindowTimers.h MainWindowTimers.cpp

@@ -3,6 +3,8 @@ set(OVCL_CORE_CONFIG
 )
 set(OVCL_GUI_CONFIG
   TForm5.h TForm5.cpp
+  SettingsRows.h SettingsRows.cpp
+  SettingsControls.h SettingsControls.cpp
   SettingsStartup.h SettingsStartup.cpp
   LanguageSwitch.h LanguageSwitch.cpp
 )

@@ -91,10 +91,9 @@ void CurlDownloadService::downloadToFile(const QString &url, const QString &file
         const CURLcode result = curl_easy_perform(curl.get());
         long status = 0;
         curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &status);
-        curl.reset();
+        curl.reset(); // the handle serves this one transfer only
         ok = result == CURLE_OK && status >= 200 && status <= 299 && out.commit();
     }
-    curl.reset();
     if (!ok) {
         if (out.isOpen()) {
             out.cancelWriting();

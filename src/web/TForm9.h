@@ -2,9 +2,10 @@
 
 #include "platform/Form.h"
 
+class BrowserControl;
 class Launcher;
 
-// The speed-test window.
+// The speed-test window. Its OK button is the way to close it.
 class TForm9 : public Form
 {
     Q_OBJECT
@@ -14,4 +15,5 @@ public:
     explicit TForm9(Launcher &launcher, const char *name = "TForm9", const char *caption = "Speedtest of net");
 
     void setTransparent(bool on);
+    BrowserControl *browser() const;
 };

@@ -10,8 +10,9 @@
 // demos. It answers every address the launcher uses with plausible content,
 // on its own thread, and can be told to fail in the ways a real server does.
 //
-// Each connection carries one request and is served on a thread of its own.
-// All methods may be called from any thread while the server runs.
+// Each connection carries one request and is served on a thread of its own;
+// a connection that sends no request is closed after a second. All methods
+// may be called from any thread while the server runs.
 class CommunityServer
 {
 public:
@@ -37,8 +38,9 @@ public:
     // thread of its own. False when the port cannot be bound. A stopped server
     // may be started again, for instance on its previous port().
     bool start(int port = 0);
-    // Stops serving and returns once every connection has ended; stalled
-    // answers give up at once. A stopped server refuses connections.
+    // Stops serving and returns once every connection has ended: stalled
+    // answers give up at once, an idle connection within a second. A stopped
+    // server refuses connections. Also done by the destructor.
     void stop();
     bool isRunning() const;
 

@@ -10,24 +10,30 @@ struct NewsItem
     const char *date;
     const char *czech;
     const char *english;
+    const char *czechShort;   // one line of the small news box
+    const char *englishShort;
 };
 
 // Newest first.
 const NewsItem newsItems[] = {
     {"14.03.2008", "Vyšla nová verze OVCL 1.9 - rychlejší start a nový vzhled.",
-     "OVCL 1.9 is out - faster start-up and a new look."},
+     "OVCL 1.9 is out - faster start-up and a new look.",
+     "OVCL 1.9 ke stažení", "OVCL 1.9 released"},
     {"02.03.2008", "Nový server OV^GunGame běží nonstop, přijďte si zahrát!",
-     "The new OV^GunGame server runs around the clock, come and play!"},
+     "The new OV^GunGame server runs around the clock, come and play!",
+     "Server OV^GunGame", "OV^GunGame server"},
     {"20.02.2008", "Na CoD2 1.3 No fog přibyly mapy mp_toujane a mp_burgundy.",
-     "CoD2 1.3 No fog got the maps mp_toujane and mp_burgundy."},
+     "CoD2 1.3 No fog got the maps mp_toujane and mp_burgundy.",
+     "CoD2: nové mapy", "CoD2: new maps"},
     {"05.02.2008", "Turnaj UT2004 o ceny proběhne v sobotu od 18:00.",
-     "The UT2004 prize tournament starts on Saturday at 6 pm."},
+     "The UT2004 prize tournament starts on Saturday at 6 pm.",
+     "Turnaj UT2004", "UT2004 cup"},
 };
 
 const char *const boxCss = R"css(
-body{padding:2px 3px;font-size:10px;line-height:12px;background:#0d0d0d;overflow-x:hidden}
+body{padding:3px 4px;font-size:10px;line-height:13px;background:#0d0d0d;overflow:hidden}
 ul{list-style:none;margin:0;padding:0}
-li{margin:0 0 2px;padding-left:7px;position:relative}
+li{margin:0 0 2px;padding-left:7px;position:relative;white-space:nowrap;overflow:hidden;text-overflow:ellipsis}
 li:before{content:"";position:absolute;left:0;top:4px;width:3px;height:3px;background:#ff8c1a}
 )css";
 
@@ -57,11 +63,12 @@ td.p{text-align:right}
 QString boxBody(bool czech)
 {
     QString list = QStringLiteral("<ul>\n");
-    for (int i = 0; i < 3; ++i) {
+    // Four one-line items fill the box.
+    for (int i = 0; i < 4; ++i) {
         const NewsItem &n = newsItems[i];
         list += QStringLiteral("<li><span class=\"date\">%1</span> %2</li>\n")
                     .arg(QString::fromUtf8(n.date).left(6),
-                         PageKit::escape(QString::fromUtf8(czech ? n.czech : n.english)));
+                         PageKit::escape(QString::fromUtf8(czech ? n.czechShort : n.englishShort)));
     }
     return list + QStringLiteral("</ul>");
 }

@@ -5,16 +5,17 @@
 namespace {
 
 const char *const overviewCss = R"css(
-body{padding:6px 7px;font-size:10px}
-.head{display:flex;justify-content:space-between;align-items:baseline;border-bottom:2px solid #ff8c1a;padding-bottom:3px;margin-bottom:4px}
+body{padding:5px 6px;font-size:10px;line-height:12px;overflow-x:hidden}
+.head{display:flex;justify-content:space-between;align-items:baseline;border-bottom:2px solid #ff8c1a;padding-bottom:2px;margin-bottom:2px}
 .head h1{margin:0;font-size:13px}
-tr.group td{color:#ff8c1a;font-weight:bold;background:#181818;border-bottom:1px solid #2e2e2e;padding-top:3px}
+th,td{padding:1px 3px}
+tr.group td{color:#ff8c1a;font-weight:bold;background:#181818;border-bottom:1px solid #2e2e2e;padding-top:2px}
 td.n{white-space:nowrap}
 td.p{text-align:right;white-space:nowrap}
 td.m{color:#9a9a9a}
 .dot{display:inline-block;width:6px;height:6px;border-radius:3px;margin-right:4px;background:#ff8c1a}
 .dot.idle{background:#555}
-.foot{margin-top:5px;color:#777;text-align:right}
+.foot{margin-top:4px;color:#777;text-align:right}
 )css";
 
 const char *const detailCss = R"css(
@@ -96,7 +97,7 @@ QByteArray StatusPages::overview(const QList<int> &players)
         "<span>Online: <b class=\"accent\">%1</b> hráčů</span></div>\n"
         "<table>\n<tr><th>Server</th><th>Mapa</th><th style=\"text-align:right\">Hráči</th></tr>\n"
         "%2</table>\n"
-        "<div class=\"foot\">Stav se obnovuje každou minutu &middot; Status / server status</div>")
+        "<div class=\"foot\">Stav serverů / server status</div>")
         .arg(total)
         .arg(rows);
     return PageKit::page(QStringLiteral("Orvanta - stav serverů"), QStringLiteral("cs"), body,

@@ -66,14 +66,14 @@ QPainterPath gear()
 // Arc with an arrow head at its end, turning counter-clockwise.
 QPainterPath arrowArc(QPointF c, qreal r, qreal start, qreal sweep)
 {
-    QPainterPath g = strokeOf(arc(c, r, start, sweep - 14), 2.6, Qt::FlatCap);
+    QPainterPath g = strokeOf(arc(c, r, start, sweep - 20), 2.4, Qt::FlatCap);
     const qreal end = start + sweep;
     const qreal a = end * kPi / 180.0;
     const QPointF n(std::cos(a), -std::sin(a));
     const QPointF d(-std::sin(a), -std::cos(a));
-    const QPointF base = polar(c, end - 16, r);
+    const QPointF base = polar(c, end - 24, r);
     QPolygonF head;
-    head << base + n * 3.6 << base + d * 4.4 + n * 0.1 << base - n * 3.6;
+    head << base + n * 4.4 << base + d * 5.6 << base - n * 4.4;
     QPainterPath h;
     h.addPolygon(head);
     h.closeSubpath();
@@ -83,7 +83,7 @@ QPainterPath arrowArc(QPointF c, qreal r, qreal start, qreal sweep)
 QPainterPath circularArrows()
 {
     const QPointF c(12, 12);
-    return arrowArc(c, 8, 20, 150).united(arrowArc(c, 8, 200, 150));
+    return arrowArc(c, 7.6, 30, 160).united(arrowArc(c, 7.6, 210, 160));
 }
 
 QPainterPath headset()
@@ -102,10 +102,10 @@ QPainterPath microphone()
 {
     QPainterPath head;
     head.addRoundedRect(QRectF(8.4, 1.0, 7.2, 13.0), 3.6, 3.6);
-    QPainterPath slots;
+    QPainterPath grille;
     for (int k = 0; k < 3; ++k)
-        slots.addRect(QRectF(9.2, 4.4 + 2.5 * k, 5.6, 0.9));
-    QPainterPath g = head.subtracted(slots);
+        grille.addRect(QRectF(9.2, 4.4 + 2.5 * k, 5.6, 0.9));
+    QPainterPath g = head.subtracted(grille);
     g = g.united(strokeOf(arc(QPointF(12, 8.6), 6.2, 180, 180), 1.6, Qt::RoundCap));
     g = g.united(strokeOf(line(QPointF(12, 15), QPointF(12, 20)), 1.8, Qt::FlatCap));
     return g.united(strokeOf(line(QPointF(7.4, 20.8), QPointF(16.6, 20.8)), 2.0));

@@ -202,8 +202,8 @@ void buttonPlate(QPainter &p, const QRectF &r, qreal radius, State state, quint3
         break;
     case State::Lit:
         p.fillPath(shape, ramp(r.topLeft(), r.bottomLeft(),
-                               {{0, QColor(104, 80, 56)}, {0.45, QColor(62, 42, 26)},
-                                {1, QColor(34, 20, 10)}}));
+                               {{0, QColor(92, 70, 50)}, {0.45, QColor(52, 36, 24)},
+                                {1, QColor(28, 17, 9)}}));
         break;
     case State::Pressed:
         p.fillPath(shape, ramp(r.topLeft(), r.bottomLeft(),
@@ -216,7 +216,7 @@ void buttonPlate(QPainter &p, const QRectF &r, qreal radius, State state, quint3
     scanLines(p, r, 26);
     if (state != State::Normal) {
         QRadialGradient g(QPointF(r.center().x(), r.top()), r.width() * 0.65);
-        g.setColorAt(0, amber(state == State::Lit ? 90 : 40));
+        g.setColorAt(0, amber(state == State::Lit ? 60 : 40));
         g.setColorAt(1, amber(0));
         p.fillRect(r, g);
     }
@@ -247,9 +247,10 @@ void fillGlyph(QPainter &p, const QPainterPath &glyph, State state)
     p.setPen(Qt::NoPen);
     p.fillPath(glyph.translated(0, 1), QColor(0, 0, 0, 200));
     if (state == State::Lit) {
-        softGlow(p, glyph, amber(170), 2.6);
+        softGlow(p, glyph, amber(120), 2.0);
+        p.strokePath(glyph, QPen(QColor(20, 8, 0, 170), 1.2));
         p.fillPath(glyph, ramp(b.topLeft(), b.bottomLeft(),
-                               {{0, QColor(255, 250, 232)}, {0.5, amberHot()}, {1, amber()}}));
+                               {{0, QColor(255, 252, 240)}, {0.5, amberHot()}, {1, amber()}}));
     } else {
         p.fillPath(glyph, ramp(b.topLeft(), b.bottomLeft(),
                                {{0, grey(228)}, {0.55, grey(168)}, {1, QColor(196, 130, 60)}}));

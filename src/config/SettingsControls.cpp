@@ -1,0 +1,74 @@
+#include "SettingsControls.h"
+
+#include "SettingsRows.h"
+
+namespace {
+constexpr const char *labelText = "color: white; font-weight: bold;";
+
+// Path rows: the label on top, the display with its button below it.
+constexpr int firstRowTop = 40;
+constexpr int rowPitch = 50;
+constexpr int rowLeft = 12;
+constexpr int iconWidth = 22;
+constexpr int labelIndent = rowLeft + iconWidth + 4;
+constexpr int displayWidth = 233;
+constexpr int displayHeight = 17;
+constexpr int buttonLeft = rowLeft + displayWidth + 6;
+
+std::vector<ControlSpec> rowControls(const PathRow &row)
+{
+    const int top = firstRowTop + (row.row - 1) * rowPitch;
+    std::vector<ControlSpec> specs;
+    if (row.icon) {
+        // The Counter-Strike icon is square, the Call of Duty icons are wider.
+        const bool square = row.row == 1;
+        specs.push_back({row.iconName, ControlKind::Picture, square ? rowLeft + 4 : rowLeft, top, square ? 13 : 22,
+                         square ? 13 : 15, row.icon});
+    }
+    specs.push_back({row.labelName, ControlKind::Label, row.icon ? labelIndent : rowLeft, top, 250, 15, row.label,
+                     nullptr, Qt::ArrowCursor, true, 0, labelText});
+    specs.push_back({row.display, ControlKind::StaticText, rowLeft, top + 19, displayWidth, displayHeight,
+                     LocalFiles::unsetPath});
+    specs.push_back({row.button, ControlKind::Button, buttonLeft, top + 17, 41, 21, "..."});
+    return specs;
+}
+
+std::vector<ControlSpec> buildControls()
+{
+    std::vector<ControlSpec> specs = {
+        // The heading: the Czech one shows, the English one lies in its place.
+        {"Label2", ControlKind::Label, rowLeft, 12, 282, 16, "Nastavte správné cesty k programům a hrám", nullptr,
+         Qt::ArrowCursor, true, 0, labelText},
+        {"Label4", ControlKind::Label, rowLeft, 12, 282, 16, "Insert right paths to games and programs", nullptr,
+         Qt::ArrowCursor, false, 0, labelText},
+    };
+    for (const PathRow &row : pathRows())
+        for (const ControlSpec &spec : rowControls(row))
+            specs.push_back(spec);
+
+    const std::vector<ControlSpec> rest = {
+        // The switches carry no caption; the text beside them is a plain label.
+        {"CheckBox1", ControlKind::CheckBox, 16, 497, 17, 17},
+        {"SoundsLabel", ControlKind::Label, 36, 498, 112, 15, "Zvuky / Sounds", nullptr, Qt::ArrowCursor, true, 0,
+         labelText},
+        {"CheckBox2", ControlKind::CheckBox, 156, 497, 17, 17},
+        {"TransparencyLabel", ControlKind::Label, 176, 498, 124, 15, "Průhlednost / Transp.", nullptr, Qt::ArrowCursor,
+         true, 0, labelText},
+        // The save button lies on the two labels that surround it and put its
+        // hover picture out; the hover picture lies on the button.
+        {"Label5", ControlKind::Label, 90, 521, 63, 51},
+        {"Label6", ControlKind::Label, 153, 521, 63, 51},
+        {"Image1", ControlKind::Picture, 104, 533, 97, 27, ":/skin/save.jpg", nullptr, Qt::PointingHandCursor},
+        {"Image3", ControlKind::Picture, 104, 533, 97, 27, ":/skin/save_hover.jpg", nullptr, Qt::PointingHandCursor,
+         false},
+    };
+    specs.insert(specs.end(), rest.begin(), rest.end());
+    return specs;
+}
+} // namespace
+
+const std::vector<ControlSpec> &settingsControls()
+{
+    static const std::vector<ControlSpec> specs = buildControls();
+    return specs;
+}
