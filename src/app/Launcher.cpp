@@ -20,11 +20,18 @@
 
 #include <QApplication>
 
+static void loadSkin()
+{
+    // The skin lives in the static gui library; make sure it is linked in.
+    Q_INIT_RESOURCE(assets);
+}
+
 Launcher::Launcher(Services services)
     : m_services(std::move(services)),
       m_files(std::make_unique<LocalFiles>(*m_services.profiles, m_services.applicationDirectory)),
       m_cues(std::make_unique<SoundCues>(*this))
 {
+    loadSkin();
     m_form1 = std::make_unique<TForm1>(*this);
     m_form2 = std::make_unique<TForm2>(*this);
     m_form5 = std::make_unique<TForm5>(*this);

@@ -3,7 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 
-// A picture drawn stretched over the control's whole rectangle.
+// A picture drawn stretched over the control's whole rectangle, from its
+// double-size version on high-density screens.
 class PictureControl : public QWidget
 {
     Q_OBJECT
@@ -17,6 +18,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void loadFor(qreal ratio);
+
     QString m_resource;
+    qreal m_ratio = 0;
     QPixmap m_pixmap;
 };
