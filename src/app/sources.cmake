@@ -9,6 +9,7 @@ set(OVCL_GUI_APP
   ChromeControls.h ChromeControls.cpp
   ChromeTransparency.h ChromeTransparency.cpp
   HoverHighlighting.h HoverHighlighting.cpp
+  HoverTables.h HoverTables.cpp
   SoundCues.h SoundCues.cpp
   MainWindowTimers.h MainWindowTimers.cpp
   MainWindowControls.h MainWindowControls.cpp

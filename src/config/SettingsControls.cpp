@@ -48,11 +48,11 @@ std::vector<ControlSpec> buildControls()
 
     const std::vector<ControlSpec> rest = {
         // The switches carry no caption; the text beside them is a plain label.
-        {"CheckBox1", ControlKind::CheckBox, 16, 497, 17, 17},
-        {"SoundsLabel", ControlKind::Label, 36, 498, 112, 15, "Zvuky / Sounds", nullptr, Qt::ArrowCursor, true, 0,
+        {"CheckBox1", ControlKind::CheckBox, rowLeft, 497, 17, 17},
+        {"SoundsLabel", ControlKind::Label, rowLeft + 20, 498, 110, 15, "Zvuky / Sounds", nullptr, Qt::ArrowCursor, true, 0,
          labelText},
-        {"CheckBox2", ControlKind::CheckBox, 156, 497, 17, 17},
-        {"TransparencyLabel", ControlKind::Label, 176, 498, 124, 15, "Průhlednost / Transp.", nullptr, Qt::ArrowCursor,
+        {"CheckBox2", ControlKind::CheckBox, 146, 497, 17, 17},
+        {"TransparencyLabel", ControlKind::Label, 166, 498, 138, 15, "Průhlednost / Transp.", nullptr, Qt::ArrowCursor,
          true, 0, labelText},
         // The save button lies on the two labels that surround it and put its
         // hover picture out; the hover picture lies on the button.

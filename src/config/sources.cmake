@@ -7,4 +7,5 @@ set(OVCL_GUI_CONFIG
   SettingsControls.h SettingsControls.cpp
   SettingsStartup.h SettingsStartup.cpp
   LanguageSwitch.h LanguageSwitch.cpp
+  LanguageControls.h LanguageControls.cpp
 )

@@ -2,6 +2,8 @@
 
 #include "platform/Windows1250.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
@@ -59,8 +61,11 @@ bool hasHighBytes(const QByteArray &bytes)
 
 QString IniDocument::decodeText(const QByteArray &bytes)
 {
-    if (QByteArrayView(bytes).isValidUtf8())
-        return QString::fromUtf8(bytes);
+    if (QByteArrayView(bytes).isValidUtf8()) {
+        // A byte-order mark inside a value is a character of it, not a marker to drop.
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        return utf8.decode(bytes);
+    }
     return Windows1250::decode(bytes);
 }
 

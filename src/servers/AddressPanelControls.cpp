@@ -7,7 +7,6 @@
 
 namespace {
 constexpr int layer = 4; // above tile, hover twin and joining panel
-constexpr const char *panelStyle = "background-color: black; border: 1px inset #606060;";
 constexpr const char *captionStyle = "color: white; font: bold 13px \"MS Sans Serif\", \"DejaVu Sans\";";
 // The address is meant to be copied, so it must stay legible: a 5-pixel
 // character height is not, and 10 pixels is the smallest that still reads
@@ -43,7 +42,7 @@ std::vector<ControlSpec> makeRows()
                         ":/skin/toggle_open.png", nullptr, Qt::PointingHandCursor, false, 2});
         const QRect &p = e.addressPanelRect;
         rows.push_back({e.addressPanel, ControlKind::Panel, p.x(), p.y(), p.width(), p.height(), nullptr, nullptr,
-                        Qt::ArrowCursor, false, layer, panelStyle});
+                        Qt::ArrowCursor, false, layer});
         const int secondTop = e.number == 5 ? 10 : 9;
         rows.push_back({keepName(e.addressPanel, "Back1"), ControlKind::Picture, 1, 1, 264, 10, ":/skin/ip_bg.jpg",
                         nullptr, Qt::ArrowCursor, true, layer, nullptr, e.addressPanel});

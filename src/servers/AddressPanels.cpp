@@ -8,6 +8,7 @@
 #include "platform/BrowserControl.h"
 #include "web/CommunityUrls.h"
 
+#include <QFrame>
 #include <QLineEdit>
 
 using namespace ServerCatalogue;
@@ -18,6 +19,15 @@ AddressPanels::AddressPanels(Launcher &launcher) : m_launcher(launcher)
     window->controls().build(addressPanelControls());
     ControlEvents &events = window->controls().events();
     for (const ServerEntry &e : entries()) {
+        // Black, with a lowered bevel inside a spaced outer one.
+        auto *panel = window->control<QFrame>(QLatin1String(e.addressPanel));
+        QPalette black = panel->palette();
+        black.setColor(QPalette::Window, Qt::black);
+        panel->setPalette(black);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setLineWidth(1);
+        panel->setContentsMargins(1, 1, 1, 1);
+
         auto *edit = window->control<QLineEdit>(QLatin1String(e.addressEdit));
         edit->setText(address(e));
         edit->setReadOnly(true);

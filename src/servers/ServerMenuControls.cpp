@@ -5,10 +5,12 @@
 #include <cstring>
 
 namespace {
-constexpr const char *nameStyle = "color: white; font: bold 11px \"MS Sans Serif\", \"DejaVu Sans\";";
+constexpr const char *nameStyle = "color: white; font: bold 11px \"MS Sans Serif\", \"Nimbus Sans\", \"DejaVu Sans\";";
 constexpr const char *headerStyle = "color: white; font: bold 15px \"MS Sans Serif\", \"DejaVu Sans\";";
 constexpr const char *joiningStyle =
     "background-color: black; color: green; font: bold 8pt \"MS Sans Serif\", \"DejaVu Sans\";";
+// Headers stay readable where the logo reaches down to the first one.
+constexpr int headerLayer = 2;
 // The system's window colour: light text on the black edit.
 constexpr const char *passwordStyle = "background-color: black; color: white; border: none;";
 
@@ -26,8 +28,8 @@ std::vector<ControlSpec> makeRows()
         rows.push_back({g.bar, ControlKind::Picture, g.barPlace.x(), g.barPlace.y(), barSize.width(),
                         barSize.height(), ":/skin/header_bar.jpg", nullptr, Qt::ArrowCursor, true, 0});
         rows.push_back({g.headerLabel, ControlKind::Label, g.headerPlace.x(), g.headerPlace.y(),
-                        roughWidth(g.headerCaption, 9), 18, g.headerCaption, nullptr, Qt::ArrowCursor, true, 1,
-                        headerStyle});
+                        roughWidth(g.headerCaption, 9), 18, g.headerCaption, nullptr, Qt::ArrowCursor, true,
+                        headerLayer, headerStyle});
     }
     const ControlSpec icons[] = {
         {"Image33", ControlKind::Picture, 22, 90, 13, 13, ":/skin/icon_cs.png", nullptr, Qt::ArrowCursor, true, 1},

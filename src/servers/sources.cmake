@@ -1,7 +1,13 @@
 set(OVCL_CORE_SERVERS
+  ServerCatalogue.h ServerCatalogue.cpp
+  JoinActions.h JoinActions.cpp
 )
 set(OVCL_GUI_SERVERS
   ServerMenu.h ServerMenu.cpp
+  ServerMenuControls.h ServerMenuControls.cpp
+  LowerCaseValidator.h LowerCaseValidator.cpp
   AddressPanels.h AddressPanels.cpp
+  AddressPanelControls.h AddressPanelControls.cpp
+  SelectionKeeper.h SelectionKeeper.cpp
   VoiceAndLinkButtons.h VoiceAndLinkButtons.cpp
 )

@@ -1,3 +1,78 @@
 #include "CounterRefresh.h"
 
-CounterRefresh::CounterRefresh(Launcher &launcher) : m_launcher(launcher) {}
+#include "CommunityUrls.h"
+#include "CounterControls.h"
+#include "app/TForm1.h"
+#include "config/LocalFiles.h"
+#include "platform/BrowserControl.h"
+#include "platform/TextLabel.h"
+
+#include <QPlainTextEdit>
+#include <exception>
+
+const CounterRefresh::Counter CounterRefresh::access{LocalFiles::statistic, &CommunityUrls::accessCounter, "Memo1", "stat"};
+const CounterRefresh::Counter CounterRefresh::online{LocalFiles::online, &CommunityUrls::onlineCounter, "Memo2", "Label52"};
+
+namespace {
+BrowserControl *browser(TForm1 *main, const char *name)
+{
+    return main->control<BrowserControl>(QLatin1String(name));
+}
+
+// A counter may come in several lines; the label grows downwards to show them all.
+void show(TextLabel *label, const QString &text)
+{
+    label->setCaption(text);
+    label->resize(label->width(), qMax(13, label->sizeHint().height()));
+}
+} // namespace
+
+CounterRefresh::CounterRefresh(Launcher &launcher) : m_launcher(launcher)
+{
+    TForm1 *main = launcher.form1();
+    main->controls().build(counterControls());
+    for (const Counter *counter : {&access, &online})
+        main->control<TextLabel>(QLatin1String(counter->label))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    main->onTimer(QStringLiteral("onlinecounter"), [this] { onlinecounterTimer(); });
+    launcher.hooks().counters = [this] { counters(); };
+}
+
+void CounterRefresh::counters()
+{
+    TForm1 *main = m_launcher.form1();
+    browser(main, "WebBrowser4")->navigate(CommunityUrls::statistics());
+    refresh(access);
+    browser(main, "WebBrowser5")->navigate(CommunityUrls::statisticsOnline());
+    refresh(online);
+}
+
+void CounterRefresh::onlinecounterTimer()
+{
+    refresh(access);
+    try {
+        browser(m_launcher.form1(), "WebBrowser5")->refresh();
+    } catch (const std::exception &) {
+    }
+    refresh(online);
+}
+
+// Delete, fetch, then show the whole text. A failed fetch leaves no file, so
+// the load fails too and the label keeps its caption.
+void CounterRefresh::refresh(const Counter &counter)
+{
+    LocalFiles &files = m_launcher.files();
+    TForm1 *main = m_launcher.form1();
+    try {
+        files.remove(counter.file);
+        m_launcher.downloads().downloadToFile(counter.url(), files.path(counter.file));
+    } catch (const std::exception &) {
+    }
+    try {
+        const QString text = files.loadText(counter.file);
+        auto *memo = main->control<QPlainTextEdit>(QLatin1String(counter.memo));
+        QString lines = text;
+        memo->setPlainText(lines.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        show(main->control<TextLabel>(QLatin1String(counter.label)), text);
+    } catch (const std::exception &) {
+    }
+}

@@ -1,8 +1,85 @@
 #include "TForm11.h"
 
+#include "ClickBinding.h"
 #include "app/Launcher.h"
+#include "app/TForm1.h"
+#include "config/LocalFiles.h"
+#include "platform/HandlerGuard.h"
+#include "platform/TextLabel.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+
+namespace {
+constexpr const char *bold = "font-weight: bold;";
+constexpr Qt::CursorShape arrow = Qt::ArrowCursor;
+
+const std::vector<ControlSpec> &newVersionControls()
+{
+    static const std::vector<ControlSpec> rows = {
+        {"Label1", ControlKind::Label, 8, 6, 257, 14, "Pozor, nová verze OVCL ke stažení!", nullptr, arrow, true, 0, bold},
+        {"Label2", ControlKind::Label, 8, 21, 257, 14, "New version of OVCL available for download!", nullptr, arrow, true, 0, bold},
+        {"Label3", ControlKind::Label, 8, 18, 76, 14, "New version:", nullptr, arrow, true, 0, bold, "GroupBox1"},
+        {"Label6", ControlKind::Label, 88, 18, 160, 14, "N/A", nullptr, arrow, true, 0, nullptr, "GroupBox1"},
+        {"Label5", ControlKind::Label, 8, 34, 124, 14, "New(s) in this version:", nullptr, arrow, true, 0, bold, "GroupBox1"},
+        {"Label8", ControlKind::Label, 134, 34, 118, 14, "N/A", nullptr, arrow, true, 0, nullptr, "GroupBox1"},
+        {"Label9", ControlKind::Label, 134, 50, 118, 14, "N/A", nullptr, arrow, true, 0, nullptr, "GroupBox1"},
+        {"Label10", ControlKind::Label, 8, 114, 84, 14, "Aktualizovat? ", nullptr, arrow, true, 0, bold},
+        {"Label11", ControlKind::Label, 96, 114, 100, 14, "Update now?", nullptr, arrow, true, 0, bold},
+        {"Button1", ControlKind::Button, 8, 132, 120, 25, "Ano / Yes"},
+        {"Button2", ControlKind::Button, 136, 132, 129, 25, "Nyní ne / No now"},
+        {"CheckBox1", ControlKind::CheckBox, 8, 164, 257, 17, "Příšte nezobrazovat automaticky toto okno"},
+        {"Label12", ControlKind::Label, 8, 182, 262, 14, "    In next time don't show automatically this window. "},
+    };
+    return rows;
+}
+} // namespace
 
 TForm11::TForm11(Launcher &launcher)
-    : Form({"TForm11", "New version of OVCL avaible!", {273, 207}, {528, 309}, Form::toolWindowWithoutIcons()}, &launcher.errors(), &launcher.browsers())
+    : Form({"TForm11", "New version of OVCL avaible!", {273, 207}, {528, 309}, Form::toolWindowWithoutIcons()},
+           &launcher.errors(), &launcher.browsers()),
+      m_launcher(launcher)
 {
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    auto *group = new QGroupBox(QStringLiteral("Informace o nové verzi, new verison info"), this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(8, 38, 257, 70);
+    controls().build(newVersionControls());
+
+    ErrorReporter *errors = &launcher.errors();
+    bindClick(controls(), errors, QStringLiteral("Button1"), [this] { Button1Click(); });
+    bindClick(controls(), errors, QStringLiteral("Button2"), [this] { Button2Click(); });
+    // Every change of state writes, also one that the start-up check makes.
+    connect(notShowBox(), &QCheckBox::toggled, this, [this, errors] { runGuarded(errors, [this] { CheckBox1Click(); }); });
+}
+
+QCheckBox *TForm11::notShowBox() const
+{
+    return control<QCheckBox>(QStringLiteral("CheckBox1"));
+}
+
+void TForm11::showOffer(const QString &version, const QString &news1, const QString &news2)
+{
+    control<TextLabel>(QStringLiteral("Label6"))->setCaption(version);
+    control<TextLabel>(QStringLiteral("Label8"))->setCaption(news1);
+    control<TextLabel>(QStringLiteral("Label9"))->setCaption(news2);
+}
+
+// The launcher is told to end first; the updater then starts from the
+// application directory, and whether it started is not looked at.
+void TForm11::Button1Click()
+{
+    m_launcher.form1()->close();
+    m_launcher.shell().execute(QStringLiteral("Open"), QStringLiteral("ovcl_update.exe"), QString(),
+                               m_launcher.applicationDirectory(), ShowCommand::normal);
+}
+
+void TForm11::Button2Click()
+{
+    close();
+}
+
+void TForm11::CheckBox1Click()
+{
+    m_launcher.files().write(LocalFiles::notshow, LocalFiles::flag(notShowBox()->isChecked()));
 }

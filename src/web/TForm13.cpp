@@ -1,8 +1,33 @@
 #include "TForm13.h"
 
+#include "ClickBinding.h"
 #include "app/Launcher.h"
 
-TForm13::TForm13(Launcher &launcher)
-    : Form({"TForm13", "Chyba / Error", {381, 98}, {554, 312}, Form::toolWindowWithoutIcons()}, &launcher.errors(), &launcher.browsers())
+namespace {
+constexpr const char *bold = "font-weight: bold;";
+
+const std::vector<ControlSpec> &errorControls()
 {
+    static const std::vector<ControlSpec> rows = {
+        {"Label1", ControlKind::Label, 10, 14, 270, 14, "Chyba připojení k update serveru.", nullptr, Qt::ArrowCursor, true, 0, bold},
+        {"Label2", ControlKind::Label, 10, 32, 270, 14, "Error of connection to update server.", nullptr, Qt::ArrowCursor, true, 0, bold},
+        {"Image1", ControlKind::Picture, 285, 4, 90, 70, ":/skin/error.jpg"},
+        {"Button1", ControlKind::Button, 153, 66, 75, 25, "OK"},
+    };
+    return rows;
+}
+} // namespace
+
+TForm13::TForm13(Launcher &launcher)
+    : Form({"TForm13", "Chyba / Error", {381, 98}, {554, 312}, Form::toolWindowWithoutIcons()}, &launcher.errors(),
+           &launcher.browsers())
+{
+    setFixedSize(381, 98);
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    controls().build(errorControls());
+    bindClick(controls(), &launcher.errors(), QStringLiteral("Button1"), [this] { close(); });
 }

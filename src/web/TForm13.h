@@ -4,6 +4,7 @@
 
 class Launcher;
 
+// The update-server error dialog.
 class TForm13 : public Form
 {
     Q_OBJECT

@@ -33,7 +33,7 @@ const std::vector<ControlSpec> &webLinkControls()
 
         // The logo and the footer credit.
         {"Image1", ControlKind::Picture, 128, 16, 98, 89, ":/skin/logo.jpg", nullptr, arrow, true, 1},
-        {"Label8", ControlKind::Label, 29, 600, 94, 13, "© Orvanta.cz 2008", nullptr, hand, true, 1, credit},
+        {"Label8", ControlKind::Label, 29, 600, 94, 13, "© Orvanta 2008", nullptr, hand, true, 1, credit},
 
         // Icon buttons, each with its hover twin on top.
         {"Image112", ControlKind::Picture, 559, 65, 33, 27, ":/skin/speedtest.jpg", "Speedtest of net", hand, true, 1},

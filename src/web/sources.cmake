@@ -1,9 +1,15 @@
 set(OVCL_CORE_WEB
   CommunityUrls.h CommunityUrls.cpp
+  VersionDecision.h VersionDecision.cpp
 )
 set(OVCL_GUI_WEB
+  ClickBinding.h ClickBinding.cpp
+  WebLinkTable.h WebLinkTable.cpp
+  WebLinkControls.h WebLinkControls.cpp
   WebLinks.h WebLinks.cpp
+  CounterControls.h CounterControls.cpp
   CounterRefresh.h CounterRefresh.cpp
+  UpdateControls.h UpdateControls.cpp
   UpdateCheck.h UpdateCheck.cpp
   TForm6.h TForm6.cpp
   TForm7.h TForm7.cpp

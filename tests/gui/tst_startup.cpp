@@ -66,6 +66,7 @@ void StartupTest::windowsAreCreatedHiddenWithTheirCaptions()
     QFETCH(QString, name);
     QFETCH(QString, caption);
     LauncherFixture f;
+    f.presetQuietStart();
     f.make();
     QWidget *w = window(name);
     QVERIFY(w);
@@ -96,6 +97,7 @@ void StartupTest::timersStartAsDesigned()
     QFETCH(int, interval);
     QFETCH(bool, enabled);
     LauncherFixture f;
+    f.presetQuietStart();
     WindowTimer *t = f.make().form1()->timer(name);
     QVERIFY(t);
     QCOMPARE(t->interval(), interval);
@@ -105,6 +107,7 @@ void StartupTest::timersStartAsDesigned()
 void StartupTest::progressRunsThroughEveryValueInOrder()
 {
     LauncherFixture f;
+    f.presetQuietStart();
     Launcher &l = f.make();
     QList<int> values;
     QObject::connect(l.form17()->findChild<QProgressBar *>("stav"), &QProgressBar::valueChanged,
@@ -122,6 +125,7 @@ void StartupTest::progressRunsThroughEveryValueInOrder()
 void StartupTest::eachStepRunsOnceInOrder()
 {
     LauncherFixture f;
+    f.presetQuietStart();
     Launcher &l = f.make();
     QStringList ran;
     auto hook = [&](const char *name, int expectedProgress) {
@@ -162,6 +166,7 @@ void StartupTest::eachStepRunsOnceInOrder()
 void StartupTest::mainWindowAppearsOnlyAfterTheProgressWindowCloses()
 {
     LauncherFixture f;
+    f.presetQuietStart();
     Launcher &l = f.make();
     bool checked = false;
     l.hooks().fetchVersion = [&] {
@@ -182,6 +187,7 @@ void StartupTest::mainWindowAppearsOnlyAfterTheProgressWindowCloses()
 void StartupTest::aFailingStepStillReachesTheEnd()
 {
     LauncherFixture f;
+    f.presetQuietStart();
     Launcher &l = f.make();
     l.hooks().counters = [] { throw std::runtime_error("counter step broke"); };
     l.hooks().fetchVersion = [] { throw std::runtime_error("update step broke"); };
@@ -197,6 +203,7 @@ void StartupTest::aFailingStepStillReachesTheEnd()
 void StartupTest::clockShowsTheLocalTime()
 {
     LauncherFixture f;
+    f.presetQuietStart();
     Launcher &l = f.start();
     auto *clock = l.form1()->control<TextLabel>("Label41");
     QCOMPARE(clock->caption(), QString());
@@ -211,6 +218,7 @@ void StartupTest::clockShowsTheLocalTime()
 void StartupTest::languageTimerOnlySwitchesItselfOff()
 {
     LauncherFixture f;
+    f.presetQuietStart();
     Launcher &l = f.start();
     WindowTimer *t = l.form1()->timer("Timer1");
     QVERIFY(t->isEnabled());
@@ -221,6 +229,7 @@ void StartupTest::languageTimerOnlySwitchesItselfOff()
 void StartupTest::closingDeletesTheCounterFilesInOrder()
 {
     LauncherFixture f;
+    f.presetQuietStart();
     f.presetFile("online.inf", "7");
     f.presetFile("statistic.inf", "12345");
     Launcher &l = f.start();
@@ -236,6 +245,7 @@ void StartupTest::closingDeletesTheCounterFilesInOrder()
 void StartupTest::closingWithoutCounterFilesIsSilent()
 {
     LauncherFixture f;
+    f.presetQuietStart();
     Launcher &l = f.start();
     QSignalSpy finished(&l, &Launcher::finished);
     l.form1()->Exit1Click();
@@ -247,6 +257,7 @@ void StartupTest::closingWithoutCounterFilesIsSilent()
 void StartupTest::neverShownWindowsStayHidden()
 {
     LauncherFixture f;
+    f.presetQuietStart();
     f.start();
     QTest::qWait(200); // let the news step run
     for (const char *name : {"TForm2", "TForm10", "TForm16", "TForm18", "TForm17"})

@@ -2,6 +2,7 @@
 
 #include "app/TForm1.h"
 #include "platform/IniProfileStore.h"
+#include "web/CommunityUrls.h"
 
 #include <QApplication>
 #include <QFile>
@@ -34,6 +35,12 @@ void LauncherFixture::preset(const char *file, const char *section, const char *
 void LauncherFixture::presetNotFirstRun()
 {
     preset("data.dat", "Setting", "first", QStringLiteral("false"));
+}
+
+void LauncherFixture::presetQuietStart()
+{
+    presetNotFirstRun();
+    downloads->bodies.insert(CommunityUrls::versionInf(), QByteArray("[Setting]\r\nver=1.8.3\r\n"));
 }
 
 void LauncherFixture::presetFile(const QString &name, const QByteArray &content)

@@ -27,6 +27,9 @@ public:
     void preset(const char *file, const char *section, const char *key, const QString &value);
     // data.dat saying "not a first run", so start() needs no player.
     void presetNotFirstRun();
+    // Not a first run, and the web server offers the running version: the
+    // start-up chain then opens no window of its own.
+    void presetQuietStart();
     // Writes a plain file into the application directory.
     void presetFile(const QString &name, const QByteArray &content);
     QString path(const QString &name) const { return dir.path() + QLatin1Char('/') + name; }

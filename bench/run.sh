@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Starts the real launcher against the demo community server on a virtual
+# screen and prints, one per line: seconds from exec to the main window being
+# shown, resident memory of the launcher and its browser processes after 5 s,
+# CPU seconds over 20 s of idling, and the longest stall of the user-interface
+# thread while the web server accepts connections and never answers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PORT="${OVCL_DEMO_PORT:-18080}"
+HOST="127.0.0.1:${PORT}"
+B=build-bench
+
+tools/setup.sh
+command -v xwininfo >/dev/null || { apt-get install -y -q x11-utils >/dev/null; }
+cmake -S . -B $B -DOVCL_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Release \
+  -DOVCL_WEB_HOST="$HOST" -DOVCL_SITE_HOST="$HOST" -DOVCL_FORUM_HOST="$HOST" -DOVCL_AUTHOR_URL="http://$HOST/" >/dev/null
+cmake --build $B -j"$(nproc)" --target ovcl ovcl_demo_server ovcl_stall_probe >/dev/null
+
+export QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox --disable-gpu"
+app=$(mktemp -d)
+cp $B/ovcl "$app/"
+cp -r assets/sounds "$app/"
+printf '[Setting]\r\nfirst=false\r\nnotshow=true\r\n' > "$app/data.dat"
+
+Xvfb :93 -screen 0 1280x1024x24 >/dev/null 2>&1 &
+xvfb=$!
+$B/tools/demo_server/ovcl_demo_server --port "$PORT" >/dev/null 2>&1 &
+server=$!
+trap 'kill $xvfb $server ${launcher:-} 2>/dev/null || true; rm -rf "$app"' EXIT
+export DISPLAY=:93
+sleep 1
+
+tree() { # the pid and all its descendants
+  local all=("$1") i=0
+  while [ $i -lt ${#all[@]} ]; do
+    for c in $(pgrep -P "${all[$i]}" || true); do all+=("$c"); done
+    i=$((i + 1))
+  done
+  echo "${all[@]}"
+}
+rss_kb() { local s=0; for p in $(tree "$1"); do s=$((s + $(awk '/VmRSS/ {print $2}' /proc/$p/status 2>/dev/null || echo 0))); done; echo $s; }
+cpu_ticks() { local s=0; for p in $(tree "$1"); do s=$((s + $(awk '{print $14 + $15}' /proc/$p/stat 2>/dev/null || echo 0))); done; echo $s; }
+
+t0=$(date +%s.%N)
+"$app/ovcl" >/dev/null 2>&1 &
+launcher=$!
+until xwininfo -name "Orvanta Game Client - 1.8.3" 2>/dev/null | grep -q IsViewable; do sleep 0.005; done
+t1=$(date +%s.%N)
+echo "seconds to main window: $(echo "$t1 - $t0" | bc -l | awk '{printf "%.2f", $1}')"
+
+sleep 5
+echo "resident memory after 5 s: $(( $(rss_kb $launcher) / 1024 )) MB"
+c0=$(cpu_ticks $launcher)
+sleep 20
+c1=$(cpu_ticks $launcher)
+hz=$(getconf CLK_TCK)
+echo "CPU seconds over 20 s idle: $(echo "($c1 - $c0) / $hz" | bc -l | awk '{printf "%.2f (%.2f %%)", $1, $1 / 20 * 100}')"
+kill $launcher; launcher=
+kill $server; wait $server 2>/dev/null || true
+
+QT_QPA_PLATFORM=offscreen $B/bench/ovcl_stall_probe "$PORT" 2>/dev/null

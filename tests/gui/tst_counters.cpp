@@ -1,0 +1,243 @@
+#include "LauncherFixture.h"
+#include "app/TForm1.h"
+#include "app/TForm17.h"
+#include "platform/TextLabel.h"
+#include "platform/WindowTimer.h"
+#include "web/CommunityUrls.h"
+
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+TextLabel *label(Launcher &l, const char *name)
+{
+    return l.form1()->control<TextLabel>(QLatin1String(name));
+}
+
+RecordingBrowser *browser(Launcher &l, const char *name)
+{
+    return l.form1()->findChild<RecordingBrowser *>(QLatin1String(name));
+}
+
+// A run whose update check finds nothing new, so start() needs no player.
+void quietUpdate(LauncherFixture &f)
+{
+    f.presetNotFirstRun();
+    f.downloads->bodies[CommunityUrls::versionInf()] = "[Setting]\r\nver=1.8.3\r\n";
+}
+} // namespace
+
+class CountersTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void blockIsLaidOutAsDesigned_data();
+    void blockIsLaidOutAsDesigned();
+    void serverTextIsShownUnchanged_data();
+    void serverTextIsShownUnchanged();
+    void startupStepLoadsPagesAndCountersInOrder();
+    void unreachableServerLeavesNASilently();
+    void lastValuesStayWhenTheServerGoesAway();
+    void tickRefreshesBothCountersAndTheOnlinePage();
+    void leftoverFilesAreNeverShown();
+    void noCounterFileRemainsAfterClose();
+};
+
+void CountersTest::blockIsLaidOutAsDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QPoint>("place");
+    QTest::addColumn<bool>("centred");
+    QTest::newRow("Label13") << "Label13" << "Statistika:" << QPoint(502, 105) << false;
+    QTest::newRow("Label50") << "Label50" << QString::fromUtf8("Počet přístupů:") << QPoint(502, 119) << false;
+    QTest::newRow("stat") << "stat" << "N/A" << QPoint(597, 119) << true;
+    QTest::newRow("Label51") << "Label51" << "Online:" << QPoint(502, 134) << false;
+    QTest::newRow("Label52") << "Label52" << "N/A" << QPoint(549, 134) << true;
+}
+
+void CountersTest::blockIsLaidOutAsDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QPoint, place);
+    QFETCH(bool, centred);
+    LauncherFixture f;
+    Launcher &l = f.make();
+    auto *shown = l.form1()->control<TextLabel>(name);
+    QVERIFY(shown);
+    QCOMPARE(shown->caption(), caption);
+    QCOMPARE(shown->pos(), place);
+    QVERIFY(!shown->isHidden());
+    QVERIFY(shown->styleSheet().contains("white") && shown->styleSheet().contains("bold"));
+    QCOMPARE(bool(shown->alignment() & Qt::AlignHCenter), centred);
+    // Text arrives as plain text, never as markup.
+    QCOMPARE(shown->textFormat(), Qt::PlainText);
+    for (const char *memo : {"Memo1", "Memo2"}) {
+        auto *box = l.form1()->control<QPlainTextEdit>(memo);
+        QVERIFY(box);
+        QVERIFY(box->isHidden());
+        QCOMPARE(box->toPlainText(), QStringLiteral("N/A"));
+    }
+}
+
+void CountersTest::serverTextIsShownUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("number") << QByteArray("12345") << "12345";
+    QTest::newRow("number with line end") << QByteArray("12345\n") << "12345";
+    QTest::newRow("two lines") << QByteArray("12 hracu\n3 servery\n") << "12 hracu\r\n3 servery";
+    QTest::newRow("markup") << QByteArray("<b>x</b>") << "<b>x</b>";
+    QTest::newRow("blanks kept") << QByteArray("  7 ") << "  7 ";
+    QTest::newRow("empty") << QByteArray() << "";
+}
+
+void CountersTest::serverTextIsShownUnchanged()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, shown);
+    LauncherFixture f;
+    quietUpdate(f);
+    f.downloads->bodies[CommunityUrls::accessCounter()] = body;
+    f.downloads->bodies[CommunityUrls::onlineCounter()] = body;
+    Launcher &l = f.start();
+    for (const char *name : {"stat", "Label52"}) {
+        TextLabel *counter = label(l, name);
+        QCOMPARE(counter->caption(), shown);
+        // Shown literally: the label's text is the caption with plain line breaks.
+        QCOMPARE(counter->text(), QString(shown).replace("\r\n", "\n"));
+        QCOMPARE(counter->textFormat(), Qt::PlainText);
+        // Every line fits in the label.
+        const int lines = shown.count("\r\n") + 1;
+        QVERIFY2(counter->height() >= lines * counter->fontMetrics().height(), name);
+    }
+    QCOMPARE(l.form1()->control<QPlainTextEdit>("Memo1")->toPlainText(), QString(shown).replace("\r\n", "\n"));
+    QCOMPARE(l.form1()->control<QPlainTextEdit>("Memo2")->toPlainText(), QString(shown).replace("\r\n", "\n"));
+}
+
+void CountersTest::startupStepLoadsPagesAndCountersInOrder()
+{
+    LauncherFixture f;
+    quietUpdate(f);
+    f.downloads->bodies[CommunityUrls::accessCounter()] = "1";
+    f.downloads->bodies[CommunityUrls::onlineCounter()] = "2";
+    Launcher &l = f.make();
+    auto counters = l.hooks().counters;
+    int progressInside = -1;
+    l.hooks().counters = [&, counters] {
+        progressInside = l.form17()->progress();
+        counters();
+    };
+    l.start();
+    QCOMPARE(progressInside, 10);
+    const QStringList expected{
+        "navigate WebBrowser4 " + CommunityUrls::statistics(),
+        "delete statistic.inf",
+        "download " + CommunityUrls::accessCounter(),
+        "navigate WebBrowser5 " + CommunityUrls::statisticsOnline(),
+        "delete online.inf",
+        "download " + CommunityUrls::onlineCounter(),
+    };
+    const int first = f.log.events.indexOf(expected.first());
+    QVERIFY(first >= 0);
+    QCOMPARE(f.log.events.mid(first, expected.size()), expected);
+    QCOMPARE(browser(l, "WebBrowser4")->urls, QStringList{CommunityUrls::statistics()});
+    QCOMPARE(browser(l, "WebBrowser5")->urls, QStringList{CommunityUrls::statisticsOnline()});
+    for (const char *name : {"WebBrowser4", "WebBrowser5"}) {
+        QVERIFY(!browser(l, name)->onScreen);
+        QVERIFY(browser(l, name)->y() >= TForm1::clientHeight);
+    }
+}
+
+void CountersTest::unreachableServerLeavesNASilently()
+{
+    LauncherFixture f;
+    quietUpdate(f);
+    Launcher &l = f.start();
+    l.form1()->timer("onlinecounter")->fire();
+    QCOMPARE(label(l, "stat")->caption(), QStringLiteral("N/A"));
+    QCOMPARE(label(l, "Label52")->caption(), QStringLiteral("N/A"));
+    QVERIFY(f.errors->messages.isEmpty());
+    QVERIFY(f.sound->played.isEmpty());
+    QCOMPARE(l.form17()->progress(), 100);
+    QVERIFY(!f.exists("statistic.inf"));
+    QVERIFY(!f.exists("online.inf"));
+}
+
+void CountersTest::lastValuesStayWhenTheServerGoesAway()
+{
+    LauncherFixture f;
+    quietUpdate(f);
+    f.downloads->bodies[CommunityUrls::accessCounter()] = "48213";
+    f.downloads->bodies[CommunityUrls::onlineCounter()] = "17";
+    Launcher &l = f.start();
+    QVERIFY(f.exists("statistic.inf"));
+    QVERIFY(f.exists("online.inf"));
+
+    f.downloads->bodies.clear();
+    l.form1()->timer("onlinecounter")->fire();
+    QCOMPARE(label(l, "stat")->caption(), QStringLiteral("48213"));
+    QCOMPARE(label(l, "Label52")->caption(), QStringLiteral("17"));
+    QVERIFY(!f.exists("statistic.inf"));
+    QVERIFY(!f.exists("online.inf"));
+    QVERIFY(f.errors->messages.isEmpty());
+
+    // Back again: the next tick shows the new values.
+    f.downloads->bodies[CommunityUrls::accessCounter()] = "48214";
+    f.downloads->bodies[CommunityUrls::onlineCounter()] = "18";
+    l.form1()->timer("onlinecounter")->fire();
+    QCOMPARE(label(l, "stat")->caption(), QStringLiteral("48214"));
+    QCOMPARE(label(l, "Label52")->caption(), QStringLiteral("18"));
+}
+
+void CountersTest::tickRefreshesBothCountersAndTheOnlinePage()
+{
+    LauncherFixture f;
+    quietUpdate(f);
+    Launcher &l = f.start();
+    WindowTimer *tick = l.form1()->timer("onlinecounter");
+    QCOMPARE(tick->interval(), 30000);
+    QVERIFY(tick->isEnabled());
+    f.downloads->bodies[CommunityUrls::accessCounter()] = "5";
+    f.downloads->bodies[CommunityUrls::onlineCounter()] = "6";
+    f.log.events.clear();
+    tick->fire();
+    QCOMPARE(f.log.events, (QStringList{"delete statistic.inf", "download " + CommunityUrls::accessCounter(),
+                                        "refresh WebBrowser5", "delete online.inf",
+                                        "download " + CommunityUrls::onlineCounter()}));
+    QCOMPARE(browser(l, "WebBrowser4")->urls.size(), 1);
+    QCOMPARE(browser(l, "WebBrowser5")->urls.size(), 1);
+    QVERIFY(tick->isEnabled());
+    QCOMPARE(label(l, "stat")->caption(), QStringLiteral("5"));
+    QCOMPARE(label(l, "Label52")->caption(), QStringLiteral("6"));
+}
+
+void CountersTest::leftoverFilesAreNeverShown()
+{
+    LauncherFixture f;
+    quietUpdate(f);
+    f.presetFile("statistic.inf", "999");
+    f.presetFile("online.inf", "99");
+    Launcher &l = f.start();
+    QCOMPARE(label(l, "stat")->caption(), QStringLiteral("N/A"));
+    QCOMPARE(label(l, "Label52")->caption(), QStringLiteral("N/A"));
+    QVERIFY(!f.exists("statistic.inf"));
+    QVERIFY(!f.exists("online.inf"));
+}
+
+void CountersTest::noCounterFileRemainsAfterClose()
+{
+    LauncherFixture f;
+    quietUpdate(f);
+    f.downloads->bodies[CommunityUrls::accessCounter()] = "1";
+    f.downloads->bodies[CommunityUrls::onlineCounter()] = "2";
+    Launcher &l = f.start();
+    QVERIFY(f.exists("statistic.inf") && f.exists("online.inf"));
+    l.form1()->close();
+    QVERIFY(!f.exists("statistic.inf"));
+    QVERIFY(!f.exists("online.inf"));
+}
+
+QTEST_MAIN(CountersTest)
+#include "tst_counters.moc"

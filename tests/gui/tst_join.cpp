@@ -1,0 +1,277 @@
+#include "ControlPoints.h"
+#include "LauncherFixture.h"
+#include "Pointer.h"
+#include "SettingsPaths.h"
+#include "app/TForm1.h"
+#include "config/TForm5.h"
+#include "platform/WindowTimer.h"
+#include "servers/ServerCatalogue.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace ServerCatalogue;
+
+class JoinTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void joinStartsTheGroupsGame_data();
+    void joinStartsTheGroupsGame();
+    void soundsOffJoinIsSilentAndOtherwiseTheSame();
+    void passwordEditFeedsTheArguments_data();
+    void passwordEditFeedsTheArguments();
+    void passwordEditTakesLongTextInClear();
+    void unchosenPathStillRunsTheWholeJoin();
+    void minimiseTimerMinimisesOnce();
+    void reenableTimerEndsTheJoin();
+    void secondClickDuringJoinKeepsTheFirstCountdown();
+
+private:
+    TForm1 *window() const { return m_f->launcher->form1(); }
+    WindowTimer *timer(const char *name) const { return window()->timer(QLatin1String(name)); }
+    void setAllPaths();
+    std::unique_ptr<LauncherFixture> m_f;
+};
+
+// Each group's game lives in a folder of its own.
+static QString gamePath(const char *display)
+{
+    return QStringLiteral("C:\\Games\\%1\\game.exe").arg(QLatin1String(display));
+}
+
+void JoinTest::init()
+{
+    m_f = std::make_unique<LauncherFixture>();
+    m_f->presetNotFirstRun();
+    m_f->make();
+    // The rows are tested on their own: the start-up chain stays out of the way.
+    timer("Timer6")->setEnabled(false);
+    m_f->launcher->form5()->soundsSwitch()->setChecked(true);
+    setAllPaths();
+}
+
+void JoinTest::cleanup()
+{
+    m_f.reset();
+}
+
+void JoinTest::setAllPaths()
+{
+    for (const GameGroup &g : groups())
+        SettingsPaths::set(*m_f->launcher, QLatin1String(g.pathSetting), gamePath(g.pathSetting));
+}
+
+void JoinTest::joinStartsTheGroupsGame_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("cue");
+    QTest::addColumn<QString>("display");
+    // Tiles are clicked where the pointer rests without moving; a twin is
+    // reached by moving onto its tile, which lights it.
+    QTest::newRow("Image14") << "Image14" << 1 << "tada.wav" << "StaticText1";
+    QTest::newRow("Image23") << "Image23" << 1 << "tada.wav" << "StaticText1";
+    QTest::newRow("Image15") << "Image15" << 2 << "tada.wav" << "StaticText1";
+    QTest::newRow("Image24") << "Image24" << 3 << "tada.wav" << "StaticText1";
+    QTest::newRow("Image17") << "Image17" << 4 << "tada.wav" << "StaticText1";
+    QTest::newRow("Image26") << "Image26" << 5 << "tada.wav" << "StaticText1";
+    QTest::newRow("Image35") << "Image35" << 6 << "tada2.wav" << "StaticText2";
+    QTest::newRow("Image41") << "Image41" << 7 << "tada2.wav" << "StaticText2";
+    QTest::newRow("Image48") << "Image48" << 8 << "tada2.wav" << "StaticText3";
+    QTest::newRow("Image49 silent") << "Image49" << 9 << "" << "StaticText3";
+    QTest::newRow("Image51") << "Image51" << 9 << "tada2.wav" << "StaticText3";
+    QTest::newRow("Image42") << "Image42" << 10 << "tada2.wav" << "StaticText4";
+    QTest::newRow("Image39") << "Image39" << 11 << "tada2.wav" << "StaticText4";
+    QTest::newRow("Image43") << "Image43" << 11 << "tada2.wav" << "StaticText4";
+    QTest::newRow("Image118") << "Image118" << 12 << "tada3.wav" << "StaticText5";
+    QTest::newRow("Image148") << "Image148" << 13 << "tada3.wav" << "StaticText7";
+    QTest::newRow("Image147") << "Image147" << 14 << "tada3.wav" << "StaticText8";
+}
+
+void JoinTest::joinStartsTheGroupsGame()
+{
+    QFETCH(QString, control);
+    QFETCH(int, number);
+    QFETCH(QString, cue);
+    QFETCH(QString, display);
+    const ServerEntry &e = entry(number);
+    const bool isTwin = control == QLatin1String(e.twin);
+    if (isTwin) {
+        Pointer::click(window(), ControlPoints::centre(window(), QLatin1String(e.tile)));
+        QVERIFY(!window()->control(control)->isHidden());
+    } else {
+        QTest::mouseClick(window()->control(control), Qt::LeftButton);
+    }
+
+    QCOMPARE(m_f->sound->played, cue.isEmpty() ? QStringList() : QStringList{cue});
+    QCOMPARE(m_f->sound->modes, cue.isEmpty() ? QStringList() : QStringList{"async"});
+    QCOMPARE(m_f->shell->calls.size(), 1);
+    const RecordingShell::Call &call = m_f->shell->calls.first();
+    QCOMPARE(call.verb, QStringLiteral("Open"));
+    QCOMPARE(call.file, gamePath(qPrintable(display)));
+    QCOMPARE(call.directory, QStringLiteral("C:\\Games\\%1\\").arg(display));
+    QCOMPARE(call.parameters, argumentString(e, e.passwordEdit ? QStringLiteral("pw??") : QString()));
+    QCOMPARE(call.showCommand, 1);
+
+    for (const ServerEntry &other : entries()) {
+        QVERIFY2(!window()->control(QLatin1String(other.tile))->isEnabled(), other.tile);
+        QVERIFY2(window()->control(QLatin1String(other.twin))->isEnabled(), other.twin);
+        QCOMPARE(!window()->control(QLatin1String(other.joiningPanel))->isHidden(), other.number == number);
+    }
+    QVERIFY(timer("Timer3")->isEnabled());
+    QCOMPARE(timer("Timer3")->interval(), 1800);
+    QVERIFY(timer("Timer2")->isEnabled());
+    QCOMPARE(timer("Timer2")->interval(), 7000);
+    QVERIFY(m_f->errors->messages.isEmpty());
+}
+
+void JoinTest::soundsOffJoinIsSilentAndOtherwiseTheSame()
+{
+    m_f->launcher->form5()->soundsSwitch()->setChecked(false);
+    Pointer::click(window(), ControlPoints::centre(window(), QStringLiteral("Image146")));
+    QVERIFY(m_f->sound->played.isEmpty());
+    QCOMPARE(m_f->shell->calls.size(), 1);
+    QCOMPARE(m_f->shell->calls.first().parameters, address(entry(13)));
+    QVERIFY(!window()->control(QStringLiteral("Panel13"))->isHidden());
+    QVERIFY(timer("Timer2")->isEnabled());
+    QVERIFY(timer("Timer3")->isEnabled());
+}
+
+void JoinTest::passwordEditFeedsTheArguments_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<bool>("clear");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("password");
+    QTest::newRow("untouched") << 5 << false << "" << "pw??";
+    QTest::newRow("emptied") << 5 << true << "" << "";
+    QTest::newRow("upper case typed") << 7 << true << "SeCrEt 1" << "secret 1";
+    QTest::newRow("typed after the initial text") << 9 << false << "X" << "pw??x";
+    QTest::newRow("entry 11") << 11 << true << "ABC" << "abc";
+}
+
+void JoinTest::passwordEditFeedsTheArguments()
+{
+    QFETCH(int, number);
+    QFETCH(bool, clear);
+    QFETCH(QString, typed);
+    QFETCH(QString, password);
+    const ServerEntry &e = entry(number);
+    auto *edit = window()->control<QLineEdit>(QLatin1String(e.passwordEdit));
+    QVERIFY(edit);
+    QCOMPARE(edit->text(), QStringLiteral("pw??"));
+    QCOMPARE(edit->echoMode(), QLineEdit::Normal);
+    if (clear) {
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    } else {
+        edit->end(false);
+    }
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), password);
+
+    Pointer::click(window(), ControlPoints::centre(window(), QLatin1String(e.tile)));
+    QCOMPARE(m_f->shell->calls.size(), 1);
+    const QString arguments = m_f->shell->calls.first().parameters;
+    QVERIFY2(arguments.endsWith(QStringLiteral(" +password ") + password), qPrintable(arguments));
+    QCOMPARE(arguments, argumentString(e, password));
+    // Nothing of the password goes to a file.
+    QVERIFY(m_f->profiles->writes.isEmpty());
+}
+
+void JoinTest::passwordEditTakesLongTextInClear()
+{
+    auto *edit = window()->control<QLineEdit>(QStringLiteral("Edit1"));
+    const QString pasted = QString(40000, QLatin1Char('Q'));
+    QGuiApplication::clipboard()->setText(pasted);
+    edit->selectAll();
+    edit->paste();
+    QCOMPARE(edit->text(), pasted.toLower());
+}
+
+void JoinTest::unchosenPathStillRunsTheWholeJoin()
+{
+    SettingsPaths::set(*m_f->launcher, QStringLiteral("StaticText1"), QStringLiteral("cesta"));
+    SettingsPaths::set(*m_f->launcher, QStringLiteral("StaticText2"), QStringLiteral("codmp.exe"));
+    QTest::mouseClick(window()->control(QStringLiteral("Image14")), Qt::LeftButton);
+    QTest::mouseClick(window()->control(QStringLiteral("Image41")), Qt::LeftButton);
+    QCOMPARE(m_f->shell->calls.size(), 2);
+    QCOMPARE(m_f->shell->calls[0].file, QStringLiteral("cesta"));
+    QCOMPARE(m_f->shell->calls[0].directory, QString());
+    QCOMPARE(m_f->shell->calls[1].file, QStringLiteral("codmp.exe"));
+    QCOMPARE(m_f->shell->calls[1].directory, QString());
+    QVERIFY(!window()->control(QStringLiteral("Panel1"))->isHidden());
+    QVERIFY(timer("Timer3")->isEnabled());
+    QVERIFY(m_f->errors->messages.isEmpty());
+}
+
+void JoinTest::minimiseTimerMinimisesOnce()
+{
+    window()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window()));
+    Pointer::click(window(), ControlPoints::centre(window(), QStringLiteral("Image14")));
+    timer("Timer3")->fire();
+    QVERIFY(!timer("Timer3")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(window()->isMinimized(), 1000);
+    // The join itself goes on until the re-enable timer.
+    QVERIFY(timer("Timer2")->isEnabled());
+    QVERIFY(!window()->control(QStringLiteral("Image15"))->isEnabled());
+}
+
+void JoinTest::reenableTimerEndsTheJoin()
+{
+    // The Unreal Tournament 2004 twin, once lit, stays lit over the other tiles.
+    const QPoint ut2004 = ControlPoints::centre(window(), QStringLiteral("Image147"));
+    Pointer::moveTo(window(), ut2004);
+    Pointer::click(window(), ControlPoints::centre(window(), QStringLiteral("Image14")));
+    // Its tile is disabled now, but the twin on it still joins.
+    Pointer::click(window(), ut2004);
+    QCOMPARE(m_f->shell->calls.size(), 2);
+    QVERIFY(!window()->control(QStringLiteral("Panel1"))->isHidden());
+    QVERIFY(!window()->control(QStringLiteral("Panel14"))->isHidden());
+
+    timer("Timer2")->fire();
+    QVERIFY(!timer("Timer2")->isEnabled());
+    for (const ServerEntry &e : entries()) {
+        QVERIFY2(window()->control(QLatin1String(e.tile))->isEnabled(), e.tile);
+        QVERIFY2(window()->control(QLatin1String(e.joiningPanel))->isHidden(), e.joiningPanel);
+    }
+    // The window does not minimise on this timer, and the minimise timer still runs.
+    QVERIFY(timer("Timer3")->isEnabled());
+}
+
+void JoinTest::secondClickDuringJoinKeepsTheFirstCountdown()
+{
+    const QPoint tile = ControlPoints::centre(window(), QStringLiteral("Image18"));
+    Pointer::click(window(), tile);
+    QCOMPARE(m_f->shell->calls.size(), 1);
+    QTest::qWait(30);
+    const int minimiseLeft = timer("Timer3")->remainingTime();
+    const int reenableLeft = timer("Timer2")->remainingTime();
+
+    // The joined tile is disabled, but its twin still shows and takes a click
+    // on the edge that the joining panel leaves free.
+    QVERIFY(!window()->control(QStringLiteral("Image26"))->isHidden());
+    const QPoint edge(ServerCatalogue::entry(5).tilePlace + QPoint(2, 2));
+    QCOMPARE(Pointer::controlAt(window(), edge)->objectName(), QStringLiteral("Image26"));
+    Pointer::click(window(), edge);
+    QCOMPARE(m_f->shell->calls.size(), 2);
+    QCOMPARE(m_f->shell->calls[1].parameters, m_f->shell->calls[0].parameters);
+    QVERIFY(timer("Timer3")->remainingTime() <= minimiseLeft);
+    QVERIFY(timer("Timer2")->remainingTime() <= reenableLeft);
+
+    // The joining panel itself takes no click.
+    const QPoint panel = ControlPoints::centre(window(), QStringLiteral("Panel5"));
+    QCOMPARE(Pointer::controlAt(window(), panel)->objectName(), QStringLiteral("Panel5"));
+    Pointer::click(window(), panel);
+    QCOMPARE(m_f->shell->calls.size(), 2);
+}
+
+QTEST_MAIN(JoinTest)
+#include "tst_join.moc"

@@ -1,0 +1,538 @@
+#include "LauncherFixture.h"
+#include "ModalWindow.h"
+#include "Pointer.h"
+#include "ServedLauncher.h"
+#include "app/TForm1.h"
+#include "app/TForm17.h"
+#include "config/TForm5.h"
+#include "platform/TextLabel.h"
+#include "platform/WindowTimer.h"
+#include "web/CommunityUrls.h"
+#include "web/TForm11.h"
+#include "web/TForm12.h"
+#include "web/TForm13.h"
+#include "web/TForm15.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+// Step 2 leaves the sounds switch in this state, whatever else it loads.
+void soundsAfterStep2(Launcher &l, bool on)
+{
+    auto previous = l.hooks().loadRemainingSettings;
+    l.hooks().loadRemainingSettings = [&l, previous, on] {
+        if (previous)
+            previous();
+        l.form5()->soundsSwitch()->setChecked(on);
+    };
+}
+
+void clickControl(QWidget *window, const QString &name)
+{
+    QWidget *control = window->findChild<QWidget *>(name);
+    QVERIFY2(control, qPrintable(name));
+    Pointer::click(window, control->mapTo(window, control->rect().center()));
+}
+
+QString caption(QWidget *window, const char *name)
+{
+    auto *label = window->findChild<TextLabel *>(QLatin1String(name));
+    return label ? label->caption() : QStringLiteral("<missing>");
+}
+
+QAction *updateto1(Launcher &l)
+{
+    return l.form1()->findChild<QAction *>(QStringLiteral("Updateto1"));
+}
+
+bool shownewArmed(Launcher &l)
+{
+    return l.form1()->timer(QStringLiteral("shownew"))->isEnabled();
+}
+
+// Counts how often a window is shown.
+struct ShowCounter : QObject {
+    int shows = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+const QByteArray offer19 = "[Setting]\r\nver=1.9\r\nnew1=Rychlejší start\r\nnew2=Faster start-up\r\n";
+} // namespace
+
+class UpdateTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void versionOffers_data();
+    void versionOffers();
+    void notshowChoice_data();
+    void notshowChoice();
+    void pageLoadsStartBeforeTheFetch();
+    void automaticDialogComesAfterTheNewsWindowAndOnlyOnce();
+    void checkBoxRewritesNotshowOnEveryClick();
+    void updatePictureWithoutUpdateBeepsWhateverTheSounds_data();
+    void updatePictureWithoutUpdateBeepsWhateverTheSounds();
+    void updatePictureWithUpdateArmsTheDialog();
+    void trayEntryReopensTheDialog();
+    void yesEndsTheLauncherBeforeTheUpdaterStarts();
+    void noNowOnlyCloses();
+    void noUpdateDialogHasItsOwnIdleTimer();
+    void hiddenButtonChecksTheOlderDescriptor();
+    void dialogsAreLaidOutAsDesigned_data();
+    void dialogsAreLaidOutAsDesigned();
+    void realServerOffersANewVersion();
+    void realServerFailureTakesTheNoUpdateState();
+};
+
+void UpdateTest::versionOffers_data()
+{
+    QTest::addColumn<bool>("reachable");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("sounds");
+    QTest::addColumn<QString>("ready");
+    QTest::addColumn<bool>("infLeft");
+    QTest::addColumn<QString>("balloon");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<bool>("armed");
+
+    const QString balloon19 = QString::fromUtf8("K dispozici nová verze OVCL 1.9. New version of OVCL 1.9 available!");
+    const QStringList defaults{"1.8.3", "n/a", "n/a"};
+    QTest::newRow("newer") << true << offer19 << true << "true" << true << balloon19
+                           << QStringList{"1.9", QString::fromUtf8("Rychlejší start"), "Faster start-up"} << true;
+    QTest::newRow("older counts as new")
+        << true << QByteArray("[Setting]\nver=1.8.2\n") << false << "true" << true
+        << QString::fromUtf8("K dispozici nová verze OVCL 1.8.2. New version of OVCL 1.8.2 available!")
+        << QStringList{"1.8.2", "n/a", "n/a"} << true;
+    QTest::newRow("same") << true << QByteArray("[Setting]\r\nver=1.8.3\r\nnew1=x\r\n") << true << "false" << false
+                          << QString() << QStringList{"1.8.3", "x", "n/a"} << false;
+    QTest::newRow("empty version") << true << QByteArray("[Setting]\r\nver=\r\n") << true << "false" << false
+                                   << QString() << QStringList{"", "n/a", "n/a"} << false;
+    QTest::newRow("empty file") << true << QByteArray() << true << "false" << false << QString() << defaults << false;
+    QTest::newRow("failed, sounds on") << false << QByteArray() << true << "false" << false << QString() << defaults << false;
+    QTest::newRow("failed, sounds off") << false << QByteArray() << false << "false" << false << QString() << defaults
+                                        << false;
+}
+
+void UpdateTest::versionOffers()
+{
+    QFETCH(bool, reachable);
+    QFETCH(QByteArray, body);
+    QFETCH(bool, sounds);
+    QFETCH(QString, ready);
+    QFETCH(bool, infLeft);
+    QFETCH(QString, balloon);
+    QFETCH(QStringList, labels);
+    QFETCH(bool, armed);
+
+    LauncherFixture f;
+    f.presetNotFirstRun();
+    f.preset("update.dat", "Setting", "ready", ready == "true" ? "false" : "true"); // every run writes it anew
+    f.presetFile("version.inf", "[Setting]\r\nver=7.7\r\n");                          // a leftover is never read
+    if (reachable)
+        f.downloads->bodies[CommunityUrls::versionInf()] = body;
+    Launcher &l = f.make();
+    soundsAfterStep2(l, sounds);
+
+    int errorDialogAt = -1;
+    QStringList soundsBeforeDialog;
+    ModalWindow::whenUp(l.form13(), [&] {
+        errorDialogAt = l.form17()->progress();
+        soundsBeforeDialog = f.sound->played;
+        clickControl(l.form13(), "Button1");
+    });
+    l.start();
+
+    QCOMPARE(l.form17()->progress(), 100);
+    QCOMPARE(errorDialogAt, reachable ? -1 : 80);
+    if (!reachable)
+        QCOMPARE(soundsBeforeDialog, sounds ? QStringList{"error.wav"} : QStringList{});
+    QCOMPARE(f.sound->played.contains("error.wav"), !reachable && sounds);
+    if (f.sound->played.contains("error.wav"))
+        QCOMPARE(f.sound->modes.at(f.sound->played.indexOf("error.wav")), QStringLiteral("async"));
+
+    QCOMPARE(f.profiles->readValue(f.path("update.dat"), "Setting", "ready", "?"), ready);
+    QCOMPARE(f.exists("version.inf"), infLeft);
+    QCOMPARE(f.profiles->deletions.count("version.inf"), infLeft ? 1 : 2);
+    if (balloon.isEmpty()) {
+        QVERIFY(!f.log.events.contains("balloon OVCL Update"));
+    } else {
+        QCOMPARE(f.tray->balloons.last(), qMakePair(QStringLiteral("OVCL Update"), balloon));
+    }
+    QAction *item = updateto1(l);
+    QVERIFY(item);
+    QCOMPARE(item->isVisible(), !balloon.isEmpty());
+    QCOMPARE(item->text(), balloon.isEmpty() ? QStringLiteral("Update to") : "Update to " + labels[0]);
+    QCOMPARE((QStringList{caption(l.form11(), "Label6"), caption(l.form11(), "Label8"), caption(l.form11(), "Label9")}),
+             labels);
+    QCOMPARE(shownewArmed(l), armed);
+    QVERIFY(f.errors->messages.isEmpty());
+}
+
+void UpdateTest::notshowChoice_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<bool>("armed");
+    QTest::newRow("true") << "true" << true << false;
+    QTest::newRow("false") << "false" << false << true;
+    QTest::newRow("neither") << "yes" << false << false;
+}
+
+void UpdateTest::notshowChoice()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, ticked);
+    QFETCH(bool, armed);
+    LauncherFixture f;
+    f.presetNotFirstRun();
+    f.preset("data.dat", "Setting", "notshow", stored);
+    f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
+    Launcher &l = f.start();
+
+    // The announcement itself does not depend on the choice.
+    QCOMPARE(f.tray->balloons.size(), 1);
+    QVERIFY(updateto1(l)->isVisible());
+    QCOMPARE(l.form11()->notShowBox()->isChecked(), ticked);
+    QCOMPARE(shownewArmed(l), armed);
+    QCOMPARE(f.profiles->readValue(f.path("data.dat"), "Setting", "notshow", "?"), stored);
+    // Only a change of the box writes, and it writes the same value back.
+    QCOMPARE(f.profiles->writes.filter("notshow").size(), ticked ? 1 : 0);
+}
+
+void UpdateTest::pageLoadsStartBeforeTheFetch()
+{
+    LauncherFixture f;
+    f.presetNotFirstRun();
+    f.downloads->bodies[CommunityUrls::versionInf()] = "[Setting]\r\nver=1.8.3\r\n";
+    Launcher &l = f.make();
+    QStringList newsAtFetch, statisticsAtFetch;
+    auto *news = qobject_cast<RecordingBrowser *>(l.form15()->browser());
+    auto *statistics = l.form1()->findChild<RecordingBrowser *>("WebBrowser3");
+    QVERIFY(news && statistics);
+    QVERIFY(!statistics->onScreen);
+    QVERIFY(statistics->y() >= TForm1::clientHeight);
+    auto fetch = l.hooks().fetchVersion;
+    l.hooks().fetchVersion = [&, fetch] {
+        newsAtFetch = news->urls;
+        statisticsAtFetch = statistics->urls;
+        fetch();
+    };
+    l.start();
+    QCOMPARE(newsAtFetch, QStringList{CommunityUrls::launcherNews()});
+    QCOMPARE(statisticsAtFetch, QStringList{CommunityUrls::statisticsOfVersion()});
+    QCOMPARE(news->urls.size(), 1);
+    QCOMPARE(statistics->urls.size(), 1);
+}
+
+void UpdateTest::automaticDialogComesAfterTheNewsWindowAndOnlyOnce()
+{
+    LauncherFixture f;
+    f.presetNotFirstRun();
+    f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
+    Launcher &l = f.start();
+    ShowCounter counter;
+    l.form11()->installEventFilter(&counter);
+    QVERIFY(shownewArmed(l));
+    QCOMPARE(l.form1()->timer("shownew")->interval(), 200);
+
+    bool newsWasUp = false, secondReturned = false;
+    ModalWindow::whenUp(l.form11(), [&] {
+        newsWasUp = l.form15()->isVisible();
+        QVERIFY(!shownewArmed(l));
+        // Asking again while it is up does not show it a second time.
+        l.form1()->timer("shownew")->fire();
+        updateto1(l)->trigger();
+        secondReturned = true;
+        clickControl(l.form11(), "Button2");
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(secondReturned, 3000);
+    QVERIFY(newsWasUp);
+    QCOMPARE(counter.shows, 1);
+    QVERIFY(!l.form11()->isVisible());
+}
+
+void UpdateTest::checkBoxRewritesNotshowOnEveryClick()
+{
+    LauncherFixture f;
+    f.presetNotFirstRun();
+    f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
+    f.preset("data.dat", "Setting", "notshow", "true");
+    Launcher &l = f.start();
+    f.profiles->writes.clear();
+    bool done = false;
+    ModalWindow::whenUp(l.form11(), [&] {
+        clickControl(l.form11(), "CheckBox1");
+        clickControl(l.form11(), "CheckBox1");
+        clickControl(l.form11(), "Button2");
+        done = true;
+    });
+    updateto1(l)->trigger();
+    QVERIFY(done);
+    QCOMPARE(f.profiles->writes,
+             (QStringList{"data.dat Setting/notshow=false", "data.dat Setting/notshow=true"}));
+}
+
+void UpdateTest::updatePictureWithoutUpdateBeepsWhateverTheSounds_data()
+{
+    QTest::addColumn<bool>("sounds");
+    QTest::newRow("sounds on") << true;
+    QTest::newRow("sounds off") << false;
+}
+
+void UpdateTest::updatePictureWithoutUpdateBeepsWhateverTheSounds()
+{
+    QFETCH(bool, sounds);
+    LauncherFixture f;
+    f.presetNotFirstRun();
+    f.downloads->bodies[CommunityUrls::versionInf()] = "[Setting]\r\nver=1.8.3\r\n";
+    Launcher &l = f.make();
+    soundsAfterStep2(l, sounds);
+    l.start();
+    bool shown = false;
+    ModalWindow::whenUp(l.form12(), [&] {
+        shown = true;
+        QCOMPARE(f.beep->types, QList<int>{0});
+        clickControl(l.form12(), "Button1");
+    });
+    Pointer::click(l.form1(), QPoint(475, 77));
+    QVERIFY(shown);
+    QVERIFY(!l.form12()->isVisible());
+    QVERIFY(!shownewArmed(l));
+    QVERIFY(f.sound->played.isEmpty());
+}
+
+void UpdateTest::updatePictureWithUpdateArmsTheDialog()
+{
+    LauncherFixture f;
+    f.presetNotFirstRun();
+    f.preset("data.dat", "Setting", "notshow", "true");
+    f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
+    Launcher &l = f.start();
+    QVERIFY(!shownewArmed(l));
+    Pointer::click(l.form1(), QPoint(475, 77));
+    QVERIFY(shownewArmed(l));
+    QVERIFY(f.beep->types.isEmpty());
+    QVERIFY(!l.form12()->isVisible());
+    bool shown = false;
+    ModalWindow::whenUp(l.form11(), [&] {
+        shown = true;
+        clickControl(l.form11(), "Button2");
+    });
+    l.form1()->timer("shownew")->fire();
+    QVERIFY(shown);
+    QVERIFY(!shownewArmed(l));
+}
+
+void UpdateTest::trayEntryReopensTheDialog()
+{
+    LauncherFixture f;
+    f.presetNotFirstRun();
+    f.preset("data.dat", "Setting", "notshow", "true");
+    f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
+    Launcher &l = f.start();
+    int opened = 0;
+    for (int i = 0; i < 2; ++i) {
+        ModalWindow::whenUp(l.form11(), [&] {
+            ++opened;
+            clickControl(l.form11(), "Button2");
+        });
+        updateto1(l)->trigger();
+    }
+    QCOMPARE(opened, 2);
+}
+
+void UpdateTest::yesEndsTheLauncherBeforeTheUpdaterStarts()
+{
+    LauncherFixture f;
+    f.presetNotFirstRun();
+    f.presetFile("online.inf", "3");
+    f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
+    Launcher &l = f.start();
+    QSignalSpy finished(&l, &Launcher::finished);
+    f.log.events.clear();
+    ModalWindow::whenUp(l.form11(), [&] {
+        clickControl(l.form11(), "Button1");
+        l.form11()->close();
+    });
+    updateto1(l)->trigger();
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(!l.form1()->isVisible());
+    const int closed = f.log.events.indexOf("delete statistic.inf");
+    const int started = f.log.events.indexOf("shell Open ovcl_update.exe");
+    QVERIFY(closed >= 0);
+    QVERIFY(started > closed);
+    QCOMPARE(f.shell->calls.size(), 1);
+    const RecordingShell::Call call = f.shell->calls.first();
+    QCOMPARE(call.parameters, QString());
+    QCOMPARE(call.directory, l.applicationDirectory());
+    QCOMPARE(call.showCommand, 1);
+}
+
+void UpdateTest::noNowOnlyCloses()
+{
+    LauncherFixture f;
+    f.presetNotFirstRun();
+    f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
+    Launcher &l = f.start();
+    QSignalSpy finished(&l, &Launcher::finished);
+    ModalWindow::whenUp(l.form11(), [&] { clickControl(l.form11(), "Button2"); });
+    updateto1(l)->trigger();
+    QVERIFY(!l.form11()->isVisible());
+    QCOMPARE(finished.size(), 0);
+    QVERIFY(f.shell->calls.isEmpty());
+}
+
+void UpdateTest::noUpdateDialogHasItsOwnIdleTimer()
+{
+    LauncherFixture f;
+    f.presetNotFirstRun();
+    f.downloads->bodies[CommunityUrls::versionInf()] = "[Setting]\r\nver=1.8.3\r\n";
+    Launcher &l = f.start();
+    WindowTimer *own = l.form12()->shownew();
+    QVERIFY(own);
+    QCOMPARE(own->interval(), 200);
+    QVERIFY(!own->isEnabled());
+    bool shown = false;
+    ModalWindow::whenUp(l.form11(), [&] {
+        shown = true;
+        l.form11()->close();
+    });
+    own->fire();
+    QVERIFY(shown);
+    QVERIFY(!own->isEnabled());
+}
+
+void UpdateTest::hiddenButtonChecksTheOlderDescriptor()
+{
+    LauncherFixture f;
+    f.presetNotFirstRun();
+    f.downloads->bodies[CommunityUrls::versionInf()] = "[Setting]\r\nver=1.8.3\r\n";
+    Launcher &l = f.start();
+    auto *button = l.form1()->control<QPushButton>("Button1");
+    QVERIFY(button);
+    QVERIFY(button->isHidden());
+    QCOMPARE(button->text(), QStringLiteral("Button1"));
+    QVERIFY(button->y() >= TForm1::clientHeight);
+
+    // No handler of its own: the failure reaches the error report, nothing else happens.
+    button->click();
+    QCOMPARE(f.errors->messages, QStringList{"Error downloading URL: " + CommunityUrls::versionDat()});
+    QCOMPARE(caption(l.form11(), "Label6"), QStringLiteral("1.8.3"));
+    QVERIFY(!shownewArmed(l));
+
+    f.downloads->bodies[CommunityUrls::versionDat()] = "[Setting]\r\nver=1.9\r\nnews=Novinky\r\n";
+    button->click();
+    QVERIFY(f.exists("version.dat"));
+    QCOMPARE(caption(l.form11(), "Label6"), QStringLiteral("1.9"));
+    QCOMPARE(caption(l.form11(), "Label8"), QStringLiteral("Novinky"));
+    QVERIFY(shownewArmed(l));
+    l.form1()->timer("shownew")->setEnabled(false);
+}
+
+void UpdateTest::dialogsAreLaidOutAsDesigned_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    auto row = [](const char *window, const char *control, const char *text) {
+        QTest::addRow("%s %s", window, control) << window << control << QString::fromUtf8(text);
+    };
+    row("TForm11", "Label1", "Pozor, nová verze OVCL ke stažení!");
+    row("TForm11", "Label2", "New version of OVCL available for download!");
+    row("TForm11", "GroupBox1", "Informace o nové verzi, new verison info");
+    row("TForm11", "Label6", "N/A");
+    row("TForm11", "Label8", "N/A");
+    row("TForm11", "Label9", "N/A");
+    row("TForm11", "Button1", "Ano / Yes");
+    row("TForm11", "Button2", "Nyní ne / No now");
+    row("TForm11", "CheckBox1", "Příšte nezobrazovat automaticky toto okno");
+    row("TForm12", "Label1", "Aktualizace není k dispozici.");
+    row("TForm12", "Label2", "No update is available at this time.");
+    row("TForm12", "Button1", "OK");
+    row("TForm13", "Label1", "Chyba připojení k update serveru.");
+    row("TForm13", "Label2", "Error of connection to update server.");
+    row("TForm13", "Button1", "OK");
+}
+
+void UpdateTest::dialogsAreLaidOutAsDesigned()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    LauncherFixture f;
+    Launcher &l = f.make();
+    QWidget *w = window == "TForm11" ? static_cast<QWidget *>(l.form11())
+                 : window == "TForm12" ? static_cast<QWidget *>(l.form12())
+                                       : static_cast<QWidget *>(l.form13());
+    QWidget *c = w->findChild<QWidget *>(control);
+    QVERIFY(c);
+    QVERIFY(!c->isHidden());
+    QVERIFY(w->rect().contains(c->mapTo(w, c->rect().bottomRight())));
+    QString shown;
+    if (auto *label = qobject_cast<TextLabel *>(c))
+        shown = label->caption();
+    else if (auto *button = qobject_cast<QAbstractButton *>(c))
+        shown = button->text();
+    else if (auto *group = qobject_cast<QGroupBox *>(c))
+        shown = group->title();
+    QCOMPARE(shown, text);
+    if (control.startsWith("Label") && c->parent() == w) {
+        // Every fixed text of the three dialogs is bold; the dark dialog's are white.
+        QVERIFY(c->styleSheet().contains("bold") || control == "Label12");
+        QCOMPARE(c->styleSheet().contains("white"), window == "TForm12");
+    }
+}
+
+void UpdateTest::realServerOffersANewVersion()
+{
+    ServedLauncher s;
+    QVERIFY(s.server.isRunning());
+    s.presetNotFirstRun();
+    s.preset("data.dat", "Setting", "notshow", "true");
+    Launcher &l = s.start();
+    QCOMPARE(s.server.requestCount("/serverstatus/update/version.inf"), 1);
+    QVERIFY(s.exists("version.inf"));
+    QCOMPARE(s.profiles->readValue(s.path("update.dat"), "Setting", "ready", "?"), QStringLiteral("true"));
+    QCOMPARE(caption(l.form11(), "Label6"), QStringLiteral("1.9"));
+    QCOMPARE(s.tray->balloons.last().second,
+             QString::fromUtf8("K dispozici nová verze OVCL 1.9. New version of OVCL 1.9 available!"));
+    QCOMPARE(updateto1(l)->text(), QStringLiteral("Update to 1.9"));
+    QVERIFY(!shownewArmed(l));
+    QVERIFY(!l.form13()->isVisible());
+}
+
+void UpdateTest::realServerFailureTakesTheNoUpdateState()
+{
+    ServedLauncher s;
+    s.presetNotFirstRun();
+    s.server.setFailure("/serverstatus/update/version.inf", CommunityServer::Failure::NotFound);
+    Launcher &l = s.make();
+    soundsAfterStep2(l, true);
+    int errorDialogAt = -1;
+    ModalWindow::whenUp(l.form13(), [&] {
+        errorDialogAt = l.form17()->progress();
+        clickControl(l.form13(), "Button1");
+    });
+    l.start();
+    QCOMPARE(errorDialogAt, 80);
+    QVERIFY(s.sound->played.contains("error.wav"));
+    QVERIFY(!s.exists("version.inf"));
+    QCOMPARE(s.profiles->readValue(s.path("update.dat"), "Setting", "ready", "?"), QStringLiteral("false"));
+    QCOMPARE(caption(l.form11(), "Label6"), QStringLiteral("1.8.3"));
+    QVERIFY(!updateto1(l)->isVisible());
+    QVERIFY(s.errors->messages.isEmpty());
+}
+
+QTEST_MAIN(UpdateTest)
+#include "tst_update.moc"

@@ -1,0 +1,28 @@
+#include "RealShellLauncher.h"
+
+#include "RecordingBeep.h"
+#include "RecordingBrowser.h"
+#include "RecordingErrors.h"
+#include "RecordingProfileStore.h"
+#include "RecordingTray.h"
+#include "ScriptedDownloads.h"
+#include "ScriptedFileDialogs.h"
+#include "platform/QtShellService.h"
+
+RealShellLauncher::RealShellLauncher()
+{
+    Services s;
+    s.applicationDirectory = dir.path() + QLatin1Char('/');
+    s.profiles = std::make_unique<RecordingProfileStore>(&log);
+    s.downloads = std::make_unique<ScriptedDownloads>(&log);
+    s.shell = std::make_unique<QtShellService>();
+    s.sound = std::unique_ptr<RecordingSound>(sound = new RecordingSound(&log));
+    s.beep = std::make_unique<RecordingBeep>(&log);
+    s.fileDialogs = std::make_unique<ScriptedFileDialogs>();
+    s.errors = std::make_unique<RecordingErrors>(&log);
+    s.browsers = std::make_unique<RecordingBrowserFactory>(&log);
+    s.tray = std::make_unique<RecordingTray>(&log);
+    m_launcher = std::make_unique<Launcher>(std::move(s));
+}
+
+RealShellLauncher::~RealShellLauncher() = default;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "EventLog.h"
+#include "RecordingSound.h"
+#include "app/Launcher.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+// A launcher whose shell really starts programs; every other service is a
+// recording double.
+class RealShellLauncher
+{
+public:
+    RealShellLauncher();
+    ~RealShellLauncher();
+
+    Launcher &launcher() { return *m_launcher; }
+
+    QTemporaryDir dir;
+    EventLog log;
+    RecordingSound *sound;
+
+private:
+    std::unique_ptr<Launcher> m_launcher;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "CommunityServer.h"
+#include "EventLog.h"
+#include "RecordingBeep.h"
+#include "RecordingBrowser.h"
+#include "RecordingErrors.h"
+#include "RecordingProfileStore.h"
+#include "RecordingShell.h"
+#include "RecordingSound.h"
+#include "RecordingTray.h"
+#include "ScriptedFileDialogs.h"
+#include "app/Launcher.h"
+#include "platform/CurlDownloadService.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+// The real download service, with every request for a community host sent to
+// a local community server instead (same path and query).
+class ServerRoutedDownloads : public DownloadService
+{
+public:
+    ServerRoutedDownloads(CommunityServer &server, EventLog *log) : m_server(server), m_log(log) {}
+
+    void downloadToFile(const QString &url, const QString &file) override;
+
+    QStringList requested; // the launcher's own URLs
+
+private:
+    CommunityServer &m_server;
+    CurlDownloadService m_real;
+    EventLog *m_log;
+};
+
+// A launcher in a temporary application directory whose downloads travel
+// over HTTP to an in-process community server; the other services are the
+// recording doubles of LauncherFixture.
+class ServedLauncher
+{
+public:
+    ServedLauncher();
+    ~ServedLauncher();
+
+    void preset(const char *file, const char *section, const char *key, const QString &value);
+    void presetNotFirstRun();
+    QString path(const QString &name) const { return dir.path() + QLatin1Char('/') + name; }
+    bool exists(const QString &name) const;
+
+    Launcher &make();
+    Launcher &start();
+
+    CommunityServer server;
+    QTemporaryDir dir;
+    EventLog log;
+    RecordingProfileStore *profiles;
+    ServerRoutedDownloads *downloads;
+    RecordingShell *shell;
+    RecordingSound *sound;
+    RecordingBeep *beep;
+    RecordingErrors *errors;
+    RecordingTray *tray;
+    std::unique_ptr<Launcher> launcher;
+
+private:
+    Services m_services;
+};
