@@ -2,7 +2,7 @@
 
 namespace {
 constexpr const char *frame = "background-color: black;";
-constexpr const char *greeting = "color: white; font: bold 10pt \"MS Sans Serif\", \"DejaVu Sans\";";
+constexpr const char *greeting = "color: white; font: bold 9pt \"MS Sans Serif\", \"DejaVu Sans\";";
 constexpr Qt::CursorShape hand = Qt::PointingHandCursor;
 constexpr Qt::CursorShape arrow = Qt::ArrowCursor;
 } // namespace
@@ -15,10 +15,10 @@ const std::vector<ControlSpec> &languageControls()
         {"Label6", ControlKind::Label, 459, 6, 22, 16, "", nullptr, arrow, false, 1, frame},
         {"Image2", ControlKind::Picture, 433, 8, 18, 12, ":/skin/flag_cz.png", nullptr, hand, true, 1},
         {"Image3", ControlKind::Picture, 461, 8, 18, 12, ":/skin/flag_en.png", nullptr, hand, true, 1},
-        {"Label1", ControlKind::Label, 25, 36, 100, 20, "Welcome...", nullptr, arrow, false, 1, greeting},
-        {"Label2", ControlKind::Label, 25, 66, 100, 20, "Select server...", nullptr, arrow, false, 1, greeting},
-        {"Label3", ControlKind::Label, 25, 36, 100, 20, "Vítej!", nullptr, arrow, true, 1, greeting},
-        {"Label4", ControlKind::Label, 25, 66, 100, 20, "Vyber si server ", nullptr, arrow, true, 1, greeting},
+        {"Label1", ControlKind::Label, 25, 36, 103, 20, "Welcome...", nullptr, arrow, false, 1, greeting},
+        {"Label2", ControlKind::Label, 25, 66, 103, 20, "Select server...", nullptr, arrow, false, 1, greeting},
+        {"Label3", ControlKind::Label, 25, 36, 103, 20, "Vítej!", nullptr, arrow, true, 1, greeting},
+        {"Label4", ControlKind::Label, 25, 66, 103, 20, "Vyber si server ", nullptr, arrow, true, 1, greeting},
     };
     return rows;
 }
