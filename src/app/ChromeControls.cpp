@@ -5,9 +5,9 @@ constexpr Qt::CursorShape arrow = Qt::ArrowCursor;
 constexpr Qt::CursorShape hand = Qt::PointingHandCursor;
 } // namespace
 
-const std::vector<ControlSpec> &chromeControls()
+const std::vector<ControlRow> &chromeControls()
 {
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         // Skin frame, inert; the parts outside the client area are clipped.
         {"Image150", ControlKind::Picture, -8, -2, 466, 20, ":/skin/frame_h.jpg"},
         {"Image9", ControlKind::Picture, 400, -2, 466, 20, ":/skin/frame_h.jpg"},

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/ControlSpec.h"
+#include "platform/ControlRow.h"
 
 #include <vector>
 
 // Controls of the main window that the application shell itself owns.
-const std::vector<ControlSpec> &mainWindowShellControls();
+const std::vector<ControlRow> &mainWindowShellControls();

@@ -1,8 +1,8 @@
 #include "MainWindowTimers.h"
 
-const std::vector<TimerSpec> &mainWindowTimers()
+const std::vector<TimerRow> &mainWindowTimers()
 {
-    static const std::vector<TimerSpec> timers = {
+    static const std::vector<TimerRow> timers = {
         {"Timer6", 1, true},           // start-up step 1
         {"Timer4", 1, false},          // start-up step 2
         {"updatert", 1, false},        // start-up step 3

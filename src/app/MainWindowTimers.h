@@ -3,10 +3,10 @@
 #include <vector>
 
 // The window timers of the main window.
-struct TimerSpec {
+struct TimerRow {
     const char *name;
     int intervalMs;
     bool enabled;
 };
 
-const std::vector<TimerSpec> &mainWindowTimers();
+const std::vector<TimerRow> &mainWindowTimers();

@@ -33,8 +33,8 @@ TForm1::TForm1(Launcher &launcher)
     setPalette(black);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 
-    for (const TimerSpec &spec : mainWindowTimers())
-        new WindowTimer(QString::fromLatin1(spec.name), spec.intervalMs, spec.enabled, this);
+    for (const TimerRow &t : mainWindowTimers())
+        new WindowTimer(QString::fromLatin1(t.name), t.intervalMs, t.enabled, this);
     m_controls.build(mainWindowShellControls());
     m_chain = std::make_unique<StartupChain>(launcher, *this);
     onTimer(QStringLiteral("Timer5"), [this] { Timer5Timer(); });

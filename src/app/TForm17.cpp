@@ -6,9 +6,9 @@
 #include <QProgressBar>
 
 namespace {
-const std::vector<ControlSpec> &progressControls()
+const std::vector<ControlRow> &progressControls()
 {
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         {"stav", ControlKind::ProgressBar, 8, 16, 233, 25},
     };
     return rows;

@@ -7,9 +7,9 @@ constexpr Qt::CursorShape hand = Qt::PointingHandCursor;
 constexpr Qt::CursorShape arrow = Qt::ArrowCursor;
 } // namespace
 
-const std::vector<ControlSpec> &languageControls()
+const std::vector<ControlRow> &languageControls()
 {
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         // Each frame lies under its flag, so 2 pixels of it show around the flag.
         {"Label5", ControlKind::Label, 431, 6, 22, 16, "", nullptr, arrow, true, 1, frame},
         {"Label6", ControlKind::Label, 459, 6, 22, 16, "", nullptr, arrow, false, 1, frame},

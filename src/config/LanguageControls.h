@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/ControlSpec.h"
+#include "platform/ControlRow.h"
 
 #include <vector>
 
 // The flags, their frames and the two pairs of greeting lines.
-const std::vector<ControlSpec> &languageControls();
+const std::vector<ControlRow> &languageControls();
 
 // A caption of the main window that differs between the two states.
 struct LanguageCaption {

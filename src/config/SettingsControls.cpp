@@ -15,27 +15,27 @@ constexpr int displayWidth = 233;
 constexpr int displayHeight = 17;
 constexpr int buttonLeft = rowLeft + displayWidth + 6;
 
-std::vector<ControlSpec> rowControls(const PathRow &row)
+std::vector<ControlRow> rowControls(const PathRow &row)
 {
     const int top = firstRowTop + (row.row - 1) * rowPitch;
-    std::vector<ControlSpec> specs;
+    std::vector<ControlRow> controls;
     if (row.icon) {
         // The Counter-Strike icon is square, the Call of Duty icons are wider.
         const bool square = row.row == 1;
-        specs.push_back({row.iconName, ControlKind::Picture, square ? rowLeft + 4 : rowLeft, top, square ? 13 : 22,
+        controls.push_back({row.iconName, ControlKind::Picture, square ? rowLeft + 4 : rowLeft, top, square ? 13 : 22,
                          square ? 13 : 15, row.icon});
     }
-    specs.push_back({row.labelName, ControlKind::Label, row.icon ? labelIndent : rowLeft, top, 250, 15, row.label,
+    controls.push_back({row.labelName, ControlKind::Label, row.icon ? labelIndent : rowLeft, top, 250, 15, row.label,
                      nullptr, Qt::ArrowCursor, true, 0, labelText});
-    specs.push_back({row.display, ControlKind::StaticText, rowLeft, top + 19, displayWidth, displayHeight,
+    controls.push_back({row.display, ControlKind::StaticText, rowLeft, top + 19, displayWidth, displayHeight,
                      LocalFiles::unsetPath});
-    specs.push_back({row.button, ControlKind::Button, buttonLeft, top + 17, 41, 21, "..."});
-    return specs;
+    controls.push_back({row.button, ControlKind::Button, buttonLeft, top + 17, 41, 21, "..."});
+    return controls;
 }
 
-std::vector<ControlSpec> buildControls()
+std::vector<ControlRow> buildControls()
 {
-    std::vector<ControlSpec> specs = {
+    std::vector<ControlRow> controls = {
         // The heading: the Czech one shows, the English one lies in its place.
         {"Label2", ControlKind::Label, rowLeft, 12, 282, 16, "Nastavte správné cesty k programům a hrám", nullptr,
          Qt::ArrowCursor, true, 0, labelText},
@@ -43,10 +43,10 @@ std::vector<ControlSpec> buildControls()
          Qt::ArrowCursor, false, 0, labelText},
     };
     for (const PathRow &row : pathRows())
-        for (const ControlSpec &spec : rowControls(row))
-            specs.push_back(spec);
+        for (const ControlRow &control : rowControls(row))
+            controls.push_back(control);
 
-    const std::vector<ControlSpec> rest = {
+    const std::vector<ControlRow> rest = {
         // The switches carry no caption; the text beside them is a plain label.
         {"CheckBox1", ControlKind::CheckBox, rowLeft, 497, 17, 17},
         {"SoundsLabel", ControlKind::Label, rowLeft + 20, 498, 110, 15, "Zvuky / Sounds", nullptr, Qt::ArrowCursor, true, 0,
@@ -62,13 +62,13 @@ std::vector<ControlSpec> buildControls()
         {"Image3", ControlKind::Picture, 104, 533, 97, 27, ":/skin/save_hover.jpg", nullptr, Qt::PointingHandCursor,
          false},
     };
-    specs.insert(specs.end(), rest.begin(), rest.end());
-    return specs;
+    controls.insert(controls.end(), rest.begin(), rest.end());
+    return controls;
 }
 } // namespace
 
-const std::vector<ControlSpec> &settingsControls()
+const std::vector<ControlRow> &settingsControls()
 {
-    static const std::vector<ControlSpec> specs = buildControls();
-    return specs;
+    static const std::vector<ControlRow> controls = buildControls();
+    return controls;
 }

@@ -23,7 +23,7 @@ static QString text(const char *s)
     return s ? QString::fromUtf8(s) : QString();
 }
 
-QWidget *ControlBuilder::create(const ControlSpec &row, QWidget *parent)
+QWidget *ControlBuilder::create(const ControlRow &row, QWidget *parent)
 {
     switch (row.kind) {
     case ControlKind::Picture: {
@@ -81,9 +81,9 @@ QWidget *ControlBuilder::create(const ControlSpec &row, QWidget *parent)
     return nullptr;
 }
 
-void ControlBuilder::build(const std::vector<ControlSpec> &rows)
+void ControlBuilder::build(const std::vector<ControlRow> &rows)
 {
-    for (const ControlSpec &row : rows) {
+    for (const ControlRow &row : rows) {
         QWidget *parent = m_window;
         if (row.parent)
             parent = m_window->findChild<QWidget *>(QString::fromLatin1(row.parent));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlSpec.h"
+#include "ControlRow.h"
 
 #include <vector>
 
@@ -8,20 +8,20 @@ class BrowserFactory;
 class ControlEvents;
 class QWidget;
 
-// Creates a window's controls from rows of ControlSpec. Each control's
+// Creates a window's controls from rows of ControlRow. Each control's
 // objectName is its row's name.
 class ControlBuilder
 {
 public:
     ControlBuilder(QWidget *window, ControlEvents *events, BrowserFactory *browsers);
 
-    void build(const std::vector<ControlSpec> &rows);
+    void build(const std::vector<ControlRow> &rows);
 
     // Restacks every built control by layer (rows of one layer keep their order).
     void restack();
 
 private:
-    QWidget *create(const ControlSpec &row, QWidget *parent);
+    QWidget *create(const ControlRow &row, QWidget *parent);
 
     QWidget *m_window;
     ControlEvents *m_events;

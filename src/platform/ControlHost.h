@@ -15,7 +15,7 @@ class ControlHost
 public:
     ControlHost(QWidget *window, ErrorReporter *errors, BrowserFactory *browsers);
 
-    void build(const std::vector<ControlSpec> &rows) { m_builder.build(rows); }
+    void build(const std::vector<ControlRow> &rows) { m_builder.build(rows); }
     void restack() { m_builder.restack(); }
     ControlEvents &events() { return *m_events; }
 

@@ -20,7 +20,7 @@ set(OVCL_GUI_PLATFORM
   WindowTimer.h WindowTimer.cpp
   PictureControl.h PictureControl.cpp
   TextLabel.h TextLabel.cpp
-  ControlSpec.h
+  ControlRow.h
   ControlEvents.h ControlEvents.cpp
   ControlBuilder.h ControlBuilder.cpp
   ControlHost.h ControlHost.cpp

@@ -30,10 +30,10 @@ QPoint editPlace(int number)
     return {33, 1};
 }
 
-std::vector<ControlSpec> makeRows()
+std::vector<ControlRow> makeRows()
 {
     using namespace ServerCatalogue;
-    std::vector<ControlSpec> rows;
+    std::vector<ControlRow> rows;
     for (const ServerEntry &e : entries()) {
         const QPoint t = e.togglePlace;
         rows.push_back({e.toggle, ControlKind::Picture, t.x(), t.y(), toggleSize.width(), toggleSize.height(),
@@ -60,8 +60,8 @@ std::vector<ControlSpec> makeRows()
 }
 } // namespace
 
-const std::vector<ControlSpec> &addressPanelControls()
+const std::vector<ControlRow> &addressPanelControls()
 {
-    static const std::vector<ControlSpec> rows = makeRows();
+    static const std::vector<ControlRow> rows = makeRows();
     return rows;
 }

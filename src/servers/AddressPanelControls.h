@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/ControlSpec.h"
+#include "platform/ControlRow.h"
 
 #include <vector>
 
 // Per entry: the address toggle, its open-state twin and the hidden address
 // panel with its backgrounds, "IP:" caption, address edit and close picture.
-const std::vector<ControlSpec> &addressPanelControls();
+const std::vector<ControlRow> &addressPanelControls();

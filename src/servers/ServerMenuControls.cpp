@@ -20,10 +20,10 @@ int roughWidth(const char *caption, int charWidth)
     return int(std::strlen(caption)) * charWidth + 4;
 }
 
-std::vector<ControlSpec> makeRows()
+std::vector<ControlRow> makeRows()
 {
     using namespace ServerCatalogue;
-    std::vector<ControlSpec> rows;
+    std::vector<ControlRow> rows;
     for (const GameGroup &g : groups()) {
         rows.push_back({g.bar, ControlKind::Picture, g.barPlace.x(), g.barPlace.y(), barSize.width(),
                         barSize.height(), ":/skin/header_bar.jpg", nullptr, Qt::ArrowCursor, true, 0});
@@ -31,7 +31,7 @@ std::vector<ControlSpec> makeRows()
                         roughWidth(g.headerCaption, 9), 18, g.headerCaption, nullptr, Qt::ArrowCursor, true,
                         headerLayer, headerStyle});
     }
-    const ControlSpec icons[] = {
+    const ControlRow icons[] = {
         {"Image33", ControlKind::Picture, 22, 90, 13, 13, ":/skin/icon_cs.png", nullptr, Qt::ArrowCursor, true, 1},
         {"Image34", ControlKind::Picture, 16, 234, 22, 15, ":/skin/icon_cod.png", nullptr, Qt::ArrowCursor, true, 1},
         {"Image47", ControlKind::Picture, 16, 307, 22, 15, ":/skin/icon_cod2.png", nullptr, Qt::ArrowCursor, true, 1},
@@ -59,8 +59,8 @@ std::vector<ControlSpec> makeRows()
 }
 } // namespace
 
-const std::vector<ControlSpec> &serverMenuControls()
+const std::vector<ControlRow> &serverMenuControls()
 {
-    static const std::vector<ControlSpec> rows = makeRows();
+    static const std::vector<ControlRow> rows = makeRows();
     return rows;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/ControlSpec.h"
+#include "platform/ControlRow.h"
 
 #include <vector>
 
 // The server list of the main window: game headers with their bars and
 // icons, and per entry the name label, tile, hover twin, joining panel and
 // password edit.
-const std::vector<ControlSpec> &serverMenuControls();
+const std::vector<ControlRow> &serverMenuControls();

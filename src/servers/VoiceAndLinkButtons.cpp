@@ -5,7 +5,7 @@
 #include "app/TForm1.h"
 #include "config/LocalFiles.h"
 #include "config/TForm5.h"
-#include "platform/ControlSpec.h"
+#include "platform/ControlRow.h"
 #include "platform/ShellService.h"
 #include "platform/TextLabel.h"
 #include "web/CommunityUrls.h"
@@ -13,10 +13,10 @@
 #include <vector>
 
 namespace {
-const std::vector<ControlSpec> &buttonControls()
+const std::vector<ControlRow> &buttonControls()
 {
     constexpr auto hand = Qt::PointingHandCursor;
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         {"Image132", ControlKind::Picture, 520, 63, 33, 27, ":/skin/ventrilo.jpg", "Ventrilo", hand, true, 1},
         {"Image131", ControlKind::Picture, 520, 63, 33, 27, ":/skin/ventrilo_hover.jpg", "Ventrilo", hand, false, 2},
         {"Image134", ControlKind::Picture, 491, 65, 27, 24, ":/skin/teamspeak.jpg", "TeamSpeak", hand, true, 1},

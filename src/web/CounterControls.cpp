@@ -5,9 +5,9 @@ constexpr const char *text = "color: white; font: bold 8pt \"MS Sans Serif\", \"
 constexpr Qt::CursorShape arrow = Qt::ArrowCursor;
 } // namespace
 
-const std::vector<ControlSpec> &counterControls()
+const std::vector<ControlRow> &counterControls()
 {
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         {"Image157", ControlKind::Picture, 491, 105, 60, 70, ":/skin/stat_left.jpg"},
         {"Image158", ControlKind::Picture, 677, 105, 60, 70, ":/skin/stat_right.jpg"},
         {"Label13", ControlKind::Label, 502, 105, 90, 13, "Statistika:", nullptr, arrow, true, 1, text},

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/ControlSpec.h"
+#include "platform/ControlRow.h"
 
 #include <vector>
 
 // The statistics block of the main window: titles, the two counters, their
 // hidden text boxes and the pictures behind them.
-const std::vector<ControlSpec> &counterControls();
+const std::vector<ControlRow> &counterControls();

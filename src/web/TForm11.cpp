@@ -14,9 +14,9 @@ namespace {
 constexpr const char *bold = "font-weight: bold;";
 constexpr Qt::CursorShape arrow = Qt::ArrowCursor;
 
-const std::vector<ControlSpec> &newVersionControls()
+const std::vector<ControlRow> &newVersionControls()
 {
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         {"Label1", ControlKind::Label, 8, 6, 257, 14, "Pozor, nová verze OVCL ke stažení!", nullptr, arrow, true, 0, bold},
         {"Label2", ControlKind::Label, 8, 21, 257, 14, "New version of OVCL available for download!", nullptr, arrow, true, 0, bold},
         {"Label3", ControlKind::Label, 8, 18, 76, 14, "New version:", nullptr, arrow, true, 0, bold, "GroupBox1"},

@@ -9,9 +9,9 @@
 namespace {
 constexpr const char *text = "color: white; font-weight: bold;";
 
-const std::vector<ControlSpec> &noUpdateControls()
+const std::vector<ControlRow> &noUpdateControls()
 {
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         {"Label1", ControlKind::Label, 8, 8, 300, 14, "Aktualizace není k dispozici.", nullptr, Qt::ArrowCursor, true, 0, text},
         {"Label2", ControlKind::Label, 8, 24, 300, 14, "No update is available at this time.", nullptr, Qt::ArrowCursor, true, 0, text},
         {"Button1", ControlKind::Button, 311, 43, 75, 25, "OK"},

@@ -6,9 +6,9 @@
 namespace {
 constexpr const char *bold = "font-weight: bold;";
 
-const std::vector<ControlSpec> &errorControls()
+const std::vector<ControlRow> &errorControls()
 {
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         {"Label1", ControlKind::Label, 10, 14, 270, 14, "Chyba připojení k update serveru.", nullptr, Qt::ArrowCursor, true, 0, bold},
         {"Label2", ControlKind::Label, 10, 32, 270, 14, "Error of connection to update server.", nullptr, Qt::ArrowCursor, true, 0, bold},
         {"Image1", ControlKind::Picture, 285, 4, 90, 70, ":/skin/error.jpg"},

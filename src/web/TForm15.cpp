@@ -4,9 +4,9 @@
 #include "platform/BrowserControl.h"
 
 namespace {
-const std::vector<ControlSpec> &newsControls()
+const std::vector<ControlRow> &newsControls()
 {
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         {"WebBrowser1", ControlKind::Browser, 0, 0, 512, 276},
         {"Button3", ControlKind::Button, 8, 280, 90, 25, "Visit Orvanta"},
         {"Button2", ControlKind::Button, 104, 280, 75, 25, "Home"},

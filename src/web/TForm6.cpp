@@ -6,9 +6,9 @@
 #include <QResizeEvent>
 
 namespace {
-const std::vector<ControlSpec> &chatControls()
+const std::vector<ControlRow> &chatControls()
 {
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         {"WebBrowser1", ControlKind::Browser, 0, 0, 623, 431},
     };
     return rows;

@@ -9,11 +9,11 @@ namespace {
 constexpr const char *title = "font-weight: bold; font-size: 10pt;";
 constexpr const char *link = "color: #0000c0; text-decoration: underline;";
 
-const std::vector<ControlSpec> &aboutControls()
+const std::vector<ControlRow> &aboutControls()
 {
     static const QByteArray product = QByteArray(ProductInfo::name) + " (" + ProductInfo::shortName + ")";
     static const QByteArray version = QByteArray("Verze / Version ") + ProductInfo::version;
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         {"Image1", ControlKind::Picture, 16, 16, 98, 89, ":/skin/logo.jpg"},
         {"Label1", ControlKind::Label, 130, 18, 260, 18, product.constData(), nullptr, Qt::ArrowCursor, true, 0, title},
         {"Label2", ControlKind::Label, 130, 40, 260, 14, version.constData()},

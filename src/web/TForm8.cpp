@@ -8,9 +8,9 @@ namespace {
 constexpr const char *heading = "color: white; font-weight: bold;";
 constexpr const char *bar = "background-color: #d4d0c8;";
 
-const std::vector<ControlSpec> &bugReportControls()
+const std::vector<ControlRow> &bugReportControls()
 {
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         {"Image1", ControlKind::Picture, 4, 4, 32, 32, ":/skin/bugicon.jpg"},
         {"Label1", ControlKind::Label, 42, 5, 380, 14, "If you find bug, type there (don't forget write verison of OVCL).",
          nullptr, Qt::ArrowCursor, true, 0, heading},

@@ -4,9 +4,9 @@
 #include "platform/BrowserControl.h"
 
 namespace {
-const std::vector<ControlSpec> &speedTestControls()
+const std::vector<ControlRow> &speedTestControls()
 {
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         {"WebBrowser1", ControlKind::Browser, 0, 0, 596, 345},
         {"Button1", ControlKind::Button, 513, 349, 75, 25, "OK"},
     };

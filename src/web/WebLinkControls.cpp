@@ -7,9 +7,9 @@ constexpr Qt::CursorShape hand = Qt::PointingHandCursor;
 constexpr Qt::CursorShape arrow = Qt::ArrowCursor;
 } // namespace
 
-const std::vector<ControlSpec> &webLinkControls()
+const std::vector<ControlRow> &webLinkControls()
 {
-    static const std::vector<ControlSpec> rows = {
+    static const std::vector<ControlRow> rows = {
         // The frame around the news box, then the frame around the status browser.
         {"Image10", ControlKind::Picture, 232, 22, 191, 6, ":/skin/news_frame_h.jpg"},
         {"Image45", ControlKind::Picture, 232, 105, 191, 6, ":/skin/news_frame_h.jpg"},

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/ControlSpec.h"
+#include "platform/ControlRow.h"
 
 #include <vector>
 
 // The main window's browser controls, their titles and frames, the logo, the
 // footer credit and the icon buttons of the web windows.
-const std::vector<ControlSpec> &webLinkControls();
+const std::vector<ControlRow> &webLinkControls();

@@ -18,7 +18,7 @@ enum class ControlKind {
 };
 
 // One control of a window, declared as data: one row per control.
-struct ControlSpec {
+struct ControlRow {
     const char *name;
     ControlKind kind;
     int left, top, width, height;
