@@ -1,5 +1,6 @@
 #include "Launcher.h"
 
+#include "Accessibility.h"
 #include "HoverHighlighting.h"
 #include "TForm1.h"
 #include "WindowChrome.h"
@@ -14,6 +15,7 @@
 
 // Each subsystem adds its controls and handlers to the windows; then the
 // main window stacks its controls by layer.
+// Accessibility comes last: it names controls the others have built.
 void Launcher::installSubsystems()
 {
     m_subsystems.push_back(std::make_unique<WindowChrome>(*this));
@@ -26,5 +28,6 @@ void Launcher::installSubsystems()
     m_subsystems.push_back(std::make_unique<LanguageSwitch>(*this));
     m_subsystems.push_back(std::make_unique<SettingsStartup>(*this));
     m_subsystems.push_back(std::make_unique<HoverHighlighting>(*this));
+    m_subsystems.push_back(std::make_unique<Accessibility>(*this));
     m_form1->controls().restack();
 }

@@ -10,6 +10,8 @@ set(OVCL_GUI_APP
   ChromeTransparency.h ChromeTransparency.cpp
   HoverHighlighting.h HoverHighlighting.cpp
   HoverTables.h HoverTables.cpp
+  Accessibility.h Accessibility.cpp
+  AccessibleTexts.h AccessibleTexts.cpp
   SoundCues.h SoundCues.cpp
   MainWindowTimers.h MainWindowTimers.cpp
   MainWindowControls.h MainWindowControls.cpp

@@ -5,3 +5,15 @@ ControlHost::ControlHost(QWidget *window, ErrorReporter *errors, BrowserFactory 
 {
     m_events->attach(window);
 }
+
+void ControlHost::describe(const std::vector<AccessibleText> &texts)
+{
+    for (const AccessibleText &text : texts) {
+        QWidget *control = m_window->findChild<QWidget *>(text.control);
+        Q_ASSERT_X(control, "ControlHost::describe", qPrintable(text.control));
+        if (!control)
+            continue;
+        control->setAccessibleName(text.name);
+        control->setAccessibleDescription(text.description);
+    }
+}

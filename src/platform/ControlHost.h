@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccessibleText.h"
 #include "ControlBuilder.h"
 #include "ControlEvents.h"
 
@@ -17,6 +18,8 @@ public:
 
     void build(const std::vector<ControlRow> &rows) { m_builder.build(rows); }
     void restack() { m_builder.restack(); }
+    // Gives named controls their accessible name and description.
+    void describe(const std::vector<AccessibleText> &texts);
     ControlEvents &events() { return *m_events; }
 
     template <typename T = QWidget>
