@@ -39,7 +39,7 @@ size_t writeBody(char *data, size_t size, size_t count, void *user)
 
 using EasyHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
 
-void configure(CURL *curl, const QByteArray &url, const CurlDownloadOptions &options, BodySink *sink)
+void configure(CURL *curl, const QByteArray &url, const CurlDownloadOptions &options, int timeLeftMs, BodySink *sink)
 {
     curl_easy_setopt(curl, CURLOPT_URL, url.constData());
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
@@ -53,8 +53,8 @@ void configure(CURL *curl, const QByteArray &url, const CurlDownloadOptions &opt
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
     curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, long(options.connectTimeoutMs));
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, long(options.totalTimeoutMs));
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, long(qMin(options.connectTimeoutMs, timeLeftMs)));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, long(timeLeftMs));
     // Refuses a declared Content-Length above the limit before any body
     // arrives; writeBody() enforces it for bodies of unknown length.
     curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(options.maxBytes));
@@ -67,6 +67,25 @@ void configure(CURL *curl, const QByteArray &url, const CurlDownloadOptions &opt
 
 CurlDownloadService::CurlDownloadService(const CurlDownloadOptions &options) : m_options(options)
 {
+}
+
+void CurlDownloadService::beginBatch()
+{
+    if (m_batchDepth++ == 0)
+        m_batchDeadline = QDeadlineTimer(m_options.totalTimeoutMs);
+}
+
+void CurlDownloadService::endBatch()
+{
+    if (m_batchDepth > 0)
+        --m_batchDepth;
+}
+
+int CurlDownloadService::timeLeftMs() const
+{
+    if (m_batchDepth == 0)
+        return m_options.totalTimeoutMs;
+    return int(qBound(qint64(0), m_batchDeadline.remainingTime(), qint64(m_options.totalTimeoutMs)));
 }
 
 void CurlDownloadService::downloadToFile(const QString &url, const QString &file)
@@ -83,11 +102,13 @@ void CurlDownloadService::downloadToFile(const QString &url, const QString &file
     // commit() renames it onto the target.
     QSaveFile out(file);
     out.setDirectWriteFallback(false);
-    bool ok = out.open(QIODevice::WriteOnly);
+    // A timeout of 0 would mean "no limit" to curl: a spent batch fails at once.
+    const int timeLeft = timeLeftMs();
+    bool ok = timeLeft > 0 && out.open(QIODevice::WriteOnly);
     if (ok) {
         BodySink sink{&out, 0, m_options.maxBytes};
         const QByteArray urlBytes = url.toUtf8();
-        configure(curl.get(), urlBytes, m_options, &sink);
+        configure(curl.get(), urlBytes, m_options, timeLeft, &sink);
         const CURLcode result = curl_easy_perform(curl.get());
         long status = 0;
         curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &status);

@@ -2,6 +2,7 @@
 
 #include "platform/DownloadService.h"
 
+#include <QDeadlineTimer>
 #include <QtGlobal>
 
 // Limits of one fetch. The whole program waits while a download runs, so every
@@ -9,7 +10,8 @@
 struct CurlDownloadOptions
 {
     int connectTimeoutMs = 3000;      // time allowed to open the connection
-    int totalTimeoutMs = 5000;        // the whole transfer, redirects included
+    int totalTimeoutMs = 4000;        // the whole transfer, redirects included;
+                                      // also the budget of a whole batch
     qint64 maxBytes = 1024 * 1024;    // largest body that is saved
 };
 
@@ -24,16 +26,24 @@ struct CurlDownloadOptions
 //   "Unable to load libcurl"        when libcurl cannot be initialised;
 //   "Error downloading URL: <url>"  for every other failure (no connection,
 //                                   timeout, non-2xx status, body too large,
-//                                   target not writable).
+//                                   target not writable, the batch's time
+//                                   spent before the fetch began).
 class CurlDownloadService : public DownloadService
 {
 public:
     explicit CurlDownloadService(const CurlDownloadOptions &options = CurlDownloadOptions());
 
     void downloadToFile(const QString &url, const QString &file) override;
+    void beginBatch() override;
+    void endBatch() override;
 
     const CurlDownloadOptions &options() const { return m_options; }
 
 private:
+    // Milliseconds the next fetch may take; 0 when the batch has none left.
+    int timeLeftMs() const;
+
     CurlDownloadOptions m_options;
+    int m_batchDepth = 0;
+    QDeadlineTimer m_batchDeadline;
 };

@@ -20,4 +20,23 @@ public:
     // Blocks until the transfer has finished or failed. On failure throws
     // DownloadError and leaves no file at 'file'.
     virtual void downloadToFile(const QString &url, const QString &file) = 0;
+
+    // The fetches of one event handler, made between beginBatch() and
+    // endBatch(), share the time one fetch may take: the program as a whole
+    // never waits longer than that. Batches may nest; the outermost counts.
+    virtual void beginBatch() {}
+    virtual void endBatch() {}
+};
+
+// Opens a batch for the lifetime of the object.
+class DownloadBatch
+{
+public:
+    explicit DownloadBatch(DownloadService &service) : m_service(service) { m_service.beginBatch(); }
+    ~DownloadBatch() { m_service.endBatch(); }
+    DownloadBatch(const DownloadBatch &) = delete;
+    DownloadBatch &operator=(const DownloadBatch &) = delete;
+
+private:
+    DownloadService &m_service;
 };

@@ -5,6 +5,7 @@
 #include "app/TForm1.h"
 #include "config/LocalFiles.h"
 #include "platform/BrowserControl.h"
+#include "platform/DownloadService.h"
 #include "platform/TextLabel.h"
 
 #include <QPlainTextEdit>
@@ -37,8 +38,11 @@ CounterRefresh::CounterRefresh(Launcher &launcher) : m_launcher(launcher)
     launcher.hooks().counters = [this] { counters(); };
 }
 
+// The two fetches of a step share one time budget, so a web server that
+// accepts and never answers holds the program up no longer than one fetch.
 void CounterRefresh::counters()
 {
+    DownloadBatch batch(m_launcher.downloads());
     TForm1 *main = m_launcher.form1();
     browser(main, "WebBrowser4")->navigate(CommunityUrls::statistics());
     refresh(access);
@@ -48,6 +52,7 @@ void CounterRefresh::counters()
 
 void CounterRefresh::onlinecounterTimer()
 {
+    DownloadBatch batch(m_launcher.downloads());
     refresh(access);
     try {
         browser(m_launcher.form1(), "WebBrowser5")->refresh();

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <memory>
 
@@ -64,6 +65,8 @@ private slots:
     void failures();
     void failureRemovesStaleTarget();
     void failsWhenFolderIsMissing();
+    void batchSharesOneBudget();
+    void spentBatchFailsWithoutAsking();
 
 private:
     QString target() const { return m_dir->filePath(QStringLiteral("version.inf")); }
@@ -256,6 +259,50 @@ void DownloadTest::failsWhenFolderIsMissing()
     QCOMPARE(failureOf(service, url, file), QStringLiteral("Error downloading URL: ") + url);
     QCOMPARE(folderEntries(), QStringList());
     QCOMPARE(m_server->requestCount(versionPath), 0);
+}
+
+// Two fetches of one handler against a server that never answers: together
+// they take about the time one fetch may, not twice that.
+void DownloadTest::batchSharesOneBudget()
+{
+    m_server->setFailure(QString(), Failure::Hang);
+    CurlDownloadOptions options;
+    options.totalTimeoutMs = 600;
+    CurlDownloadService service(options);
+    const QString first = m_server->url(versionPath);
+    const QString second = m_server->url(QStringLiteral("/serverstatus/statistic/pocet.inc"));
+    QElapsedTimer timer;
+    timer.start();
+    {
+        DownloadBatch batch(service);
+        QCOMPARE(failureOf(service, first, target()), QStringLiteral("Error downloading URL: ") + first);
+        QCOMPARE(failureOf(service, second, target()), QStringLiteral("Error downloading URL: ") + second);
+    }
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(folderEntries(), QStringList());
+
+    // Out of the batch, a fetch has its whole time again.
+    m_server->setFailure(QString(), Failure::None);
+    m_server->setContent(versionPath, "[Setting]\r\nver=1.8.3\r\n");
+    QCOMPARE(failureOf(service, first, target()), QStringLiteral("no error"));
+}
+
+void DownloadTest::spentBatchFailsWithoutAsking()
+{
+    m_server->setContent(versionPath, "[Setting]\r\nver=1.8.3\r\n");
+    QVERIFY(writeFile(target(), "stale"));
+    CurlDownloadOptions options;
+    options.totalTimeoutMs = 20;
+    CurlDownloadService service(options);
+    const QString url = m_server->url(versionPath);
+    service.beginBatch();
+    service.beginBatch(); // a nested batch keeps the outer deadline
+    QThread::msleep(40);
+    service.endBatch();
+    QCOMPARE(failureOf(service, url, target()), QStringLiteral("Error downloading URL: ") + url);
+    service.endBatch();
+    QCOMPARE(m_server->requestCount(versionPath), 0);
+    QCOMPARE(folderEntries(), QStringList());
 }
 
 QTEST_MAIN(DownloadTest)

@@ -144,6 +144,13 @@ void CountersTest::startupStepLoadsPagesAndCountersInOrder()
     QCOMPARE(f.log.events.mid(first, expected.size()), expected);
     QCOMPARE(browser(l, "WebBrowser4")->urls, QStringList{CommunityUrls::statistics()});
     QCOMPARE(browser(l, "WebBrowser5")->urls, QStringList{CommunityUrls::statisticsOnline()});
+    // The step's two fetches share one time budget; the update fetch has its own.
+    const int access = f.downloads->requested.indexOf(CommunityUrls::accessCounter());
+    const int online = f.downloads->requested.indexOf(CommunityUrls::onlineCounter());
+    QVERIFY(f.downloads->batchOf.at(access) > 0);
+    QCOMPARE(f.downloads->batchOf.at(online), f.downloads->batchOf.at(access));
+    QCOMPARE(f.downloads->batchOf.at(f.downloads->requested.indexOf(CommunityUrls::versionInf())), 0);
+    QVERIFY(!f.downloads->batchOpen());
     for (const char *name : {"WebBrowser4", "WebBrowser5"}) {
         QVERIFY(!browser(l, name)->onScreen);
         QVERIFY(browser(l, name)->y() >= TForm1::clientHeight);
@@ -202,6 +209,7 @@ void CountersTest::tickRefreshesBothCountersAndTheOnlinePage()
     f.downloads->bodies[CommunityUrls::accessCounter()] = "5";
     f.downloads->bodies[CommunityUrls::onlineCounter()] = "6";
     f.log.events.clear();
+    const int before = f.downloads->requested.size();
     tick->fire();
     QCOMPARE(f.log.events, (QStringList{"delete statistic.inf", "download " + CommunityUrls::accessCounter(),
                                         "refresh WebBrowser5", "delete online.inf",
@@ -209,6 +217,12 @@ void CountersTest::tickRefreshesBothCountersAndTheOnlinePage()
     QCOMPARE(browser(l, "WebBrowser4")->urls.size(), 1);
     QCOMPARE(browser(l, "WebBrowser5")->urls.size(), 1);
     QVERIFY(tick->isEnabled());
+    // One budget for the tick's two fetches, a new one for every tick.
+    const QList<int> batches = f.downloads->batchOf.mid(before);
+    QCOMPARE(batches.size(), 2);
+    QVERIFY(batches.first() > f.downloads->batchOf.at(before - 1));
+    QCOMPARE(batches.last(), batches.first());
+    QVERIFY(!f.downloads->batchOpen());
     QCOMPARE(label(l, "stat")->caption(), QStringLiteral("5"));
     QCOMPARE(label(l, "Label52")->caption(), QStringLiteral("6"));
 }

@@ -5,6 +5,7 @@
 void ScriptedDownloads::downloadToFile(const QString &url, const QString &file)
 {
     requested << url;
+    batchOf << (m_depth > 0 ? m_batches : 0);
     if (m_log)
         m_log->add(QStringLiteral("download %1").arg(url));
     const auto it = bodies.constFind(url);

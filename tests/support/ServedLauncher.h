@@ -24,6 +24,8 @@ public:
     ServerRoutedDownloads(CommunityServer &server, EventLog *log) : m_server(server), m_log(log) {}
 
     void downloadToFile(const QString &url, const QString &file) override;
+    void beginBatch() override { m_real.beginBatch(); }
+    void endBatch() override { m_real.endBatch(); }
 
     QStringList requested; // the launcher's own URLs
 
