@@ -4,6 +4,7 @@
 #include "CommunityServer.h"
 #include "app/Launcher.h"
 #include "app/TForm1.h"
+#include "platform/WebEngineSetup.h"
 #include "platform/WindowTimer.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@
 
 int main(int argc, char **argv)
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    WebEngineSetup::beforeApplication();
     QApplication app(argc, argv);
     const int port = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 18080;
 

@@ -1,12 +1,12 @@
 #include "app/Launcher.h"
+#include "platform/WebEngineSetup.h"
 
 #include <QApplication>
 #include <QDir>
 
 int main(int argc, char *argv[])
 {
-    // The embedded browser shares its GL context with the windows.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    WebEngineSetup::beforeApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OVCL"));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -5,8 +5,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-WebEngineBrowser::WebEngineBrowser(QWidget *parent, bool onScreen)
-    : BrowserControl(parent), m_onScreen(onScreen)
+WebEngineBrowser::WebEngineBrowser(QWidget *parent) : BrowserControl(parent)
 {
     setAutoFillBackground(true);
     QPalette dark = palette();
@@ -14,28 +13,25 @@ WebEngineBrowser::WebEngineBrowser(QWidget *parent, bool onScreen)
     setPalette(dark);
 }
 
-QWebEnginePage *WebEngineBrowser::page()
+QWebEngineView *WebEngineBrowser::view()
 {
-    if (m_onScreen && !m_view) {
+    if (!m_view) {
         m_view = new QWebEngineView(this);
         auto *layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(m_view);
         m_view->page()->setBackgroundColor(Qt::black);
-        m_page = m_view->page();
-    } else if (!m_onScreen && !m_page) {
-        m_page = new QWebEnginePage(this);
     }
-    return m_page;
+    return m_view;
 }
 
 void WebEngineBrowser::navigate(const QString &url)
 {
-    page()->load(QUrl(url));
+    view()->load(QUrl(url));
 }
 
 void WebEngineBrowser::refresh()
 {
-    if (m_page)
-        m_page->triggerAction(QWebEnginePage::Reload);
+    if (m_view)
+        m_view->page()->triggerAction(QWebEnginePage::Reload);
 }

@@ -2,24 +2,21 @@
 
 #include "BrowserControl.h"
 
-class QWebEnginePage;
 class QWebEngineView;
 
-// A browser control on QtWebEngine. The engine is created on the first
-// navigation; a control that is never seen loads its page without a view.
+// A browser control on QtWebEngine, shown in its window. The view and its
+// engine are created on the first navigation.
 class WebEngineBrowser : public BrowserControl
 {
     Q_OBJECT
 public:
-    WebEngineBrowser(QWidget *parent, bool onScreen);
+    explicit WebEngineBrowser(QWidget *parent);
 
     void navigate(const QString &url) override;
     void refresh() override;
 
 private:
-    QWebEnginePage *page();
+    QWebEngineView *view();
 
-    bool m_onScreen;
     QWebEngineView *m_view = nullptr;
-    QWebEnginePage *m_page = nullptr;
 };

@@ -23,6 +23,7 @@ set(OVCL_GUI_PLATFORM
   ControlRow.h
   ControlEvents.h ControlEvents.cpp
   ControlBuilder.h ControlBuilder.cpp
+  AccessibleText.h
   ControlHost.h ControlHost.cpp
   Form.h Form.cpp
   QtShellService.h QtShellService.cpp
@@ -32,5 +33,7 @@ set(OVCL_GUI_PLATFORM
   MessageBoxErrorReporter.h MessageBoxErrorReporter.cpp
   SystemTrayService.h SystemTrayService.cpp
   WebEngineBrowser.h WebEngineBrowser.cpp
+  WebEngineSetup.h WebEngineSetup.cpp
+  RequestOnlyBrowser.h RequestOnlyBrowser.cpp
   WebEngineBrowserFactory.h WebEngineBrowserFactory.cpp
 )

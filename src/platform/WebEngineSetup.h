@@ -1,0 +1,15 @@
+#pragma once
+
+// How the embedded browser engine runs in this program, settled before the
+// application object exists.
+//
+// The launcher shows a handful of small pages from one community web server.
+// Pages of one site share a renderer process, and the views are drawn in
+// software rather than through an OpenGL context of their own: both keep the
+// program small without changing what the player sees. QT_QUICK_BACKEND and
+// QTWEBENGINE_CHROMIUM_FLAGS from the environment still take effect.
+class WebEngineSetup
+{
+public:
+    static void beforeApplication();
+};
