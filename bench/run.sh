@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real launcher against the demo community server on a virtual
 # screen and prints, one per line: seconds from exec to the main window being
-# shown, resident memory of the launcher and its browser processes after 5 s,
+# shown, resident memory of the launcher and its browser processes after 5 s
+# (summed and proportional),
 # CPU seconds over 20 s of idling, and the longest stall of the user-interface
 # thread while the web server accepts connections and never answers.
 set -euo pipefail
@@ -39,7 +40,11 @@ tree() { # the pid and all its descendants
   done
   echo "${all[@]}"
 }
+# Resident memory summed over the processes counts the pages they share (the
+# engine's libraries, the zygote's copy-on-write pages) once per process; the
+# proportional figure divides each shared page among its sharers.
 rss_kb() { local s=0; for p in $(tree "$1"); do s=$((s + $(awk '/VmRSS/ {print $2}' /proc/$p/status 2>/dev/null || echo 0))); done; echo $s; }
+pss_kb() { local s=0; for p in $(tree "$1"); do s=$((s + $(awk '/^Pss:/ {print $2}' /proc/$p/smaps_rollup 2>/dev/null || echo 0))); done; echo $s; }
 cpu_ticks() { local s=0; for p in $(tree "$1"); do s=$((s + $(awk '{print $14 + $15}' /proc/$p/stat 2>/dev/null || echo 0))); done; echo $s; }
 
 t0=$(date +%s.%N)
@@ -50,7 +55,7 @@ t1=$(date +%s.%N)
 echo "seconds to main window: $(echo "$t1 - $t0" | bc -l | awk '{printf "%.2f", $1}')"
 
 sleep 5
-echo "resident memory after 5 s: $(( $(rss_kb $launcher) / 1024 )) MB"
+echo "resident memory after 5 s: $(( $(rss_kb $launcher) / 1024 )) MB summed, $(( $(pss_kb $launcher) / 1024 )) MB proportional"
 c0=$(cpu_ticks $launcher)
 sleep 20
 c1=$(cpu_ticks $launcher)

@@ -8,6 +8,8 @@
 #include "TForm2.h"
 #include "config/LocalFiles.h"
 #include "config/TForm5.h"
+#include "platform/BrowserFactory.h"
+#include "platform/FirstPaint.h"
 #include "web/TForm10.h"
 #include "web/TForm11.h"
 #include "web/TForm12.h"
@@ -52,9 +54,12 @@ Launcher::Launcher(Services services)
 
 Launcher::~Launcher() = default;
 
+// Pages start loading once the main window is on screen: starting the
+// browser engine takes a moment that nobody needs to wait for.
 void Launcher::start()
 {
     m_form1->showFirstTime();
+    FirstPaint::after(m_form1.get(), [this] { browsers().beginLoading(); });
 }
 
 void Launcher::minimiseApplication()

@@ -43,6 +43,7 @@ public:
 
     // Shows the main window for the first time; the start-up chain runs
     // while the progress window is up, and this returns once it has closed.
+    // The browser controls begin loading once the main window is painted.
     void start();
 
     // Every shown window leaves the screen; the taskbar entry stays.

@@ -12,4 +12,10 @@ public:
     // 'onScreen' is false for controls that lie outside their window and are
     // never seen: only their requests count.
     virtual BrowserControl *create(QWidget *parent, bool onScreen) = 0;
+
+    // The program calls this once, when its main window is on screen. Until
+    // then a control that needs a browser engine only notes the page it is
+    // told to load, so that starting the engine never holds up start-up;
+    // controls made later load at once.
+    virtual void beginLoading() {}
 };

@@ -2,9 +2,12 @@
 
 #include "BrowserFactory.h"
 
+#include <QList>
+#include <QPointer>
 #include <memory>
 
 class QNetworkAccessManager;
+class WebEngineBrowser;
 
 // Browser controls on QtWebEngine. A control outside its window only sends
 // its requests, over one network manager that all such controls share.
@@ -15,7 +18,10 @@ public:
     ~WebEngineBrowserFactory() override;
 
     BrowserControl *create(QWidget *parent, bool onScreen) override;
+    void beginLoading() override;
 
 private:
     std::unique_ptr<QNetworkAccessManager> m_network;
+    bool m_loading = false;
+    QList<QPointer<WebEngineBrowser>> m_held;
 };

@@ -34,6 +34,7 @@ set(OVCL_GUI_PLATFORM
   SystemTrayService.h SystemTrayService.cpp
   WebEngineBrowser.h WebEngineBrowser.cpp
   WebEngineSetup.h WebEngineSetup.cpp
+  FirstPaint.h FirstPaint.cpp
   RequestOnlyBrowser.h RequestOnlyBrowser.cpp
   WebEngineBrowserFactory.h WebEngineBrowserFactory.cpp
 )

@@ -25,6 +25,7 @@ private slots:
     void eachStepRunsOnceInOrder();
     void mainWindowAppearsOnlyAfterTheProgressWindowCloses();
     void aFailingStepStillReachesTheEnd();
+    void pagesBeginLoadingOnceTheMainWindowIsPainted();
     void clockShowsTheLocalTime();
     void languageTimerOnlySwitchesItselfOff();
     void closingDeletesTheCounterFilesInOrder();
@@ -182,6 +183,26 @@ void StartupTest::mainWindowAppearsOnlyAfterTheProgressWindowCloses()
     QCOMPARE(l.form1()->size(), QSize(693, 615));
     const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
     QVERIFY((l.form1()->geometry().center() - centre).manhattanLength() <= 4);
+}
+
+// The start-up chain only notes the pages; the browser engine starts after
+// the main window has been drawn, so the player never waits for it.
+void StartupTest::pagesBeginLoadingOnceTheMainWindowIsPainted()
+{
+    LauncherFixture f;
+    f.presetQuietStart();
+    Launcher &l = f.make();
+    bool mainWindowPainted = false;
+    f.browsers->onBeginLoading = [&] { mainWindowPainted = l.form1()->isVisible() && !l.form1()->visibleRegion().isEmpty(); };
+    l.start();
+    QCOMPARE(f.browsers->beganLoading, 0);
+    QVERIFY(QTest::qWaitForWindowExposed(l.form1()));
+    QTRY_COMPARE(f.browsers->beganLoading, 1);
+    QVERIFY(mainWindowPainted);
+    // Later paints change nothing.
+    l.form1()->repaint();
+    QTest::qWait(20);
+    QCOMPARE(f.browsers->beganLoading, 1);
 }
 
 void StartupTest::aFailingStepStillReachesTheEnd()

@@ -5,6 +5,7 @@
 #include "platform/BrowserFactory.h"
 
 #include <QStringList>
+#include <functional>
 
 class RecordingBrowser : public BrowserControl
 {
@@ -42,6 +43,14 @@ public:
     {
         return new RecordingBrowser(parent, onScreen, m_log);
     }
+    void beginLoading() override
+    {
+        ++beganLoading;
+        if (onBeginLoading)
+            onBeginLoading();
+    }
+    int beganLoading = 0;
+    std::function<void()> onBeginLoading;
 
 private:
     EventLog *m_log;

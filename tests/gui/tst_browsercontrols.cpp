@@ -1,17 +1,21 @@
-// The browser controls that lie outside their window: they only send their
-// requests, to a real server, without a browser engine.
+// The real browser controls against a real server. Those that lie outside
+// their window only send their requests, without a browser engine; those on
+// screen wait for the program to begin loading.
 #include "CommunityServer.h"
 #include "platform/RequestOnlyBrowser.h"
 #include "platform/WebEngineBrowser.h"
 #include "platform/WebEngineBrowserFactory.h"
+#include "platform/WebEngineSetup.h"
 
 #include <QNetworkAccessManager>
+#include <QApplication>
 #include <QTest>
+#include <QWebEngineView>
 #include <QWidget>
 
 using Failure = CommunityServer::Failure;
 
-class RequestOnlyBrowserTest : public QObject
+class BrowserControlsTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -22,6 +26,8 @@ private slots:
     void refreshBeforeAnyPageAsksNothing();
     void aHangingPageDoesNotHoldTheNextLoad();
     void factoryStartsNoEngineForUnseenControls();
+    void heldControlLoadsItsLastPageWhenReleased();
+    void factoryHoldsControlsUntilLoadingBegins();
 
 private:
     std::unique_ptr<CommunityServer> m_server;
@@ -29,13 +35,13 @@ private:
     std::unique_ptr<QNetworkAccessManager> m_network;
 };
 
-void RequestOnlyBrowserTest::initTestCase()
+void BrowserControlsTest::initTestCase()
 {
     for (const char *name : {"http_proxy", "HTTP_PROXY", "all_proxy", "ALL_PROXY"})
         qunsetenv(name);
 }
 
-void RequestOnlyBrowserTest::init()
+void BrowserControlsTest::init()
 {
     m_server = std::make_unique<CommunityServer>();
     QVERIFY(m_server->start());
@@ -43,14 +49,14 @@ void RequestOnlyBrowserTest::init()
     m_network = std::make_unique<QNetworkAccessManager>();
 }
 
-void RequestOnlyBrowserTest::cleanup()
+void BrowserControlsTest::cleanup()
 {
     m_window.reset();
     m_network.reset();
     m_server.reset();
 }
 
-void RequestOnlyBrowserTest::navigateAndRefreshAskTheServer()
+void BrowserControlsTest::navigateAndRefreshAskTheServer()
 {
     const QString online = QStringLiteral("/serverstatus/statistic/online/");
     auto *browser = new RequestOnlyBrowser(m_window.get(), m_network.get());
@@ -67,7 +73,7 @@ void RequestOnlyBrowserTest::navigateAndRefreshAskTheServer()
     QCOMPARE(m_server->requestCount(online), 2);
 }
 
-void RequestOnlyBrowserTest::refreshBeforeAnyPageAsksNothing()
+void BrowserControlsTest::refreshBeforeAnyPageAsksNothing()
 {
     auto *browser = new RequestOnlyBrowser(m_window.get(), m_network.get());
     browser->refresh();
@@ -75,7 +81,7 @@ void RequestOnlyBrowserTest::refreshBeforeAnyPageAsksNothing()
     QVERIFY(m_server->requests().isEmpty());
 }
 
-void RequestOnlyBrowserTest::aHangingPageDoesNotHoldTheNextLoad()
+void BrowserControlsTest::aHangingPageDoesNotHoldTheNextLoad()
 {
     const QString online = QStringLiteral("/serverstatus/statistic/online/");
     m_server->setFailure(online, Failure::Hang);
@@ -89,7 +95,7 @@ void RequestOnlyBrowserTest::aHangingPageDoesNotHoldTheNextLoad()
     QTRY_COMPARE(m_server->requestCount(statistics), 1);
 }
 
-void RequestOnlyBrowserTest::factoryStartsNoEngineForUnseenControls()
+void BrowserControlsTest::factoryStartsNoEngineForUnseenControls()
 {
     WebEngineBrowserFactory factory;
     BrowserControl *unseen = factory.create(m_window.get(), false);
@@ -104,5 +110,47 @@ void RequestOnlyBrowserTest::factoryStartsNoEngineForUnseenControls()
     QTRY_COMPARE(m_server->requestCount(page), 1);
 }
 
-QTEST_MAIN(RequestOnlyBrowserTest)
-#include "tst_requestonlybrowser.moc"
+void BrowserControlsTest::heldControlLoadsItsLastPageWhenReleased()
+{
+    const QString first = QStringLiteral("/serverstatus/index.php");
+    const QString second = QStringLiteral("/serverstatus/ip11.php");
+    auto *browser = new WebEngineBrowser(m_window.get(), true);
+    browser->navigate(m_server->url(first));
+    browser->navigate(m_server->url(second));
+    browser->refresh();
+    QTest::qWait(50);
+    QVERIFY(!browser->findChild<QWebEngineView *>());
+    QVERIFY(m_server->requests().isEmpty());
+    browser->release();
+    QVERIFY(browser->findChild<QWebEngineView *>());
+    QTRY_COMPARE(m_server->requestCount(second), 1);
+    QCOMPARE(m_server->requestCount(first), 0);
+}
+
+void BrowserControlsTest::factoryHoldsControlsUntilLoadingBegins()
+{
+    WebEngineBrowserFactory factory;
+    const QString news = QStringLiteral("/serverstatus/novinky.php");
+    BrowserControl *early = factory.create(m_window.get(), true);
+    early->navigate(m_server->url(news));
+    QTest::qWait(50);
+    QCOMPARE(m_server->requestCount(news), 0);
+    factory.beginLoading();
+    QTRY_COMPARE(m_server->requestCount(news), 1);
+    factory.beginLoading(); // once only: nothing loads twice
+    // Made afterwards, a control loads at once.
+    const QString bug = QStringLiteral("/serverstatus/bug.php");
+    BrowserControl *late = factory.create(m_window.get(), true);
+    late->navigate(m_server->url(bug));
+    QTRY_COMPARE(m_server->requestCount(bug), 1);
+    QCOMPARE(m_server->requestCount(news), 1);
+}
+
+int main(int argc, char **argv)
+{
+    WebEngineSetup::beforeApplication();
+    QApplication app(argc, argv);
+    BrowserControlsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_browsercontrols.moc"
