@@ -7,10 +7,15 @@
 
 void WebEngineSetup::beforeApplication()
 {
-    // The embedded browser shares its graphics context with the windows.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Everything is drawn in software: the skin by the widgets, the pages by
+    // the engine's own compositor. Without an OpenGL context of its own the
+    // program starts sooner and needs no OpenGL driver in memory.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    // Should OpenGL be switched on after all, the engine shares its context with the windows.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
     const QByteArray processPerSite("--process-per-site");
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");

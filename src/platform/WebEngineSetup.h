@@ -4,10 +4,11 @@
 // application object exists.
 //
 // The launcher shows a handful of small pages from one community web server.
-// Pages of one site share a renderer process, and the views are drawn in
-// software rather than through an OpenGL context of their own: both keep the
-// program small without changing what the player sees. QT_QUICK_BACKEND and
-// QTWEBENGINE_CHROMIUM_FLAGS from the environment still take effect.
+// Pages of one site share a renderer process, and windows and pages are drawn
+// in software, without any OpenGL context: both keep the program small and
+// quick to start without changing what the player sees. QT_XCB_GL_INTEGRATION,
+// QT_QUICK_BACKEND and QTWEBENGINE_CHROMIUM_FLAGS from the environment still
+// take effect.
 class WebEngineSetup
 {
 public:
