@@ -16,20 +16,20 @@ QString u(const char *text)
 struct Button {
     const char *picture;
     const char *twin;
-    const char *name;
+    const char *name; // null: the button's hint
     const char *description;
 };
 
 const Button mainButtons[] = {
-    {"Image6", "closeact", "Close/Konec", "Ukončí OVCL / Quits OVCL"},
-    {"Image4", "Image130", "Minimize", "Schová okno do lišty / Minimizes the window"},
-    {"Image13", "Image21", "Setting/Nastavení", "Cesty ke hrám a programům / Paths to games and programs"},
-    {"Image156", "Image155", "Update", "Ukáže novou verzi OVCL / Shows the new version of OVCL"},
-    {"Image134", "Image135", "TeamSpeak", "Spustí TeamSpeak / Starts TeamSpeak"},
-    {"Image132", "Image131", "Ventrilo", "Spustí Ventrilo / Starts Ventrilo"},
-    {"Image112", "Image113", "Speedtest of net", "Otevře test rychlosti sítě / Opens the speed test"},
-    {"Image125", "Image126", "Info", "O programu OVCL / About OVCL"},
-    {"Image127", "Image128", "Bug Report", "Nahlásit chybu vývojáři / Report a bug to the developer"},
+    {"Image6", "closeact", nullptr, "Ukončí OVCL / Quits OVCL"},
+    {"Image4", "Image130", nullptr, "Schová okno do lišty / Minimizes the window"},
+    {"Image13", "Image21", nullptr, "Cesty ke hrám a programům / Paths to games and programs"},
+    {"Image156", "Image155", nullptr, "Ukáže novou verzi OVCL / Shows the new version of OVCL"},
+    {"Image134", "Image135", nullptr, "Spustí TeamSpeak / Starts TeamSpeak"},
+    {"Image132", "Image131", nullptr, "Spustí Ventrilo / Starts Ventrilo"},
+    {"Image112", "Image113", nullptr, "Otevře test rychlosti sítě / Opens the speed test"},
+    {"Image125", "Image126", nullptr, "O programu OVCL / About OVCL"},
+    {"Image127", "Image128", nullptr, "Nahlásit chybu vývojáři / Report a bug to the developer"},
     {"Image133", "Image117", "Chat", "Otevře chat komunity / Opens the community chat"},
     {"Image1", nullptr, "Orvanta", "Otevře web Orvanty v prohlížeči / Opens the Orvanta web in the browser"},
     {"Image20", "Image19", "Banlist", "Otevře seznam banů v prohlížeči / Opens the ban list in the browser"},
@@ -42,7 +42,7 @@ void addButton(std::vector<AccessibleText> &texts, const Button &button)
 {
     for (const char *control : {button.picture, button.twin}) {
         if (control)
-            texts.push_back({u(control), u(button.name), u(button.description)});
+            texts.push_back({u(control), button.name ? u(button.name) : QString(), u(button.description)});
     }
 }
 

@@ -13,7 +13,7 @@ void ControlHost::describe(const std::vector<AccessibleText> &texts)
         Q_ASSERT_X(control, "ControlHost::describe", qPrintable(text.control));
         if (!control)
             continue;
-        control->setAccessibleName(text.name);
+        control->setAccessibleName(text.name.isEmpty() ? control->toolTip() : text.name);
         control->setAccessibleDescription(text.description);
     }
 }

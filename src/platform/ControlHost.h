@@ -18,7 +18,8 @@ public:
 
     void build(const std::vector<ControlRow> &rows) { m_builder.build(rows); }
     void restack() { m_builder.restack(); }
-    // Gives named controls their accessible name and description.
+    // Gives named controls their accessible name and description; a control
+    // given no name is called by its hint.
     void describe(const std::vector<AccessibleText> &texts);
     ControlEvents &events() { return *m_events; }
 
