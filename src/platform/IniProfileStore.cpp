@@ -1,10 +1,10 @@
 #include "platform/IniProfileStore.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/IniDocument.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -54,16 +54,10 @@ void IniProfileStore::writeValue(const QString &file, const QString &section,
     doc.setValue(section, key, text);
     const QByteArray bytes = doc.serialize();
 
-    // QSaveFile writes a temporary file next to the target and renames it
-    // over the target on commit, so the old file stays whole on any failure.
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        throw ProfileWriteError(file);
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        throw ProfileWriteError(file);
-    }
-    if (!out.commit())
+    // The old file stays whole on any failure: the bytes reach the disk
+    // in a temporary file first, and only a checked flush renames it.
+    AtomicFile out(file);
+    if (!out.open() || !out.write(bytes) || !out.commit())
         throw ProfileWriteError(file);
 }
 
