@@ -2,9 +2,11 @@
 
 #include <QFileInfo>
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
 #include <cstdio>
-
-#ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
 
@@ -16,16 +18,39 @@ const char *const partialSuffix = ".ovcl-partial";
 // when it allocates the blocks (a full disk) come back here.
 bool syncToDisk(QFile &file)
 {
-#ifdef Q_OS_UNIX
-    return ::fsync(file.handle()) == 0;
+#ifdef Q_OS_WIN
+    return ::_commit(file.handle()) == 0;
 #else
-    return file.flush();
+    return ::fsync(file.handle()) == 0;
 #endif
+}
+
+// Puts 'from' in the place of 'to' in one step, replacing it.
+bool replaceFile(const QString &from, const QString &to)
+{
+#ifdef Q_OS_WIN
+    return ::MoveFileExW(reinterpret_cast<const wchar_t *>(from.utf16()),
+                         reinterpret_cast<const wchar_t *>(to.utf16()),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+#else
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#endif
+}
+
+// The file a write of 'target' replaces: a link is followed to the file it
+// names, so that the link stays a link.
+QString finalFile(const QString &target)
+{
+    QFileInfo info(target);
+    for (int depth = 0; depth < 32 && info.isSymbolicLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymbolicLink() ? target : info.filePath();
 }
 
 } // namespace
 
-AtomicFile::AtomicFile(const QString &target) : m_target(target), m_file(temporaryPath(target))
+AtomicFile::AtomicFile(const QString &target)
+    : m_target(target), m_final(finalFile(target)), m_file(temporaryPath(m_final))
 {
 }
 
@@ -43,19 +68,21 @@ void AtomicFile::removeLeftover(const QString &target)
 {
     const QString partial = temporaryPath(target);
     const QFileInfo info(partial);
-    if (info.isFile() && !info.isSymLink())
+    // A link of that name goes, not the file it points to; a folder stays.
+    if (info.isSymbolicLink() || info.isFile())
         QFile::remove(partial);
 }
 
 bool AtomicFile::open()
 {
-    removeLeftover(m_target);
+    removeLeftover(m_final);
     m_failed = false;
     // Unbuffered: a write that does not reach the file fails at once, not
-    // in some later flush whose result is easy to lose.
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    // in some later flush whose result is easy to lose. A new file only:
+    // never written through a link that appeared in between.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return false;
-    const QFileInfo old(m_target);
+    const QFileInfo old(m_final);
     if (old.isFile())
         m_file.setPermissions(old.permissions());
     return true;
@@ -84,9 +111,7 @@ bool AtomicFile::commit()
     bool ok = !m_failed && m_file.flush() && syncToDisk(m_file) && m_file.error() == QFileDevice::NoError;
     m_file.close();
     ok = ok && m_file.error() == QFileDevice::NoError;
-    // std::rename replaces the target in one step where the system allows it.
-    ok = ok && std::rename(QFile::encodeName(m_file.fileName()).constData(),
-                           QFile::encodeName(m_target).constData()) == 0;
+    ok = ok && replaceFile(m_file.fileName(), m_final);
     if (!ok)
         QFile::remove(m_file.fileName());
     return ok;

@@ -10,6 +10,7 @@
 // renamed over the target. On any failure the target keeps its old bytes and
 // the temporary is removed. A temporary left behind by a killed process is
 // removed by the next write of the same target, or by removeLeftover().
+// A target that is a symbolic link stays one: the file it names is replaced.
 class AtomicFile
 {
 public:
@@ -39,6 +40,7 @@ public:
 
 private:
     QString m_target;
+    QString m_final; // the target, or the file it links to
     QFile m_file;
     bool m_failed = false;
 };
