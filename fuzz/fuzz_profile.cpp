@@ -1,23 +1,34 @@
 // Feeds arbitrary bytes to the profile-file reader and writer.
-// Invariants: parsing never crashes; a value written reads back as written
-// (trimmed, line breaks as blanks, at most 2047 characters); writing one key
-// keeps every other key's value.
+// Invariants: parsing never crashes; a value written reads back as the
+// reader's rules make it (up to a NUL, line breaks as blanks, trimmed, one
+// pair of quotes removed, at most 2047 characters); writing one key keeps
+// every other key's value; a file with a byte-order mark keeps it.
 #include "platform/IniDocument.h"
 
 #include <QString>
 #include <cstdint>
 #include <cstdlib>
 
+static bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QChar(0x1A);
+}
+
 static QString expected(QString text)
 {
+    const qsizetype nul = text.indexOf(QChar(0));
+    if (nul >= 0)
+        text.truncate(nul);
     text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    // Only blanks and tabs around a value are trimmed.
     int from = 0, to = text.size();
-    while (from < to && (text.at(from) == QLatin1Char(' ') || text.at(from) == QLatin1Char('\t')))
+    while (from < to && isBlank(text.at(from)))
         ++from;
-    while (to > from && (text.at(to - 1) == QLatin1Char(' ') || text.at(to - 1) == QLatin1Char('\t')))
+    while (to > from && isBlank(text.at(to - 1)))
         --to;
     text = text.mid(from, to - from);
+    if (text.size() >= 2 && (text.front() == QLatin1Char('"') || text.front() == QLatin1Char('\''))
+        && text.back() == text.front())
+        text = text.mid(1, text.size() - 2);
     if (text.size() > IniDocument::MaxValueLength) {
         int cut = IniDocument::MaxValueLength;
         if (text.at(cut - 1).isHighSurrogate())
@@ -35,13 +46,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     (void)doc.value(QStringLiteral("Sounds"), QStringLiteral("enabled"), QStringLiteral("1"));
 
     // The last third of the input becomes a value written under another key.
-    const QString text = IniDocument::decodeText(bytes.right(int(size / 3)));
+    // Lone surrogates, which no one can type, become U+FFFD as UTF-8 makes them.
+    QString text = ProfileEncoding::decodeFile(bytes.right(int(size / 3)));
+    if (!text.isValidUtf16())
+        text = QString::fromUtf8(text.toUtf8());
     doc.setValue(QStringLiteral("Setting"), QStringLiteral("ut2004"), text);
     const IniDocument again = IniDocument::parse(doc.serialize());
-    const QString got = again.value(QStringLiteral("Setting"), QStringLiteral("ut2004"));
-    if (got != expected(text))
+    if (again.value(QStringLiteral("Setting"), QStringLiteral("ut2004")) != expected(text))
         abort();
     if (again.value(QStringLiteral("Setting"), QStringLiteral("csloc"), QStringLiteral("cesta")) != before)
+        abort();
+    const ProfileEncoding::Kind kind = IniDocument::parse(bytes).encoding().kind();
+    if (kind != ProfileEncoding::Ansi && kind != ProfileEncoding::Utf8 && again.encoding().kind() != kind)
         abort();
     return 0;
 }

@@ -1,27 +1,38 @@
 #include "platform/IniDocument.h"
 
-#include "platform/Windows1250.h"
-
-#include <QStringDecoder>
-
 namespace {
 
-const QByteArray kUtf8Bom("\xEF\xBB\xBF");
-
-bool isBlank(char c)
+// Ctrl-Z, the old end-of-file mark, counts as a blank.
+bool isBlank(QChar c)
 {
-    return c == ' ' || c == '\t';
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QChar(0x1A);
 }
 
-QByteArray trimBlanks(const QByteArray &bytes)
+QString trimBlanks(const QString &text)
 {
     qsizetype from = 0;
-    qsizetype to = bytes.size();
-    while (from < to && isBlank(bytes.at(from)))
+    qsizetype to = text.size();
+    while (from < to && isBlank(text.at(from)))
         ++from;
-    while (to > from && isBlank(bytes.at(to - 1)))
+    while (to > from && isBlank(text.at(to - 1)))
         --to;
-    return bytes.mid(from, to - from);
+    return text.mid(from, to - from);
+}
+
+// One pair of the same quote character around a value is not part of it.
+QString unquoted(const QString &text)
+{
+    if (text.size() >= 2 && (text.front() == QLatin1Char('"') || text.front() == QLatin1Char('\''))
+        && text.back() == text.front())
+        return text.mid(1, text.size() - 2);
+    return text;
+}
+
+// Text ends at a NUL, as a C string does.
+QString upToNul(const QString &text)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul < 0 ? text : text.left(nul);
 }
 
 char16_t asciiLower(char16_t c)
@@ -40,91 +51,83 @@ bool sameName(const QString &a, const QString &b)
     return true;
 }
 
-// Line breaks in written text become blanks, so nothing spills onto a new line.
-QString oneLine(QString text)
+// Written text stops at a NUL, and line breaks in it become blanks, so
+// nothing spills onto a new line.
+QString oneLine(const QString &text)
 {
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
-}
-
-bool hasHighBytes(const QByteArray &bytes)
-{
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return true;
-    }
-    return false;
+    QString line = upToNul(text);
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
 }
 
 } // namespace
 
-QString IniDocument::decodeText(const QByteArray &bytes)
-{
-    if (QByteArrayView(bytes).isValidUtf8()) {
-        // A byte-order mark inside a value is a character of it, not a marker to drop.
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-        return utf8.decode(bytes);
-    }
-    return Windows1250::decode(bytes);
-}
-
-QByteArray IniDocument::encodeText(const QString &text)
-{
-    if (Windows1250::canEncode(text)) {
-        const QByteArray bytes = Windows1250::encode(text);
-        // A few letter pairs (such as "Ă©") give bytes that are also valid
-        // UTF-8 and would read back as other letters; those go out as UTF-8.
-        if (!hasHighBytes(bytes) || !QByteArrayView(bytes).isValidUtf8())
-            return bytes;
-    }
-    return text.toUtf8();
-}
-
-IniDocument::Line IniDocument::classify(const QByteArray &raw)
+IniDocument::Line IniDocument::classify(const QByteArray &raw, const QString &text)
 {
     Line line;
     line.raw = raw;
-    const QByteArray trimmed = trimBlanks(raw);
-    if (trimmed.startsWith('[')) {
-        const qsizetype close = trimmed.indexOf(']');
+    line.text = text;
+    const QString trimmed = trimBlanks(text);
+    if (trimmed.startsWith(QLatin1Char('['))) {
+        const qsizetype close = trimmed.lastIndexOf(QLatin1Char(']'));
         if (close > 0) {
             line.kind = Line::Section;
-            line.name = decodeText(trimBlanks(trimmed.mid(1, close - 1)));
+            line.name = trimBlanks(trimmed.mid(1, close - 1));
+            return line;
         }
-        return line;
     }
-    if (trimmed.startsWith(';') || trimmed.startsWith('#'))
+    if (trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('#')))
         return line;
-    const qsizetype eq = raw.indexOf('=');
+    const qsizetype eq = text.indexOf(QLatin1Char('='));
     if (eq < 0)
         return line;
-    const QByteArray key = trimBlanks(raw.left(eq));
+    const QString key = trimBlanks(text.left(eq));
     if (key.isEmpty())
         return line;
     line.kind = Line::Key;
-    line.keyRaw = key;
-    line.name = decodeText(key);
-    line.valueRaw = raw.mid(eq + 1);
+    line.name = key;
+    line.value = text.mid(eq + 1);
     return line;
+}
+
+IniDocument::Line IniDocument::makeLine(const QString &text) const
+{
+    return classify(m_encoding.encode(text), text);
 }
 
 IniDocument IniDocument::parse(const QByteArray &data)
 {
     IniDocument doc;
-    QByteArray body = data;
-    if (body.startsWith(kUtf8Bom)) {
-        doc.m_utf8Bom = true;
-        body.remove(0, kUtf8Bom.size());
+    doc.m_encoding = ProfileEncoding::detect(data);
+    const ProfileEncoding &enc = doc.m_encoding;
+    const qsizetype unit = enc.unitSize();
+    qsizetype end = data.size();
+    if ((end - enc.mark().size()) % unit != 0) {
+        --end;
+        doc.m_tail = data.right(1);
     }
-    QList<QByteArray> rows = body.split('\n');
-    if (!rows.isEmpty() && rows.last().isEmpty())
-        rows.removeLast(); // the break after the last line, or an empty file
-    for (QByteArray &row : rows) {
-        if (row.endsWith('\r'))
-            row.chop(1);
-        doc.m_lines.append(classify(row));
+
+    const auto addLine = [&doc, &data, &enc](qsizetype from, qsizetype to) {
+        const QByteArray raw = data.mid(from, to - from);
+        doc.m_lines.append(classify(raw, enc.decode(raw)));
+    };
+    qsizetype start = enc.mark().size();
+    qsizetype at = start;
+    while (at < end) {
+        const char16_t c = enc.unitAt(data, at);
+        if (c != '\r' && c != '\n') {
+            at += unit;
+            continue;
+        }
+        addLine(start, at);
+        at += unit;
+        if (c == '\r' && at < end && enc.unitAt(data, at) == '\n')
+            at += unit;
+        start = at;
     }
+    if (start < end)
+        addLine(start, end); // the last line has no line break
     return doc;
 }
 
@@ -156,7 +159,7 @@ QString IniDocument::value(const QString &section, const QString &key,
         const Line &line = m_lines.at(i);
         if (line.kind != Line::Key || !sameName(line.name, key))
             continue;
-        QString text = decodeText(trimBlanks(line.valueRaw));
+        QString text = unquoted(trimBlanks(upToNul(line.value)));
         if (text.size() > MaxValueLength) {
             int cut = MaxValueLength;
             if (text.at(cut - 1).isHighSurrogate())
@@ -170,13 +173,22 @@ QString IniDocument::value(const QString &section, const QString &key,
 
 void IniDocument::setValue(const QString &section, const QString &key, const QString &text)
 {
-    const QByteArray keyBytes = encodeText(oneLine(key));
-    const QByteArray valueBytes = encodeText(oneLine(text));
+    const QString sectionName = oneLine(section);
+    const QString keyName = oneLine(key);
+    const QString value = oneLine(text);
 
-    const int header = findSection(section);
+    // No character is ever lost: a Windows-1250 file that cannot hold one
+    // becomes a UTF-8 file, every line of it re-encoded.
+    if (!m_encoding.canHold(sectionName + keyName + value)) {
+        m_encoding = ProfileEncoding::Utf8;
+        for (Line &line : m_lines)
+            line.raw = m_encoding.encode(line.text);
+    }
+
+    const int header = findSection(sectionName);
     if (header < 0) {
-        m_lines.append(classify('[' + encodeText(oneLine(section)) + ']'));
-        m_lines.append(classify(keyBytes + '=' + valueBytes));
+        m_lines.append(makeLine(QLatin1Char('[') + sectionName + QLatin1Char(']')));
+        m_lines.append(makeLine(keyName + QLatin1Char('=') + value));
         return;
     }
 
@@ -186,23 +198,33 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
         Line &line = m_lines[i];
         if (line.kind != Line::Key)
             continue;
-        if (sameName(line.name, key)) {
-            line = classify(line.keyRaw + '=' + valueBytes);
+        if (sameName(line.name, keyName)) {
+            line = makeLine(line.name + QLatin1Char('=') + value);
             return;
         }
         insertAt = i + 1;
     }
-    m_lines.insert(insertAt, classify(keyBytes + '=' + valueBytes));
+    m_lines.insert(insertAt, makeLine(keyName + QLatin1Char('=') + value));
+}
+
+QByteArray IniDocument::bytesIn(const ProfileEncoding &encoding, bool reencode) const
+{
+    const QByteArray lineBreak = encoding.encode(QStringLiteral("\r\n"));
+    QByteArray out = encoding.mark();
+    for (const Line &line : m_lines) {
+        out += reencode ? encoding.encode(line.text) : line.raw;
+        out += lineBreak;
+    }
+    out += m_tail;
+    return out;
 }
 
 QByteArray IniDocument::serialize() const
 {
-    QByteArray out;
-    if (m_utf8Bom)
-        out += kUtf8Bom;
-    for (const Line &line : m_lines) {
-        out += line.raw;
-        out += "\r\n";
-    }
-    return out;
+    const QByteArray bytes = bytesIn(m_encoding, false);
+    // Windows-1250 bytes that happen to be valid UTF-8 as a whole would read
+    // back as other letters; such a file is stored as UTF-8 instead.
+    if (m_encoding.kind() == ProfileEncoding::Ansi && ProfileEncoding::isUtf8Text(bytes))
+        return bytesIn(ProfileEncoding::Utf8, true);
+    return bytes;
 }

@@ -1,19 +1,24 @@
 #pragma once
 
+#include "platform/ProfileEncoding.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
-// A classic profile file held in memory.
+// A classic profile file held in memory, read and written as the Windows
+// profile functions do.
 //
-// "[name]" opens a section and "key=value" lines follow it. Section and key
-// names match without regard to ASCII case; the first matching section and the
-// first matching key in it win. Every line that is not touched by setValue()
-// is written back byte for byte, so comments, unknown lines and other keys
-// survive a write. Lines end in LF or CR LF when read and in CR LF when written.
+// "[name]" opens a section (the name runs to the last ']' of the line) and
+// "key=value" lines follow it. Section and key names match without regard to
+// ASCII case; the first matching section and the first matching key in it
+// win. LF, CR LF and CR alone end a line. Blanks, tabs and Ctrl-Z around
+// names and values do not count.
 //
-// Text is stored per name and per value: UTF-8 when the bytes are valid UTF-8,
-// Windows-1250 otherwise (see decodeText() and encodeText()).
+// The encoding is decided once for the whole file (see ProfileEncoding) and
+// kept by a write. Every line that setValue() does not touch is written back
+// byte for byte, so comments, unknown lines and other keys survive a write;
+// every line ends in CR LF when written.
 class IniDocument
 {
 public:
@@ -21,40 +26,41 @@ public:
 
     static IniDocument parse(const QByteArray &data);
 
-    // The value trimmed of blanks and tabs and cut to MaxValueLength
-    // characters, or defaultValue when the section or key is missing.
+    // The value up to a NUL, trimmed, without one pair of matching quotes
+    // around it, and cut to MaxValueLength characters; or defaultValue when
+    // the section or key is missing.
     QString value(const QString &section, const QString &key,
                   const QString &defaultValue = QString()) const;
 
     // Replaces the key's line, or adds the key after the last key of its
     // section, or adds the section with the key at the end of the document.
-    // CR and LF in the text become blanks, so a value stays on its line.
+    // Each argument ends at a NUL, and CR and LF in it become blanks, so a
+    // value stays on its line. A character that a Windows-1250 file cannot
+    // hold turns the whole document into UTF-8.
     void setValue(const QString &section, const QString &key, const QString &text);
 
     QByteArray serialize() const;
 
-    // Valid UTF-8 decodes as UTF-8, anything else as Windows-1250.
-    static QString decodeText(const QByteArray &bytes);
-    // Windows-1250 when every character has a byte there and the result cannot
-    // be mistaken for UTF-8 when read back; UTF-8 otherwise. decodeText() of
-    // the result always gives the text back.
-    static QByteArray encodeText(const QString &text);
+    ProfileEncoding encoding() const { return m_encoding; }
 
 private:
     struct Line
     {
         enum Kind { Other, Section, Key };
-        QByteArray raw;     // the line as stored, without its line break
+        QByteArray raw;   // the line as stored, without its line break
+        QString text;     // the line decoded
         Kind kind = Other;
-        QString name;       // section or key name, decoded
-        QByteArray keyRaw;  // key lines: the key as stored, trimmed
-        QByteArray valueRaw; // key lines: everything after the first '='
+        QString name;     // section or key name as written, trimmed
+        QString value;    // key lines: everything after the first '='
     };
 
-    static Line classify(const QByteArray &raw);
+    Line makeLine(const QString &text) const;
+    static Line classify(const QByteArray &raw, const QString &text);
     int findSection(const QString &section) const;
     int sectionEnd(int header) const;
+    QByteArray bytesIn(const ProfileEncoding &encoding, bool reencode) const;
 
+    ProfileEncoding m_encoding;
     QList<Line> m_lines;
-    bool m_utf8Bom = false;
+    QByteArray m_tail; // a stray last byte of a UTF-16 file, kept as it was
 };

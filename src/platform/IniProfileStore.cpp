@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/IniDocument.h"
+#include "platform/ProfileEncoding.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -72,9 +73,7 @@ QStringList IniProfileStore::loadLines(const QString &file)
     if (!data)
         throw FileLoadError(file);
 
-    QString text = IniDocument::decodeText(*data);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
+    QString text = ProfileEncoding::decodeFile(*data);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 

@@ -9,6 +9,7 @@ set(OVCL_CORE_PLATFORM
   HandlerGuard.h
   DialogFilter.h DialogFilter.cpp
   Windows1250.h Windows1250.cpp
+  ProfileEncoding.h ProfileEncoding.cpp
   AtomicFile.h AtomicFile.cpp
   IniDocument.h IniDocument.cpp
   IniProfileStore.h IniProfileStore.cpp
