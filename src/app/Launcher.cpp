@@ -33,6 +33,7 @@ Launcher::Launcher(Services services)
       m_files(std::make_unique<LocalFiles>(*m_services.profiles, m_services.applicationDirectory)),
       m_cues(std::make_unique<SoundCues>(*this))
 {
+    m_files->removeLeftovers();
     loadSkin();
     m_form1 = std::make_unique<TForm1>(*this);
     m_form2 = std::make_unique<TForm2>(*this);

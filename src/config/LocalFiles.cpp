@@ -1,6 +1,7 @@
 #include "LocalFiles.h"
 
 #include "app/ProductInfo.h"
+#include "platform/AtomicFile.h"
 #include "platform/ProfileStore.h"
 
 #include <QStringList>
@@ -34,6 +35,12 @@ LocalFiles::LocalFiles(ProfileStore &store, const QString &applicationDirectory)
 QString LocalFiles::path(const char *fileName) const
 {
     return m_directory + QLatin1String(fileName);
+}
+
+void LocalFiles::removeLeftovers() const
+{
+    for (const char *name : {data, language, update, versionInf, versionDat, online, statistic})
+        AtomicFile::removeLeftover(path(name));
 }
 
 QString LocalFiles::read(const ProfileKey &key) const

@@ -53,6 +53,9 @@ public:
     LocalFiles(ProfileStore &store, const QString &applicationDirectory);
 
     QString path(const char *fileName) const;
+    // Removes the temporary files that a write of a local file, cut short
+    // by a killed process, left behind. No other file is touched.
+    void removeLeftovers() const;
     QString read(const ProfileKey &key) const;
     void write(const ProfileKey &key, const QString &text); // throws ProfileWriteError
     void remove(const char *fileName);

@@ -1,3 +1,5 @@
+#include "FileBytes.h"
+#include "config/LocalFiles.h"
 #include "platform/IniDocument.h"
 #include "platform/IniProfileStore.h"
 #include "platform/Windows1250.h"
@@ -9,27 +11,86 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#endif
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 // "Příliš žluťoučký kůň" in Windows-1250.
 const QByteArray kCzech1250("P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2");
 const QString kCzech = QStringLiteral("Příliš žluťoučký kůň");
+
+#ifdef Q_OS_LINUX
+// While it lives, no file of this process grows past 'bytes': a write beyond
+// fails with EFBIG, as on a full disk, instead of raising SIGXFSZ.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit small = m_old;
+        small.rlim_cur = bytes;
+        m_set = setrlimit(RLIMIT_FSIZE, &small) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    bool isSet() const { return m_set; }
+
+private:
+    rlimit m_old{};
+    void (*m_handler)(int) = nullptr;
+    bool m_set = false;
+};
+
+// A 64 KiB tmpfs mounted over a folder (root only), unmounted at the end.
+class SmallTmpfs
+{
+public:
+    explicit SmallTmpfs(const QString &folder) : m_folder(QFile::encodeName(folder))
+    {
+        m_mounted = QDir().mkpath(folder) && ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallTmpfs()
+    {
+        if (m_mounted)
+            ::umount2(m_folder.constData(), MNT_DETACH);
+    }
+    bool isMounted() const { return m_mounted; }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
+
+// Writes into 'path' until the file system has no room left.
+void fillUp(const QString &path)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'x');
+    while (f.write(block) == block.size()) {
+    }
+}
+#endif
+
+// A data.dat as a save writes it.
+QByteArray savedSettings()
+{
+    QByteArray bytes("[Setting]\r\n");
+    for (const char *key : {"csloc", "codloc", "cod210loc", "cod213loc", "avploc", "vnt", "ts", "ut", "ut2004"})
+        bytes += QByteArray(key) + "=C:\\Hry\\" + kCzech1250 + "\\" + key + ".exe\r\n";
+    return bytes + "first=false\r\n[Sounds]\r\nenabled=0\r\n[Transparency]\r\nenabled=0\r\n";
+}
 
 } // namespace
 
@@ -58,6 +119,11 @@ private slots:
     void lineBreakInValueStaysOnItsLine();
     void writeFailure_data();
     void writeFailure();
+    void writeOnFullFileSystem_data();
+    void writeOnFullFileSystem();
+    void leftoverTemporary_data();
+    void leftoverTemporary();
+    void linkedFileStaysALink();
 
     void deleteFile();
 
@@ -344,6 +410,97 @@ void tst_ProfileFile::writeFailure()
     QCOMPARE(readBytes(path("data.dat")), old);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden), entries);
     QVERIFY(QDir(path("adir")).isEmpty());
+}
+
+void tst_ProfileFile::writeOnFullFileSystem_data()
+{
+    QTest::addColumn<bool>("tmpfs");
+    QTest::newRow("file size limit") << false;
+    QTest::newRow("full tmpfs") << true;
+}
+
+void tst_ProfileFile::writeOnFullFileSystem()
+{
+#ifdef Q_OS_LINUX
+    QFETCH(bool, tmpfs);
+
+    QString folder = m_dir->path();
+    std::optional<SmallTmpfs> small;
+    if (tmpfs) {
+        folder += QLatin1String("/small");
+        small.emplace(folder);
+        if (!small->isMounted())
+            QSKIP("mounting a tmpfs needs root");
+    }
+    const QString file = folder + QLatin1String("/data.dat");
+    const QByteArray old = savedSettings();
+    writeBytes(file, old);
+    if (tmpfs)
+        fillUp(folder + QLatin1String("/filler"));
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden);
+
+    QString error;
+    {
+        std::optional<FileSizeLimit> limit;
+        if (!tmpfs)
+            limit.emplace(old.size() / 2);
+        QVERIFY(tmpfs || limit->isSet());
+        try {
+            m_store.writeValue(file, "Setting", "notshow", "true");
+        } catch (const ProfileWriteError &e) {
+            error = QString::fromUtf8(e.what());
+        }
+    }
+    QCOMPARE(error, QString("Unable to write to " + file));
+    QCOMPARE(readBytes(file), old);
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden), entries); // no temporary left
+#else
+    QSKIP("needs Linux");
+#endif
+}
+
+void tst_ProfileFile::leftoverTemporary_data()
+{
+    QTest::addColumn<bool>("atStart");
+    QTest::addColumn<QStringList>("remaining");
+
+    const QStringList players{"data.dat.bak", "data.dat.ovcl-partial.txt", "data.dat~", "player.ovcl-partial"};
+    QTest::newRow("next write removes its own") << false << players + QStringList{"data.dat", "lng.dat.ovcl-partial", "statistic.inf.ovcl-partial"};
+    QTest::newRow("start removes those of every local file") << true << players;
+}
+
+void tst_ProfileFile::leftoverTemporary()
+{
+    QFETCH(bool, atStart);
+    QFETCH(QStringList, remaining);
+
+    for (const char *name : {"data.dat.bak", "data.dat.ovcl-partial.txt", "data.dat~", "player.ovcl-partial",
+                             "lng.dat.ovcl-partial", "statistic.inf.ovcl-partial"})
+        writeBytes(path(name), name);
+    // A leftover that is a link goes; the file it points to stays.
+    QVERIFY(QFile::link(path("data.dat.bak"), path("data.dat.ovcl-partial")));
+
+    if (atStart)
+        LocalFiles(m_store, m_dir->path() + QLatin1Char('/')).removeLeftovers();
+    else
+        m_store.writeValue(path("data.dat"), "Setting", "first", "false");
+
+    remaining.sort();
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                           QDir::Name),
+             remaining);
+    QCOMPARE(readBytes(path("data.dat.bak")), QByteArray("data.dat.bak"));
+}
+
+void tst_ProfileFile::linkedFileStaysALink()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir("real"));
+    writeBytes(path("real/data.dat"), "[a]\r\nx=1\r\n");
+    QVERIFY(QFile::link(path("real/data.dat"), path("data.dat")));
+    m_store.writeValue(path("data.dat"), "a", "x", "2");
+    QVERIFY(QFileInfo(path("data.dat")).isSymbolicLink());
+    QCOMPARE(readBytes(path("real/data.dat")), QByteArray("[a]\r\nx=2\r\n"));
+    QCOMPARE(QDir(path("real")).entryList(QDir::Files | QDir::Hidden), QStringList{"data.dat"});
 }
 
 void tst_ProfileFile::deleteFile()

@@ -31,6 +31,7 @@ private slots:
     void closingDeletesTheCounterFilesInOrder();
     void closingWithoutCounterFilesIsSilent();
     void neverShownWindowsStayHidden();
+    void leftoverTemporariesGoAtStart();
 };
 
 void StartupTest::windowsAreCreatedHiddenWithTheirCaptions_data()
@@ -283,6 +284,16 @@ void StartupTest::neverShownWindowsStayHidden()
     QTest::qWait(200); // let the news step run
     for (const char *name : {"TForm2", "TForm10", "TForm16", "TForm18", "TForm17"})
         QVERIFY2(!window(name)->isVisible(), name);
+}
+
+void StartupTest::leftoverTemporariesGoAtStart()
+{
+    LauncherFixture f;
+    f.presetFile("data.dat.ovcl-partial", "[Setting]\r\ncs");
+    f.presetFile("data.dat.bak", "[Setting]\r\n");
+    f.make();
+    QVERIFY(!f.exists("data.dat.ovcl-partial"));
+    QVERIFY(f.exists("data.dat.bak"));
 }
 
 QTEST_MAIN(StartupTest)
