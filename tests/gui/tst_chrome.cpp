@@ -378,6 +378,7 @@ void ChromeTest::trayAnswersWhileAStartUpWindowIsUp()
         icon.rightClick();
         menuOpened = f.tray->menu->isVisible();
         f.tray->menu->close();
+        w->showMinimized();
         icon.leftClick();
         mainShown = f.launcher->form1()->isVisible();
         modal = QApplication::activeModalWidget() == w && w->isVisible() && !w->isMinimized();
