@@ -1,4 +1,5 @@
 #include "app/Launcher.h"
+#include "app/RunLauncher.h"
 #include "platform/WebEngineSetup.h"
 
 #include <QApplication>
@@ -13,7 +14,5 @@ int main(int argc, char *argv[])
 
     const QString directory = QDir(QApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
     Launcher launcher(Services::real(directory));
-    QObject::connect(&launcher, &Launcher::finished, &app, &QApplication::quit, Qt::QueuedConnection);
-    launcher.start();
-    return app.exec();
+    return runLauncher(launcher);
 }

@@ -50,23 +50,46 @@ Launcher::Launcher(Services services)
     m_form16 = std::make_unique<TForm16>(*this);
     m_form17 = std::make_unique<TForm17>(*this);
     m_form18 = std::make_unique<TForm18>(*this);
+    m_group.add(m_form1.get());
+    for (Form *window : secondaryWindows())
+        m_group.add(window);
     installSubsystems();
 }
 
 Launcher::~Launcher() = default;
+
+std::vector<Form *> Launcher::secondaryWindows() const
+{
+    return {m_form2.get(),  m_form5.get(),  m_form6.get(),  m_form7.get(),  m_form8.get(),
+            m_form9.get(),  m_form10.get(), m_form11.get(), m_form12.get(), m_form13.get(),
+            m_form15.get(), m_form16.get(), m_form17.get(), m_form18.get()};
+}
 
 // Pages start loading once the main window is on screen: starting the
 // browser engine takes a moment that nobody needs to wait for.
 void Launcher::start()
 {
     m_form1->showFirstTime();
-    FirstPaint::after(m_form1.get(), [this] { browsers().beginLoading(); });
+    if (!m_ended)
+        FirstPaint::after(m_form1.get(), [this] { browsers().beginLoading(); });
+}
+
+// Hiding a window that runs modally ends its run, so the start-up chain
+// returns from whatever it waited for and stops.
+void Launcher::end()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    for (Form *window : secondaryWindows())
+        window->retire();
+    emit finished();
 }
 
 void Launcher::minimiseApplication()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && window->isWindow() && !window->isMinimized())
+        if (m_group.contains(window) && window->isVisible() && !window->isMinimized())
             window->showMinimized();
     }
 }
@@ -74,10 +97,16 @@ void Launcher::minimiseApplication()
 void Launcher::restoreApplication()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->isMinimized())
+        if (m_group.contains(window) && window->isVisible() && window->isMinimized())
             window->showNormal();
     }
-    m_form1->show();
-    m_form1->raise();
-    m_form1->activateWindow();
+    if (m_form1->hasAppeared()) {
+        m_form1->show();
+        m_form1->raise();
+        m_form1->activateWindow();
+    }
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }

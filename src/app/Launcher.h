@@ -2,11 +2,13 @@
 
 #include "Services.h"
 #include "StartupHooks.h"
+#include "platform/WindowGroup.h"
 
 #include <QObject>
 #include <memory>
 #include <vector>
 
+class Form;
 class LocalFiles;
 class SoundCues;
 class TForm1;
@@ -46,9 +48,16 @@ public:
     // The browser controls begin loading once the main window is painted.
     void start();
 
-    // Every shown window leaves the screen; the taskbar entry stays.
+    // The main window has closed: every other window leaves the screen, and
+    // nothing shows a window or goes on with the start-up chain any more.
+    void end();
+    bool hasEnded() const { return m_ended; }
+
+    // Every shown window of the launcher leaves the screen; the taskbar entry
+    // stays.
     void minimiseApplication();
-    // Brings the application back from the minimised state.
+    // Brings back what is minimised and, once it has appeared, the main
+    // window; a modal window that is up stays on top of it with the focus.
     void restoreApplication();
 
     QString applicationDirectory() const { return m_services.applicationDirectory; }
@@ -88,8 +97,11 @@ signals:
 
 private:
     void installSubsystems();
+    std::vector<Form *> secondaryWindows() const;
 
     Services m_services;
+    WindowGroup m_group;
+    bool m_ended = false;
     std::unique_ptr<LocalFiles> m_files;
     std::unique_ptr<SoundCues> m_cues;
     StartupHooks m_hooks;

@@ -14,9 +14,11 @@ bool SoundCues::soundsOn() const
     return settings && settings->soundsSwitch()->isChecked();
 }
 
+// Once the main window has closed, no cue plays: a wait that the ending run
+// cut short (a download, say) must not sound like a failure.
 bool SoundCues::play(const char *cue, Guard guard, Mode mode, Latch latch)
 {
-    if (guard == Guard::Guarded && !soundsOn())
+    if ((guard == Guard::Guarded && !soundsOn()) || m_launcher.hasEnded())
         return false;
     m_launcher.sound().play(QLatin1String(cue), mode == Mode::Asynchronous);
     if (latch == Latch::Set)

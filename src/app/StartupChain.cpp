@@ -19,23 +19,26 @@ void StartupChain::progress(int value)
     m_launcher.form17()->setProgress(value);
 }
 
+// Once the main window has closed, no step arms the next one.
 void StartupChain::arm(const char *timer, bool on)
 {
-    m_form.timer(QLatin1String(timer))->setEnabled(on);
+    m_form.timer(QLatin1String(timer))->setEnabled(on && !m_launcher.hasEnded());
 }
 
 // A step goes on whatever fails inside one of its hooks: a progress window
-// that never closed would leave the launcher unusable.
+// that never closed would leave the launcher unusable. Once the main window
+// has closed (the player may end the program from the tray while a hook
+// waits for a window), the rest of the step does nothing.
 void StartupChain::run(const std::function<void()> &hook)
 {
-    if (hook)
+    if (hook && !m_launcher.hasEnded())
         runGuarded(&m_launcher.errors(), hook);
 }
 
 bool StartupChain::ask(const std::function<bool()> &hook)
 {
     bool answer = false;
-    if (hook)
+    if (hook && !m_launcher.hasEnded())
         runGuarded(&m_launcher.errors(), [&] { answer = hook(); });
     return answer;
 }

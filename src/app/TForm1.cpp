@@ -65,17 +65,20 @@ void TForm1::showFirstTime()
     }
     m_shown = true;
     FormShow();
+    if (m_launcher.hasEnded())
+        return;
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), size());
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
     show();
+    m_appeared = true;
 }
 
 void TForm1::FormShow()
 {
-    m_launcher.form17()->exec();
+    m_launcher.form17()->showModal();
 }
 
 void TForm1::setTransparent(bool on)
@@ -117,9 +120,13 @@ void TForm1::FormClose()
     m_launcher.files().remove(LocalFiles::statistic);
 }
 
+// Closing never turns into hiding: the program ends, whichever event loop
+// runs at the moment, and the close handler runs once.
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    runGuarded(&m_launcher.errors(), [this] { FormClose(); });
     event->accept();
-    emit m_launcher.finished();
+    if (m_launcher.hasEnded())
+        return;
+    runGuarded(&m_launcher.errors(), [this] { FormClose(); });
+    m_launcher.end();
 }

@@ -34,8 +34,11 @@ public:
     void onTimer(const QString &name, std::function<void()> handler);
 
     // The first showing runs the start-up chain behind the progress window,
-    // then shows this window centred on the desktop.
+    // then shows this window centred on the desktop, unless it was closed
+    // meanwhile.
     void showFirstTime();
+    // Whether the first showing has put this window on the screen.
+    bool hasAppeared() const { return m_appeared; }
     void setTransparent(bool on);
 
     // The hover-sound latch, the caption of the hidden Label7.
@@ -57,4 +60,5 @@ private:
     ControlHost m_controls;
     std::unique_ptr<StartupChain> m_chain;
     bool m_shown = false;
+    bool m_appeared = false;
 };

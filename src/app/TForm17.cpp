@@ -26,7 +26,6 @@ TForm17::TForm17(Launcher &launcher)
     setPalette(white);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     setFixedSize(252, 63);
-    setModal(true);
     controls().build(progressControls());
     m_stav = control<QProgressBar>(QStringLiteral("stav"));
 }
@@ -49,9 +48,7 @@ void TForm17::finish()
     m_finishing = false;
 }
 
-// The player cannot close this window: it has no close box, and Escape does nothing.
-void TForm17::reject() {}
-
+// The player cannot close this window: it has no close box.
 void TForm17::closeEvent(QCloseEvent *event)
 {
     if (!m_finishing)

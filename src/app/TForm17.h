@@ -19,7 +19,6 @@ public:
     void finish();
 
 protected:
-    void reject() override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

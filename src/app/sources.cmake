@@ -5,6 +5,7 @@ set(OVCL_GUI_APP
   Services.h Services.cpp
   StartupHooks.h
   Launcher.h Launcher.cpp Subsystems.cpp
+  RunLauncher.h RunLauncher.cpp
   WindowChrome.h WindowChrome.cpp
   ChromeControls.h ChromeControls.cpp
   ChromeTransparency.h ChromeTransparency.cpp

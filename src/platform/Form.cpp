@@ -1,5 +1,7 @@
 #include "Form.h"
 
+#include <QKeyEvent>
+
 Form::Form(const Frame &frame, ErrorReporter *errors, BrowserFactory *browsers)
     : QDialog(nullptr, frame.flags), m_controls(this, errors, browsers), m_position(frame.position)
 {
@@ -12,9 +14,29 @@ Form::Form(const Frame &frame, ErrorReporter *errors, BrowserFactory *browsers)
 
 void Form::showModal()
 {
-    if (isVisible())
+    if (isVisible() || m_retired)
         return;
+    setWindowModality(Qt::WindowModal);
     exec();
+    // A window still up when its run ended keeps its modality until hidden.
+    if (!isVisible())
+        setWindowModality(Qt::NonModal);
+}
+
+void Form::retire()
+{
+    m_retired = true;
+    hide();
+}
+
+// No button of these windows is a cancel button.
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 Qt::WindowFlags Form::toolWindow()

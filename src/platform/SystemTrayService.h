@@ -13,7 +13,9 @@ public:
     void setToolTip(const QString &text) override;
     void setContextMenu(QMenu *menu) override;
     void show() override;
-    void showBalloon(const QString &title, const QString &text) override;
+
+protected:
+    void showBalloonMarkup(const QString &title, const QString &text) override;
 
 private:
     QSystemTrayIcon *m_icon;

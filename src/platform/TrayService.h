@@ -14,9 +14,16 @@ public:
     virtual void setToolTip(const QString &text) = 0;
     virtual void setContextMenu(QMenu *menu) = 0;
     virtual void show() = 0;
-    // Shows a balloon with the information icon.
-    virtual void showBalloon(const QString &title, const QString &text) = 0;
+    // Shows a balloon with the information icon. Both texts are plain text;
+    // the text goes on with its markup escaped (see showBalloonMarkup).
+    void showBalloon(const QString &title, const QString &text) { showBalloonMarkup(title, text.toHtmlEscaped()); }
 
 signals:
     void clicked();
+
+protected:
+    // Notification servers read a balloon's text as markup; 'text' arrives
+    // escaped, so that it shows as the plain text it was. The title is
+    // always shown as plain text.
+    virtual void showBalloonMarkup(const QString &title, const QString &text) = 0;
 };

@@ -28,6 +28,7 @@ set(OVCL_GUI_PLATFORM
   AccessibleText.h
   ControlHost.h ControlHost.cpp
   Form.h Form.cpp
+  WindowGroup.h WindowGroup.cpp
   QtShellService.h QtShellService.cpp
   QtSoundService.h QtSoundService.cpp
   QtBeepService.h QtBeepService.cpp

@@ -1,11 +1,22 @@
 #include "LauncherFixture.h"
 #include "ModalWindow.h"
 #include "Pointer.h"
+#include "TrayIconWindow.h"
+#include "app/RunLauncher.h"
 #include "app/TForm1.h"
+#include "app/TForm17.h"
 #include "config/TForm5.h"
 #include "platform/PictureControl.h"
+#include "platform/WindowTimer.h"
 #include "web/CommunityUrls.h"
+#include "web/TForm11.h"
+#include "web/TForm12.h"
+#include "web/TForm13.h"
+#include "web/TForm15.h"
+#include "web/TForm6.h"
 #include "web/TForm7.h"
+#include "web/TForm8.h"
+#include "web/TForm9.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,6 +24,7 @@
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 const QByteArray currentVersion = "[Setting]\r\nver=1.8.3\r\n";
@@ -38,6 +50,55 @@ QAction *menuItem(Launcher &l, const char *name)
 {
     return l.form1()->findChild<QAction *>(QLatin1String(name));
 }
+
+QWidget *launcherWindow(Launcher &l, const QString &name)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{l.form1(), l.form5(), l.form6(), l.form7(), l.form8(), l.form9(),
+                                                       l.form11(), l.form12(), l.form13(), l.form15(), l.form17()})
+        if (w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+// Sets the run up so that the named window comes up during start-up (the
+// progress window, the first-run settings window or the update-server error
+// dialog) and runs 'act' while it is up. Start-up then goes on.
+void whileUpInStartUp(Fixture &f, const QString &name, std::function<void()> act)
+{
+    if (name != "TForm5")
+        f.presetNotFirstRun();
+    if (name == "TForm13")
+        f.downloads->bodies.remove(CommunityUrls::versionInf());
+    Launcher &l = f.make();
+    if (name == "TForm17") {
+        l.hooks().counters = act;
+        return;
+    }
+    QWidget *w = launcherWindow(l, name);
+    ModalWindow::whenUp(w, [w, act] {
+        act();
+        if (w->isVisible())
+            w->close();
+    });
+}
+
+// Clicks an item of an open popup menu.
+void choose(QMenu *menu, const char *name)
+{
+    QAction *item = menu->findChild<QAction *>(QLatin1String(name));
+    QVERIFY(menu->isVisible() && item);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+}
+
+// Counts how often a window is shown.
+struct ShowCounter : QObject {
+    int shows = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        shows += event->type() == QEvent::Show;
+        return false;
+    }
+};
 } // namespace
 
 class ChromeTest : public QObject
@@ -59,6 +120,14 @@ private slots:
     void trayClickRestores();
     void aboutOpensTheAboutWindowWithoutACue();
     void exitClosesWithoutACue();
+    void trayAnswersWhileAStartUpWindowIsUp_data();
+    void trayAnswersWhileAStartUpWindowIsUp();
+    void exitDuringStartUpEndsTheRun_data();
+    void exitDuringStartUpEndsTheRun();
+    void restoringKeepsTheModalWindowOnTop_data();
+    void restoringKeepsTheModalWindowOnTop();
+    void escapeLeavesEveryWindowOpen_data();
+    void escapeLeavesEveryWindowOpen();
 };
 
 void ChromeTest::framePictures_data()
@@ -285,6 +354,164 @@ void ChromeTest::exitClosesWithoutACue()
     QCOMPARE(finished.size(), 1);
     QVERIFY(!l.form1()->isVisible());
     QVERIFY(f.sound->played.isEmpty());
+}
+
+void ChromeTest::trayAnswersWhileAStartUpWindowIsUp_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("progress window") << "TForm17";
+    QTest::newRow("first-run settings window") << "TForm5";
+    QTest::newRow("update-server error dialog") << "TForm13";
+}
+
+// The modal windows of start-up block the launcher's windows, not the tray
+// icon's; a click on the icon brings back nothing but what is minimised.
+void ChromeTest::trayAnswersWhileAStartUpWindowIsUp()
+{
+    QFETCH(QString, window);
+    Fixture f;
+    TrayIconWindow icon(*f.tray);
+    QSignalSpy clicks(f.tray, &TrayService::clicked);
+    bool modal = false, menuOpened = false, mainShown = true;
+    whileUpInStartUp(f, window, [&] {
+        QWidget *w = launcherWindow(*f.launcher, window);
+        icon.rightClick();
+        menuOpened = f.tray->menu->isVisible();
+        f.tray->menu->close();
+        w->showMinimized();
+        icon.leftClick();
+        mainShown = f.launcher->form1()->isVisible();
+        modal = QApplication::activeModalWidget() == w && w->isVisible() && !w->isMinimized();
+    });
+    f.start();
+    QVERIFY(menuOpened);
+    QCOMPARE(clicks.size(), 1);
+    QVERIFY(!mainShown);
+    QVERIFY(modal);
+    QVERIFY(f.launcher->form1()->isVisible());
+}
+
+void ChromeTest::exitDuringStartUpEndsTheRun_data()
+{
+    trayAnswersWhileAStartUpWindowIsUp_data();
+}
+
+// The program's own run, as main() runs it: "Exit" leaves its event loop
+// from inside the modal runs of start-up, and nothing happens after the close
+// handler.
+void ChromeTest::exitDuringStartUpEndsTheRun()
+{
+    QFETCH(QString, window);
+    Fixture f;
+    f.presetFile("online.inf", "3");
+    f.presetFile("statistic.inf", "4");
+    TrayIconWindow icon(*f.tray);
+    int exitChosenAt = -1;
+    whileUpInStartUp(f, window, [&] {
+        icon.rightClick();
+        exitChosenAt = f.log.events.size();
+        choose(f.tray->menu, "Exit1");
+    });
+    Launcher &l = *f.launcher;
+    ShowCounter mainShows;
+    l.form1()->installEventFilter(&mainShows);
+    QTimer stuck; // ends the loop should "Exit" not have ended it
+    stuck.setSingleShot(true);
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    stuck.start(5000);
+    QCOMPARE(runLauncher(l), 0);
+
+    QCOMPARE(mainShows.shows, 0);
+    // The close handler ran once, and nothing happened after it.
+    QVERIFY(exitChosenAt >= 0);
+    QCOMPARE(f.log.events.mid(exitChosenAt), (QStringList{"delete online.inf", "delete statistic.inf"}));
+    QVERIFY(!f.exists("online.inf") && !f.exists("statistic.inf"));
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY2(!w->isVisible() || w == &icon, qPrintable(w->objectName()));
+    QVERIFY(!l.form1()->timer("news")->isEnabled());
+    QCOMPARE(f.browsers->beganLoading, 0);
+
+    // A version fetch cut short by the end of the run fails without a sound
+    // or its dialog.
+    f.downloads->bodies.remove(CommunityUrls::versionInf());
+    l.form5()->soundsSwitch()->setChecked(true);
+    const int errorCues = f.sound->played.count("error.wav");
+    bool dialogShown = false;
+    ModalWindow::whenUp(l.form13(), [&] {
+        dialogShown = true;
+        l.form13()->hide();
+    });
+    l.hooks().fetchVersion();
+    QVERIFY(!dialogShown && !l.form13()->isVisible());
+    QCOMPARE(f.sound->played.count("error.wav"), errorCues);
+}
+
+void ChromeTest::restoringKeepsTheModalWindowOnTop_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("About") << "TForm7";
+    QTest::newRow("settings") << "TForm5";
+    QTest::newRow("no-update dialog") << "TForm12";
+}
+
+void ChromeTest::restoringKeepsTheModalWindowOnTop()
+{
+    QFETCH(QString, window);
+    Fixture f;
+    Launcher &l = started(f, false);
+    QWidget *w = launcherWindow(l, window);
+    bool restored = false, onTop = false;
+    ModalWindow::whenUp(w, [&] {
+        l.minimiseApplication();
+        f.tray->click();
+        restored = !l.form1()->isMinimized() && l.form1()->isVisible() && !w->isMinimized() && w->isVisible();
+        onTop = QTest::qWaitForWindowActive(w) && QApplication::activeWindow() == w
+                && QApplication::activeModalWidget() == w;
+        w->close();
+    });
+    if (window == "TForm7")
+        menuItem(l, "About1")->trigger();
+    else if (window == "TForm5")
+        Pointer::click(l.form1(), {445, 77});
+    else
+        Pointer::click(l.form1(), {475, 77});
+    QVERIFY(restored);
+    QVERIFY(onTop);
+}
+
+void ChromeTest::escapeLeavesEveryWindowOpen_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("closer"); // the button that does close it, when tried here
+    QTest::newRow("main") << "TForm1" << "";
+    QTest::newRow("settings") << "TForm5" << "";
+    QTest::newRow("chat") << "TForm6" << "";
+    QTest::newRow("About") << "TForm7" << "Button1";
+    QTest::newRow("bug report") << "TForm8" << "Button1";
+    QTest::newRow("speed test") << "TForm9" << "Button1";
+    QTest::newRow("new version") << "TForm11" << "Button2";
+    QTest::newRow("no update") << "TForm12" << "Button1";
+    QTest::newRow("update-server error") << "TForm13" << "Button1";
+    QTest::newRow("news") << "TForm15" << "Button1";
+    QTest::newRow("progress") << "TForm17" << "";
+}
+
+void ChromeTest::escapeLeavesEveryWindowOpen()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, closer);
+    Fixture f;
+    Launcher &l = started(f, false);
+    QWidget *w = launcherWindow(l, window);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QTest::keyClick(w->windowHandle(), Qt::Key_Escape);
+    QVERIFY(w->isVisible());
+    if (!closer.isEmpty()) {
+        QWidget *button = w->findChild<QWidget *>(closer);
+        Pointer::click(w, button->mapTo(w, button->rect().center()));
+        QVERIFY(!w->isVisible());
+    }
 }
 
 QTEST_MAIN(ChromeTest)

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColor>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -91,6 +92,9 @@ private slots:
     void hiddenButtonChecksTheOlderDescriptor();
     void dialogsAreLaidOutAsDesigned_data();
     void dialogsAreLaidOutAsDesigned();
+    void dialogWindows_data();
+    void dialogWindows();
+    void firstRunBalloonComesBeforeTheUpdateBalloon();
     void realServerOffersANewVersion();
     void realServerFailureTakesTheNoUpdateState();
 };
@@ -114,6 +118,12 @@ void UpdateTest::versionOffers_data()
         << true << QByteArray("[Setting]\nver=1.8.2\n") << false << "true" << true
         << QString::fromUtf8("K dispozici nová verze OVCL 1.8.2. New version of OVCL 1.8.2 available!")
         << QStringList{"1.8.2", "n/a", "n/a"} << true;
+    // The balloon shows the server's text as plain text: its markup reaches the tray escaped.
+    QTest::newRow("markup in the version")
+        << true << QByteArray("[Setting]\nver=<i>2.0</i> & \"rc\" 1\n") << true << "true" << true
+        << QString::fromUtf8("K dispozici nová verze OVCL &lt;i&gt;2.0&lt;/i&gt; &amp; &quot;rc&quot; 1. New version of "
+                             "OVCL &lt;i&gt;2.0&lt;/i&gt; &amp; &quot;rc&quot; 1 available!")
+        << QStringList{"<i>2.0</i> & \"rc\" 1", "n/a", "n/a"} << true;
     QTest::newRow("same") << true << QByteArray("[Setting]\r\nver=1.8.3\r\nnew1=x\r\n") << true << "false" << false
                           << QString() << QStringList{"1.8.3", "x", "n/a"} << false;
     QTest::newRow("empty version") << true << QByteArray("[Setting]\r\nver=\r\n") << true << "false" << false
@@ -341,15 +351,19 @@ void UpdateTest::trayEntryReopensTheDialog()
     f.preset("data.dat", "Setting", "notshow", "true");
     f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
     Launcher &l = f.start();
+    ShowCounter shows;
+    l.form11()->installEventFilter(&shows);
     int opened = 0;
     for (int i = 0; i < 2; ++i) {
         ModalWindow::whenUp(l.form11(), [&] {
             ++opened;
+            updateto1(l)->trigger(); // chosen again while it is up: not shown a second time
             clickControl(l.form11(), "Button2");
         });
         updateto1(l)->trigger();
     }
     QCOMPARE(opened, 2);
+    QCOMPARE(shows.shows, 2);
 }
 
 void UpdateTest::yesEndsTheLauncherBeforeTheUpdaterStarts()
@@ -451,12 +465,17 @@ void UpdateTest::dialogsAreLaidOutAsDesigned_data()
     row("TForm11", "Label1", "Pozor, nová verze OVCL ke stažení!");
     row("TForm11", "Label2", "New version of OVCL available for download!");
     row("TForm11", "GroupBox1", "Informace o nové verzi, new verison info");
+    row("TForm11", "Label3", "New version:");
     row("TForm11", "Label6", "N/A");
+    row("TForm11", "Label5", "New(s) in this version:");
     row("TForm11", "Label8", "N/A");
     row("TForm11", "Label9", "N/A");
+    row("TForm11", "Label10", "Aktualizovat? ");
+    row("TForm11", "Label11", "Update now?");
     row("TForm11", "Button1", "Ano / Yes");
     row("TForm11", "Button2", "Nyní ne / No now");
     row("TForm11", "CheckBox1", "Příšte nezobrazovat automaticky toto okno");
+    row("TForm11", "Label12", "    In next time don't show automatically this window. ");
     row("TForm12", "Label1", "Aktualizace není k dispozici.");
     row("TForm12", "Label2", "No update is available at this time.");
     row("TForm12", "Button1", "OK");
@@ -492,6 +511,54 @@ void UpdateTest::dialogsAreLaidOutAsDesigned()
         QVERIFY(c->styleSheet().contains("bold") || control == "Label12");
         QCOMPARE(c->styleSheet().contains("white"), window == "TForm12");
     }
+}
+
+void UpdateTest::dialogWindows_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<QColor>("background");
+    QTest::newRow("new version") << "TForm11" << "New version of OVCL avaible!" << QSize(273, 207) << QPoint(528, 309)
+                                 << QColor();
+    QTest::newRow("no update") << "TForm12" << "OVCL: Aktualizace / Update" << QSize(394, 74) << QPoint(462, 339)
+                               << QColor(Qt::black);
+    QTest::newRow("error") << "TForm13" << "Chyba / Error" << QSize(381, 98) << QPoint(554, 312) << QColor(Qt::white);
+}
+
+void UpdateTest::dialogWindows()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    QFETCH(QSize, client);
+    QFETCH(QPoint, position);
+    QFETCH(QColor, background);
+    LauncherFixture f;
+    Launcher &l = f.make();
+    QWidget *w = window == "TForm11" ? static_cast<QWidget *>(l.form11())
+                 : window == "TForm12" ? static_cast<QWidget *>(l.form12())
+                                       : static_cast<QWidget *>(l.form13());
+    QCOMPARE(w->windowTitle(), caption);
+    QCOMPARE(w->size(), client);
+    QCOMPARE(w->pos(), position);
+    if (background.isValid())
+        QCOMPARE(w->palette().color(QPalette::Window), background);
+}
+
+// The settings window of a first run closes before the version is fetched;
+// the update balloon then replaces the first-run balloon.
+void UpdateTest::firstRunBalloonComesBeforeTheUpdateBalloon()
+{
+    LauncherFixture f;
+    f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
+    Launcher &l = f.make();
+    ModalWindow::whenUp(l.form5(), [&] { l.form5()->close(); });
+    l.start();
+    QCOMPARE(f.log.events.filter("balloon"),
+             (QStringList{QString::fromUtf8("balloon První spuštění / First run"), "balloon OVCL Update"}));
+    QVERIFY(f.log.events.indexOf("download " + CommunityUrls::versionInf()) < f.log.events.indexOf("balloon OVCL Update"));
+    l.form1()->timer("shownew")->setEnabled(false);
 }
 
 void UpdateTest::realServerOffersANewVersion()

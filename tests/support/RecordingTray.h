@@ -14,7 +14,7 @@ public:
     void setToolTip(const QString &text) override { toolTip = text; }
     void setContextMenu(QMenu *m) override { menu = m; }
     void show() override { shown = true; }
-    void showBalloon(const QString &title, const QString &text) override
+    void showBalloonMarkup(const QString &title, const QString &text) override
     {
         balloons.push_back({title, text});
         if (m_log)
@@ -26,6 +26,7 @@ public:
     QString toolTip;
     QMenu *menu = nullptr;
     bool shown = false;
+    // Title and text of every balloon as they reached the service.
     QVector<QPair<QString, QString>> balloons;
 
 private:

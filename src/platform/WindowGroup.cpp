@@ -1,0 +1,28 @@
+#include "WindowGroup.h"
+
+#include <QEvent>
+#include <QWidget>
+
+WindowGroup::WindowGroup(QObject *parent) : QObject(parent) {}
+
+void WindowGroup::add(QWidget *window)
+{
+    window->installEventFilter(this);
+}
+
+bool WindowGroup::contains(const QWidget *window) const
+{
+    const QWindow *handle = window->windowHandle();
+    return handle && handle->transientParent() == &m_owner;
+}
+
+// A window's native handle exists by the time it is shown, and it is tied to
+// the owner before the toolkit decides what a modal window blocks.
+bool WindowGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show) {
+        if (QWindow *handle = static_cast<QWidget *>(watched)->windowHandle())
+            handle->setTransientParent(&m_owner);
+    }
+    return false;
+}

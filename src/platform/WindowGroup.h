@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QWindow>
+
+class QWidget;
+
+// A program's windows as one group under a hidden owner window. A window of
+// the group shown modally blocks the other windows of the group, and only
+// them: windows outside it, such as the tray icon's own window, keep
+// answering while it is up.
+class WindowGroup : public QObject
+{
+    Q_OBJECT
+public:
+    explicit WindowGroup(QObject *parent = nullptr);
+
+    void add(QWidget *window);
+    // Whether the window is one of the group (it has been shown at least once).
+    bool contains(const QWidget *window) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Never shown: it only ties the group's windows together.
+    QWindow m_owner;
+};
