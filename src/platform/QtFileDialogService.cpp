@@ -11,8 +11,17 @@ QString QtFileDialogService::openFile(const QString &title, const QString &initi
 #ifdef Q_OS_WIN
     const bool allFiles = false;
 #else
-    const bool allFiles = true; // programs here have no ".exe" suffix
+    const bool allFiles = true; // native builds here may have no ".exe" suffix
 #endif
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, initialFile,
-                                        DialogFilter::toQt(filter, allFiles));
+    QFileDialog dialog(QApplication::activeWindow(), title, initialFile, DialogFilter::toQt(filter, allFiles));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+#ifndef Q_OS_WIN
+    // Wine keeps its programs under ~/.wine/drive_c: hidden folders must be
+    // visible, which only the toolkit's own dialog guarantees.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
+#endif
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }

@@ -1,5 +1,7 @@
 #include "QtShellService.h"
 
+#include "ProgramStart.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +14,7 @@ QString QtShellService::resolveProgram(const QString &file, const QString &direc
     if (QFileInfo(program).isRelative() && !directory.isEmpty())
         program = QDir(directory).filePath(file);
 #ifndef Q_OS_WIN
-    // Programs here carry no ".exe" suffix; take the bare name when that is what exists.
+    // A native build may carry no ".exe" suffix; take the bare name when only that exists.
     if (!QFileInfo::exists(program) && program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {
         const QString bare = program.left(program.size() - 4);
         if (QFileInfo::exists(bare))
@@ -32,5 +34,14 @@ void QtShellService::execute(const QString &verb, const QString &file, const QSt
     }
     const QString program = resolveProgram(file, directory);
     const QString workDir = directory.isEmpty() || !QFileInfo(directory).isDir() ? QString() : directory;
-    QProcess::startDetached(program, QProcess::splitCommand(parameters), workDir);
+    const ProgramStart start =
+        ProgramStart::of(program, QProcess::splitCommand(parameters), QProcessEnvironment::systemEnvironment());
+    if (start.program.isEmpty())
+        return;
+    QProcess process;
+    process.setProgram(start.program);
+    process.setArguments(start.arguments);
+    process.setWorkingDirectory(workDir);
+    process.setProcessEnvironment(start.environment);
+    process.startDetached();
 }

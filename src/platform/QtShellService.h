@@ -2,8 +2,9 @@
 
 #include "ShellService.h"
 
-// Shell execute on top of Qt: "Open" starts a program detached, "open" hands
-// an address to the desktop's default browser.
+// Shell execute on top of Qt: "Open" starts a program detached (a Windows
+// program through Wine, see ProgramStart), "open" hands an address to the
+// desktop's default browser.
 class QtShellService : public ShellService
 {
 public:

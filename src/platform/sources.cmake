@@ -8,6 +8,7 @@ set(OVCL_CORE_PLATFORM
   FileDialogService.h
   HandlerGuard.h
   DialogFilter.h DialogFilter.cpp
+  ProgramStart.h ProgramStart.cpp
   Windows1250.h Windows1250.cpp
   ProfileEncoding.h ProfileEncoding.cpp
   AtomicFile.h AtomicFile.cpp

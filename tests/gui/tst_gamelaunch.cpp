@@ -5,6 +5,7 @@
 #include "app/TForm1.h"
 #include "platform/WindowTimer.h"
 #include "servers/ServerCatalogue.h"
+#include "web/CommunityUrls.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,24 +17,79 @@ class GameLaunchTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
+    void cleanup();
     void joinStartsTheGameWithItsArgumentsInItsFolder();
+    void programStartsAsItsContentSays_data();
+    void programStartsAsItsContentSays();
+    void joinWithoutWineRunsItsCourse();
+
+private:
+    QByteArray m_path;
 };
 
-// A stand-in game: records its arguments, one a line, and then the folder it runs in.
-static QString writeGame(const QTemporaryDir &folder, const QString &record)
+// The prefix the launcher itself runs with; only a program inside a prefix gets another.
+static const QByteArray launcherPrefix = "/home/player/.wine";
+
+void GameLaunchTest::init()
 {
-    const QString path = folder.filePath(QStringLiteral("hl.sh"));
+    m_path = qgetenv("PATH");
+    qunsetenv("WINE");
+    qputenv("WINEPREFIX", launcherPrefix);
+}
+
+void GameLaunchTest::cleanup()
+{
+    qputenv("PATH", m_path);
+    qunsetenv("WINEPREFIX");
+}
+
+// A stand-in program: records who it is, its arguments one a line, the folder
+// it runs in and its WINEPREFIX.
+static bool writeRecorder(const QString &path, const QString &who, const QString &record)
+{
     QFile script(path);
-    if (!script.open(QIODevice::WriteOnly))
-        return QString();
-    script.write(QStringLiteral("#!/bin/sh\n"
-                                "{ for a in \"$@\"; do printf '%s\\n' \"$a\"; done; pwd -P; } > '%1.part'\n"
-                                "mv '%1.part' '%1'\n")
-                     .arg(record)
-                     .toUtf8());
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
+    return QDir().mkpath(QFileInfo(path).path()) && script.open(QIODevice::WriteOnly)
+        && script.write(QStringLiteral("#!/bin/sh\n"
+                                       "{ echo %1; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; pwd -P;"
+                                       " printf '%s\\n' \"$WINEPREFIX\"; } > '%2.part'\n"
+                                       "mv '%2.part' '%2'\n")
+                            .arg(who, record)
+                            .toUtf8())
+               > 0
+        && script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A Windows program as far as its first bytes go.
+static bool writeWindowsProgram(const QString &path)
+{
+    QFile program(path);
+    return QDir().mkpath(QFileInfo(path).path()) && program.open(QIODevice::WriteOnly)
+        && program.write("MZ\x90\0\3\0\0\0", 8) == 8;
+}
+
+struct Started {
+    QString who;
+    QStringList arguments;
+    QString folder;
+    QString prefix;
+};
+
+static Started readRecord(const QString &record)
+{
+    QFile in(record);
+    if (!in.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(in.readAll()).split(QLatin1Char('\n'));
+    if (lines.size() < 4)
+        return {};
+    lines.removeLast(); // after the last line's end
+    Started s;
+    s.who = lines.takeFirst();
+    s.prefix = lines.takeLast();
+    s.folder = lines.takeLast();
+    s.arguments = lines;
+    return s;
 }
 
 void GameLaunchTest::joinStartsTheGameWithItsArgumentsInItsFolder()
@@ -49,8 +105,8 @@ void GameLaunchTest::joinStartsTheGameWithItsArgumentsInItsFolder()
     QTemporaryDir gameFolder;
     QVERIFY(gameFolder.isValid());
     const QString record = gameFolder.filePath(QStringLiteral("started.txt"));
-    const QString game = writeGame(gameFolder, record);
-    QVERIFY(!game.isEmpty());
+    const QString game = gameFolder.filePath(QStringLiteral("hl.sh"));
+    QVERIFY(writeRecorder(game, QStringLiteral("game"), record));
     SettingsPaths::set(launcher, QStringLiteral("StaticText1"), game);
 
     auto *password = window->control<QLineEdit>(QStringLiteral("Edit1"));
@@ -59,15 +115,130 @@ void GameLaunchTest::joinStartsTheGameWithItsArgumentsInItsFolder()
     Pointer::click(window, ControlPoints::centre(window, QStringLiteral("Image18")));
 
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 5000);
-    QFile out(record);
-    QVERIFY(out.open(QIODevice::ReadOnly));
-    QStringList lines = QString::fromUtf8(out.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const Started started = readRecord(record);
+    const QStringList &lines = started.arguments;
     QVERIFY(!lines.isEmpty());
-    const QString folder = lines.takeLast();
+    const QString &folder = started.folder;
     const QString arguments = ServerCatalogue::argumentString(ServerCatalogue::entry(5), QStringLiteral("rent42"));
     QCOMPARE(lines, arguments.split(QLatin1Char(' ')));
     QCOMPARE(lines.last(), QStringLiteral("rent42"));
     QCOMPARE(folder, QDir(gameFolder.path()).canonicalPath());
+}
+
+void GameLaunchTest::programStartsAsItsContentSays_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("windows");
+    QTest::addColumn<QString>("marker"); // makes a Wine prefix of the folder it lies in
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QString>("prefix"); // empty: the launcher's own
+    const QStringList entry1{"-game", "cstrike", "+connect", CommunityUrls::gameHost(2) + QStringLiteral(":27016")};
+    const QString entry5 = ServerCatalogue::address(ServerCatalogue::entry(5));
+    QTest::newRow("join, game in a prefix") << "Image14" << "StaticText1" << "pfx/drive_c/Games/cs/hl.exe" << true
+                                            << "pfx/system.reg" << "" << entry1 << "pfx";
+    QTest::newRow("join, game outside any prefix")
+        << "Image14" << "StaticText1" << "Games/cs/hl.exe" << true << "" << "" << entry1 << "";
+    QTest::newRow("join, blanks in the path")
+        << "Image14" << "StaticText1" << "My Games/pfx 2/drive_c/Program Files/cs/hl.exe" << true
+        << "My Games/pfx 2/dosdevices/" << "" << entry1 << "My Games/pfx 2";
+    QTest::newRow("join, password of shell characters")
+        << "Image18" << "StaticText1" << "Games/cs/hl.exe" << true << "" << "my pw \"it's\" ;$(touch pwned) `touch pwned2`"
+        << QStringList{"-game", "cstrike", "+connect", entry5, "+password", "my", "pw", "it's", ";$(touch", "pwned)",
+                       "`touch", "pwned2`"}
+        << "";
+    QTest::newRow("ventrilo") << "Image132" << "StaticText6" << "pfx/drive_c/Program Files/Ventrilo/Ventrilo.exe"
+                              << true << "pfx/system.reg" << "" << QStringList() << "pfx";
+    QTest::newRow("join, native game named hl.exe")
+        << "Image14" << "StaticText1" << "pfx/drive_c/Games/cs/hl.exe" << false << "pfx/system.reg" << "" << entry1
+        << "";
+}
+
+void GameLaunchTest::programStartsAsItsContentSays()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, display);
+    QFETCH(QString, file);
+    QFETCH(bool, windows);
+    QFETCH(QString, marker);
+    QFETCH(QString, password);
+    QFETCH(QStringList, words);
+    QFETCH(QString, prefix);
+#ifdef Q_OS_WIN
+    QSKIP("programs start directly on Windows");
+#endif
+    QTemporaryDir dir;
+    const QDir root(dir.path());
+    const QString record = root.filePath(QStringLiteral("started.txt"));
+    QVERIFY(writeRecorder(root.filePath(QStringLiteral("bin/wine")), QStringLiteral("wine"), record));
+    qputenv("PATH", QFile::encodeName(root.filePath(QStringLiteral("bin"))) + ':' + m_path);
+    const QString path = root.filePath(file);
+    QVERIFY(windows ? writeWindowsProgram(path) : writeRecorder(path, QStringLiteral("game"), record));
+    if (marker.endsWith(QLatin1Char('/')))
+        QVERIFY(root.mkpath(marker));
+    else if (!marker.isEmpty())
+        QVERIFY(QFile(root.filePath(marker)).open(QIODevice::WriteOnly));
+
+    RealShellLauncher run;
+    TForm1 *window = run.launcher().form1();
+    window->timer(QStringLiteral("Timer6"))->setEnabled(false);
+    SettingsPaths::set(run.launcher(), display, path);
+    if (!password.isEmpty()) {
+        auto *edit = window->control<QLineEdit>(QStringLiteral("Edit1"));
+        edit->selectAll();
+        QTest::keyClicks(edit, password);
+    }
+    Pointer::click(window, ControlPoints::centre(window, control));
+
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 5000);
+    const Started started = readRecord(record);
+    QCOMPARE(started.who, windows ? QStringLiteral("wine") : QStringLiteral("game"));
+    QCOMPARE(started.arguments, windows ? QStringList{path} + words : words);
+    QCOMPARE(started.folder, QFileInfo(path).canonicalPath());
+    QCOMPARE(started.prefix, prefix.isEmpty() ? QString::fromUtf8(launcherPrefix) : root.filePath(prefix));
+    QCOMPARE(qgetenv("WINEPREFIX"), launcherPrefix);
+    for (const QString &made : {QStringLiteral("pwned"), QStringLiteral("pwned2")}) {
+        QVERIFY(!QFileInfo::exists(QFileInfo(path).dir().filePath(made)));
+        QVERIFY(!QFileInfo::exists(made));
+    }
+}
+
+void GameLaunchTest::joinWithoutWineRunsItsCourse()
+{
+#ifdef Q_OS_WIN
+    QSKIP("programs start directly on Windows");
+#endif
+    QTemporaryDir dir;
+    const QDir root(dir.path());
+    QVERIFY(root.mkpath(QStringLiteral("bin")));
+    qputenv("PATH", QFile::encodeName(root.filePath(QStringLiteral("bin"))));
+    const QString game = root.filePath(QStringLiteral("Games/cs/hl.exe"));
+    QVERIFY(writeWindowsProgram(game));
+
+    RealShellLauncher run;
+    TForm1 *window = run.launcher().form1();
+    window->timer(QStringLiteral("Timer6"))->setEnabled(false);
+    SettingsPaths::set(run.launcher(), QStringLiteral("StaticText1"), game);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    Pointer::click(window, ControlPoints::centre(window, QStringLiteral("Image14")));
+
+    QVERIFY(!window->control(QStringLiteral("Panel1"))->isHidden());
+    QVERIFY(!window->control(QStringLiteral("Image15"))->isEnabled());
+    WindowTimer *minimise = window->timer(QStringLiteral("Timer3"));
+    WindowTimer *reenable = window->timer(QStringLiteral("Timer2"));
+    QVERIFY(minimise->isEnabled());
+    QCOMPARE(minimise->interval(), 1800);
+    QVERIFY(reenable->isEnabled());
+    QCOMPARE(reenable->interval(), 7000);
+    minimise->fire();
+    QTRY_VERIFY_WITH_TIMEOUT(window->isMinimized(), 1000);
+    reenable->fire();
+    QVERIFY(window->control(QStringLiteral("Image15"))->isEnabled());
+    QVERIFY(window->control(QStringLiteral("Panel1"))->isHidden());
+    QVERIFY(run.log.events.filter(QStringLiteral("error")).isEmpty());
 }
 
 QTEST_MAIN(GameLaunchTest)

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+// How a program file is started. On a system other than Windows a Windows
+// program (a file that begins with "MZ") runs under Wine: the loader named
+// by WINE, or else "wine" found on PATH, gets the file as its first argument,
+// and a file inside a Wine prefix gets that prefix as WINEPREFIX. Anything
+// else (an ELF binary, a script) starts directly. Nothing here goes through
+// a shell: the arguments stay a list.
+class ProgramStart
+{
+public:
+    // 'environment' is the launcher's own; PATH and WINE are read from it.
+    static ProgramStart of(const QString &file, const QStringList &arguments,
+                           const QProcessEnvironment &environment);
+
+    static bool isWindowsProgram(const QString &file);
+    // The folder above the nearest "drive_c" that holds "system.reg" or
+    // "dosdevices"; empty when the file lies in no Wine prefix.
+    static QString winePrefix(const QString &file);
+    // The Wine loader to run; empty when there is none.
+    static QString wineLoader(const QProcessEnvironment &environment);
+
+    QString program; // empty: nothing can start the file
+    QStringList arguments;
+    QProcessEnvironment environment;
+};
