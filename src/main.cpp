@@ -1,4 +1,5 @@
 #include "app/Launcher.h"
+#include "platform/ApplicationFonts.h"
 #include "platform/WebEngineSetup.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QString directory = QDir(QApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
+    ApplicationFonts::load(directory);
     Launcher launcher(Services::real(directory));
     QObject::connect(&launcher, &Launcher::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     launcher.start();

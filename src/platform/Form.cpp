@@ -1,10 +1,14 @@
 #include "Form.h"
 
+#include <QFont>
+
 Form::Form(const Frame &frame, ErrorReporter *errors, BrowserFactory *browsers)
     : QDialog(nullptr, frame.flags), m_controls(this, errors, browsers), m_position(frame.position)
 {
     setObjectName(QString::fromLatin1(frame.name));
     setWindowTitle(QString::fromUtf8(frame.caption));
+    // The windows' own font, unless a window names another.
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     resize(frame.client);
     if (m_position.x() >= 0)
         move(m_position);
