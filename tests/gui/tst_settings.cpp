@@ -5,11 +5,13 @@
 #include "app/TForm1.h"
 #include "app/TForm17.h"
 #include "config/TForm5.h"
+#include "platform/QtFileDialogService.h"
 #include "platform/TextLabel.h"
 #include "web/CommunityUrls.h"
 #include "web/TForm9.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -70,6 +72,7 @@ private slots:
     void writeFailureStopsTheSave();
     void pick_data();
     void pick();
+    void escapeCancelsTheFileDialog();
     void closeBoxKeepsLiveValuesWithoutWriting();
     void saveButtonHover();
     void opensCentredOnTheMainWindow();
@@ -490,6 +493,26 @@ void SettingsTest::pick()
         unset += caption(s, other) == QStringLiteral("cesta");
     QCOMPARE(unset, 8);
     QVERIFY(f.profiles->writes.isEmpty());
+}
+
+void SettingsTest::escapeCancelsTheFileDialog()
+{
+    Fixture f;
+    f.make().form5()->show();
+    bool closedByEscape = false;
+    QString title;
+    Modal::whenShown([&](QWidget *dialog) {
+        title = dialog->windowTitle();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        closedByEscape = !dialog->isVisible();
+        if (!closedByEscape)
+            static_cast<QDialog *>(dialog)->reject();
+    });
+    QCOMPARE(QtFileDialogService().openFile(QStringLiteral("Ventrilo"), QStringLiteral("cesta"),
+                                            QStringLiteral("Ventrilo|*.exe")),
+             QString());
+    QVERIFY(closedByEscape);
+    QCOMPARE(title, QStringLiteral("Ventrilo"));
 }
 
 void SettingsTest::closeBoxKeepsLiveValuesWithoutWriting()
