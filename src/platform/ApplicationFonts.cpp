@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QFontDatabase>
 
 QStringList ApplicationFonts::fileNames()
@@ -28,4 +29,16 @@ QStringList ApplicationFonts::load(const QString &applicationDirectory)
         }
     }
     return loaded;
+}
+
+ApplicationFonts::Bold ApplicationFonts::bold(const QFont &font)
+{
+    if (font.weight() < QFont::Bold)
+        return Bold::Face;
+    const QString family = QFontInfo(font).family();
+    if (family == QLatin1String("MS Sans Serif"))
+        return Bold::OverstrikeWidened;
+    if (family == QLatin1String("Tahoma"))
+        return Bold::Overstrike;
+    return Bold::Face;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,15 @@
 class ApplicationFonts
 {
 public:
+    // How bold text is drawn in a font. Neither loaded face has bold strokes
+    // of its own: MS Sans Serif has no bold face at all, and Tahoma's bold
+    // face has the bold widths but regular strokes. Bold is then drawn as
+    // the platform these windows were made for simulates it: the text once
+    // more, one pixel to the right, each character one pixel wider where
+    // the face has no bold widths.
+    enum class Bold { Face, Overstrike, OverstrikeWidened };
+    static Bold bold(const QFont &font);
+
     static QStringList fileNames();
     static QString systemFolder();
 

@@ -21,7 +21,7 @@ const std::vector<ControlRow> &newVersionControls()
         {"Label2", ControlKind::Label, 8, 21, 257, 14, "New version of OVCL available for download!", nullptr, arrow, true, 0, bold},
         {"Label3", ControlKind::Label, 8, 18, 76, 14, "New version:", nullptr, arrow, true, 0, bold, "GroupBox1"},
         {"Label6", ControlKind::Label, 88, 18, 160, 14, "N/A", nullptr, arrow, true, 0, nullptr, "GroupBox1"},
-        {"Label5", ControlKind::Label, 8, 34, 125, 14, "New(s) in this version:", nullptr, arrow, true, 0, bold, "GroupBox1"},
+        {"Label5", ControlKind::Label, 8, 34, 126, 14, "New(s) in this version:", nullptr, arrow, true, 0, bold, "GroupBox1"},
         {"Label8", ControlKind::Label, 134, 34, 118, 14, "N/A", nullptr, arrow, true, 0, nullptr, "GroupBox1"},
         {"Label9", ControlKind::Label, 134, 50, 118, 14, "N/A", nullptr, arrow, true, 0, nullptr, "GroupBox1"},
         {"Label10", ControlKind::Label, 8, 114, 84, 14, "Aktualizovat? ", nullptr, arrow, true, 0, bold},

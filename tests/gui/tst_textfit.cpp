@@ -5,6 +5,7 @@
 #include "app/TForm2.h"
 #include "config/TForm5.h"
 #include "platform/ApplicationFonts.h"
+#include "platform/TextLabel.h"
 #include "web/TForm10.h"
 #include "web/TForm11.h"
 #include "web/TForm12.h"
@@ -19,7 +20,6 @@
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -36,6 +36,8 @@ private slots:
     void windowsUseTheLoadedFonts_data();
     void windowsUseTheLoadedFonts();
     void everyTextFitsItsControl();
+    void boldIsDrawnWhereTheFaceHasNone_data();
+    void boldIsDrawnWhereTheFaceHasNone();
 
 private:
     QList<QWidget *> windows(Launcher &l) const;
@@ -71,13 +73,10 @@ bool measure(QWidget *w, Need &need)
     w->ensurePolished();
     const QFontMetrics fm = w->fontMetrics();
     QStyle *style = w->style();
-    if (auto *label = qobject_cast<QLabel *>(w)) {
+    if (auto *label = qobject_cast<TextLabel *>(w)) {
         if (label->text().isEmpty() || label->wordWrap())
             return false;
-        int indent = label->indent();
-        if (indent < 0)
-            indent = label->frameWidth() > 0 ? fm.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
-        need = {textWidth(fm, label->text()), label->contentsRect().width() - 2 * label->margin() - indent};
+        need = {label->textWidth(), label->textRoom()};
         return true;
     }
     if (auto *box = qobject_cast<QCheckBox *>(w)) {
@@ -167,6 +166,56 @@ void TextFitTest::everyTextFitsItsControl()
     }
     QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1Char('\n'))));
     QVERIFY2(listed.isEmpty(), qPrintable(listed.join(QLatin1Char(' '))));
+}
+
+void TextFitTest::boldIsDrawnWhereTheFaceHasNone_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<int>("drawing");
+    QTest::addColumn<int>("widening"); // pixels the bold caption is wider than the regular one
+    using B = ApplicationFonts::Bold;
+    const QString caption = QStringLiteral("Call Of Duty 2 - 1.0");
+    QTest::newRow("MS Sans Serif") << "MS Sans Serif" << false << int(B::Face) << 0;
+    QTest::newRow("MS Sans Serif bold") << "MS Sans Serif" << true << int(B::OverstrikeWidened)
+                                        << int(caption.size()) + 1;
+    QTest::newRow("Tahoma bold") << "Tahoma" << true << int(B::Overstrike) << -1;
+    QTest::newRow("a face with bold strokes") << "DejaVu Sans" << true << int(B::Face) << -1;
+}
+
+void TextFitTest::boldIsDrawnWhereTheFaceHasNone()
+{
+    QFETCH(QString, family);
+    QFETCH(bool, bold);
+    QFETCH(int, drawing);
+    QFETCH(int, widening);
+    QFont font(family, 8);
+    font.setBold(bold);
+    QCOMPARE(int(ApplicationFonts::bold(font)), drawing);
+
+    auto inkOf = [&](bool heavy, int *width) {
+        TextLabel label;
+        label.setStyleSheet(QStringLiteral("background: white; color: black;"));
+        QFont f = font;
+        f.setBold(heavy);
+        label.setFont(f);
+        label.setCaption(QStringLiteral("Call Of Duty 2 - 1.0"));
+        label.resize(label.sizeHint());
+        *width = label.textWidth();
+        const QImage image = label.grab().toImage();
+        int ink = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ink += qGray(image.pixel(x, y)) < 128;
+        return ink;
+    };
+    int regularWidth = 0, boldWidth = 0;
+    const int regular = inkOf(false, &regularWidth);
+    const int heavy = inkOf(bold, &boldWidth);
+    if (bold)
+        QVERIFY2(heavy > regular * 5 / 4, qPrintable(QStringLiteral("%1 / %2").arg(heavy).arg(regular)));
+    if (widening >= 0)
+        QCOMPARE(boldWidth - regularWidth, widening);
 }
 
 QTEST_MAIN(TextFitTest)
