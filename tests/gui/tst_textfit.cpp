@@ -22,7 +22,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
 
@@ -54,50 +53,40 @@ struct KnownMisfit {
 };
 const std::vector<KnownMisfit> knownMisfits = {};
 
-int textWidth(const QFontMetrics &metrics, const QString &text)
-{
-    int widest = 0;
-    for (const QString &line : text.split(QRegularExpression(QStringLiteral("\r\n|\n"))))
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    return widest;
-}
-
 struct Need {
     int needed = 0;
     int available = 0;
 };
 
-// How wide the control's text is, and how much room its control gives it.
+// How wide the control's text is drawn, and how much room its control gives
+// it; false for a control without text.
 bool measure(QWidget *w, Need &need)
 {
     w->ensurePolished();
     const QFontMetrics fm = w->fontMetrics();
-    QStyle *style = w->style();
+    const QStyle *style = w->style();
     if (auto *label = qobject_cast<TextLabel *>(w)) {
-        if (label->text().isEmpty() || label->wordWrap())
-            return false;
         need = {label->textWidth(), label->textRoom()};
-        return true;
+        return !label->text().isEmpty() && !label->wordWrap();
     }
     if (auto *box = qobject_cast<QCheckBox *>(w)) {
-        if (box->text().isEmpty())
-            return false;
         need = {style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box)
-                    + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) + textWidth(fm, box->text()),
+                    + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box)
+                    + fm.horizontalAdvance(box->text()),
                 box->width()};
-        return true;
+        return !box->text().isEmpty();
     }
     if (auto *button = qobject_cast<QPushButton *>(w)) {
-        need = {textWidth(fm, button->text()) + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button),
+        need = {fm.horizontalAdvance(button->text()) + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button),
                 button->width()};
         return !button->text().isEmpty();
     }
     if (auto *group = qobject_cast<QGroupBox *>(w)) {
-        need = {textWidth(fm, group->title()) + 16, group->width()};
+        need = {fm.horizontalAdvance(group->title()) + 16, group->width()}; // the title starts 8 px in
         return !group->title().isEmpty();
     }
     if (auto *edit = qobject_cast<QLineEdit *>(w)) {
-        need = {textWidth(fm, edit->text()) + 4, edit->width()};
+        need = {fm.horizontalAdvance(edit->text()) + 4, edit->width()};
         return !edit->text().isEmpty();
     }
     return false;
