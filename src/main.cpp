@@ -1,5 +1,6 @@
 #include "app/Launcher.h"
 #include "app/RunLauncher.h"
+#include "platform/ApplicationFonts.h"
 #include "platform/WebEngineSetup.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QString directory = QDir(QApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
+    ApplicationFonts::load(directory);
     Launcher launcher(Services::real(directory));
     return runLauncher(launcher);
 }

@@ -9,6 +9,7 @@ packages=(
   libcurl4-openssl-dev libcpp-httplib-dev
   clang libclang-rt-14-dev
   xvfb xauth
+  fonts-wine desktop-file-utils libglib2.0-bin
 )
 
 missing=()

@@ -120,8 +120,9 @@ void TForm5::pick(const PathRow &row)
     TextLabel *display = pathDisplay(row);
     const QString dialog = QLatin1String(row.dialog);
     setDialogInitialFile(dialog, display->caption());
-    const QString chosen =
-        m_launcher.fileDialogs().openFile(dialog, dialogInitialFile(dialog), QString::fromUtf8(row.filter));
+    // The dialog is titled with the program the row names.
+    const QString chosen = m_launcher.fileDialogs().openFile(QString::fromUtf8(row.label), dialogInitialFile(dialog),
+                                                             QString::fromUtf8(row.filter));
     if (chosen.isEmpty())
         return;
     setDialogInitialFile(dialog, chosen);

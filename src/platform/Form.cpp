@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include <QFont>
 #include <QKeyEvent>
 
 Form::Form(const Frame &frame, ErrorReporter *errors, BrowserFactory *browsers)
@@ -7,6 +8,8 @@ Form::Form(const Frame &frame, ErrorReporter *errors, BrowserFactory *browsers)
 {
     setObjectName(QString::fromLatin1(frame.name));
     setWindowTitle(QString::fromUtf8(frame.caption));
+    // The windows' own font, unless a window names another.
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     resize(frame.client);
     if (m_position.x() >= 0)
         move(m_position);

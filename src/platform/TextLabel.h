@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A label whose caption is kept exactly as set (line breaks as CR LF
-// included) and always shown as plain text, never as markup.
+// included) and always shown as plain text, never as markup. Bold text in a
+// face without bold strokes is drawn bold all the same (ApplicationFonts::bold).
 class TextLabel : public QLabel
 {
     Q_OBJECT
@@ -13,6 +14,19 @@ public:
     void setCaption(const QString &caption);
     QString caption() const { return m_caption; }
 
+    // The width of the widest line as drawn, and the room the label gives it.
+    int textWidth() const;
+    int textRoom() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
+    QFont drawnFont() const;
+    QRect textRect() const;
+
     QString m_caption;
 };

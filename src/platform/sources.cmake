@@ -39,6 +39,7 @@ set(OVCL_GUI_PLATFORM
   WebEngineBrowser.h WebEngineBrowser.cpp
   WebEngineSetup.h WebEngineSetup.cpp
   FirstPaint.h FirstPaint.cpp
+  ApplicationFonts.h ApplicationFonts.cpp
   RequestOnlyBrowser.h RequestOnlyBrowser.cpp
   WebEngineBrowserFactory.h WebEngineBrowserFactory.cpp
 )

@@ -21,7 +21,7 @@ const std::vector<ControlRow> &newVersionControls()
         {"Label2", ControlKind::Label, 8, 21, 257, 14, "New version of OVCL available for download!", nullptr, arrow, true, 0, bold},
         {"Label3", ControlKind::Label, 8, 18, 76, 14, "New version:", nullptr, arrow, true, 0, bold, "GroupBox1"},
         {"Label6", ControlKind::Label, 88, 18, 160, 14, "N/A", nullptr, arrow, true, 0, nullptr, "GroupBox1"},
-        {"Label5", ControlKind::Label, 8, 34, 124, 14, "New(s) in this version:", nullptr, arrow, true, 0, bold, "GroupBox1"},
+        {"Label5", ControlKind::Label, 8, 34, 126, 14, "New(s) in this version:", nullptr, arrow, true, 0, bold, "GroupBox1"},
         {"Label8", ControlKind::Label, 134, 34, 118, 14, "N/A", nullptr, arrow, true, 0, nullptr, "GroupBox1"},
         {"Label9", ControlKind::Label, 134, 50, 118, 14, "N/A", nullptr, arrow, true, 0, nullptr, "GroupBox1"},
         {"Label10", ControlKind::Label, 8, 114, 84, 14, "Aktualizovat? ", nullptr, arrow, true, 0, bold},
@@ -29,7 +29,7 @@ const std::vector<ControlRow> &newVersionControls()
         {"Button1", ControlKind::Button, 8, 132, 120, 25, "Ano / Yes"},
         {"Button2", ControlKind::Button, 136, 132, 129, 25, "Nyní ne / No now"},
         {"CheckBox1", ControlKind::CheckBox, 8, 164, 257, 17, "Příšte nezobrazovat automaticky toto okno"},
-        {"Label12", ControlKind::Label, 8, 182, 262, 14, "    In next time don't show automatically this window. "},
+        {"Label12", ControlKind::Label, 8, 182, 264, 14, "    In next time don't show automatically this window. "},
     };
     return rows;
 }

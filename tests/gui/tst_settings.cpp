@@ -5,11 +5,13 @@
 #include "app/TForm1.h"
 #include "app/TForm17.h"
 #include "config/TForm5.h"
+#include "platform/QtFileDialogService.h"
 #include "platform/TextLabel.h"
 #include "web/CommunityUrls.h"
 #include "web/TForm9.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -70,6 +72,7 @@ private slots:
     void writeFailureStopsTheSave();
     void pick_data();
     void pick();
+    void escapeCancelsTheFileDialog();
     void closeBoxKeepsLiveValuesWithoutWriting();
     void saveButtonHover();
     void opensCentredOnTheMainWindow();
@@ -438,21 +441,24 @@ void SettingsTest::pick_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("filter");
-    QTest::newRow("cs") << "Button1" << "StaticText1" << "OpenDialog1"
+    QTest::newRow("cs") << "Button1" << "StaticText1" << "OpenDialog1" << "Counter -Strike 1.6"
                         << "Half-Life Launcher (hl.exe)|hl.exe|CS 1.6 Launcher (cstrike.exe)|cstrike.exe|Steam "
                            "(steam.exe)|steam.exe";
-    QTest::newRow("cod") << "Button2" << "StaticText2" << "cod1" << "COD MP (codmp.exe)|codmp.exe";
-    QTest::newRow("cod2 1.0") << "Button3" << "StaticText3" << "cod210" << "COD MP  1.0  (cod2mp_s.exe)|cod2mp_s.exe";
-    QTest::newRow("cod2 1.3") << "Button4" << "StaticText4" << "cod213" << "COD MP  1.3 (cod2mp_s.exe)|cod2mp_s.exe";
-    QTest::newRow("avp") << "Button5" << "StaticText5" << "avp"
+    QTest::newRow("cod") << "Button2" << "StaticText2" << "cod1" << "Call Of Duty" << "COD MP (codmp.exe)|codmp.exe";
+    QTest::newRow("cod2 1.0") << "Button3" << "StaticText3" << "cod210" << "Call Of Duty 2 - 1.0"
+                              << "COD MP  1.0  (cod2mp_s.exe)|cod2mp_s.exe";
+    QTest::newRow("cod2 1.3") << "Button4" << "StaticText4" << "cod213" << "Call Of Duty 2 - 1.3"
+                              << "COD MP  1.3 (cod2mp_s.exe)|cod2mp_s.exe";
+    QTest::newRow("avp") << "Button5" << "StaticText5" << "avp" << "Alien vs Predator 2"
                          << "AVP2 (lithtech.exe)|lithtech.exe|AVP2 (avp2.exe)|avp2.exe";
-    QTest::newRow("ut") << "Button7" << "StaticText7" << "utd"
+    QTest::newRow("ut") << "Button7" << "StaticText7" << "utd" << "Unreal Tournament"
                         << "UT (UnrealTournament.exe)|UnrealTournament.exe|UT executable (*.exe)|*.exe";
-    QTest::newRow("ut2004") << "Button8" << "StaticText8" << "ut2004d"
+    QTest::newRow("ut2004") << "Button8" << "StaticText8" << "ut2004d" << "Unreal Tournament 2004"
                             << "UT (UT2004.exe)|UT2004.exe|UT2004  executable (*.exe)|*.exe";
-    QTest::newRow("ventrilo") << "Button6" << "StaticText6" << "vntd" << "Ventrilo|*.exe";
-    QTest::newRow("teamspeak") << "Button9" << "StaticText9" << "tsd" << "TeamSpeak|*.exe";
+    QTest::newRow("ventrilo") << "Button6" << "StaticText6" << "vntd" << "Ventrilo" << "Ventrilo|*.exe";
+    QTest::newRow("teamspeak") << "Button9" << "StaticText9" << "tsd" << "TeamSpeak" << "TeamSpeak|*.exe";
 }
 
 void SettingsTest::pick()
@@ -460,6 +466,7 @@ void SettingsTest::pick()
     QFETCH(QString, button);
     QFETCH(QString, display);
     QFETCH(QString, dialog);
+    QFETCH(QString, title);
     QFETCH(QString, filter);
     Fixture f;
     TForm5 *s = f.make().form5();
@@ -469,7 +476,7 @@ void SettingsTest::pick()
 
     Pointer::click(s, centreOf(s->control(button)));
     QCOMPARE(f.fileDialogs->calls.size(), 1);
-    QCOMPARE(f.fileDialogs->calls[0].title, dialog);
+    QCOMPARE(f.fileDialogs->calls[0].title, title);
     QCOMPARE(f.fileDialogs->calls[0].initialFile, QStringLiteral("cesta"));
     QCOMPARE(f.fileDialogs->calls[0].filter, filter);
     QCOMPARE(s->control<TextLabel>(display)->caption(), chosen);
@@ -486,6 +493,26 @@ void SettingsTest::pick()
         unset += caption(s, other) == QStringLiteral("cesta");
     QCOMPARE(unset, 8);
     QVERIFY(f.profiles->writes.isEmpty());
+}
+
+void SettingsTest::escapeCancelsTheFileDialog()
+{
+    Fixture f;
+    f.make().form5()->show();
+    bool closedByEscape = false;
+    QString title;
+    Modal::whenShown([&](QWidget *dialog) {
+        title = dialog->windowTitle();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        closedByEscape = !dialog->isVisible();
+        if (!closedByEscape)
+            static_cast<QDialog *>(dialog)->reject();
+    });
+    QCOMPARE(QtFileDialogService().openFile(QStringLiteral("Ventrilo"), QStringLiteral("cesta"),
+                                            QStringLiteral("Ventrilo|*.exe")),
+             QString());
+    QVERIFY(closedByEscape);
+    QCOMPARE(title, QStringLiteral("Ventrilo"));
 }
 
 void SettingsTest::closeBoxKeepsLiveValuesWithoutWriting()

@@ -30,6 +30,11 @@ void moveTo(QWidget *window, QPoint pos)
 void click(QWidget *window, QPoint pos)
 {
     moveTo(window, pos);
+    clickInPlace(window, pos);
+}
+
+void clickInPlace(QWidget *window, QPoint pos)
+{
     send(window, pos, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
     send(window, pos, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
 }

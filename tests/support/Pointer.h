@@ -12,6 +12,8 @@ namespace Pointer {
 QWidget *controlAt(QWidget *window, QPoint pos);
 void moveTo(QWidget *window, QPoint pos);
 void click(QWidget *window, QPoint pos);
+// Presses and releases where the pointer already rests, without moving it.
+void clickInPlace(QWidget *window, QPoint pos);
 // Moves along a straight line in small steps, as a real pointer reports it.
 void slide(QWidget *window, QPoint from, QPoint to, int steps = 12);
 } // namespace Pointer

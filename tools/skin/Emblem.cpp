@@ -103,13 +103,16 @@ void wings(QPainter &p, const QRectF &crestBox)
     }
 }
 
+// The first game header is drawn across the logo's lowest 20 pixels, so
+// crest and word mark keep above them and that strip stays bare skin.
 void logo(QPainter &p, const QSizeF &s)
 {
-    const QRectF box(20, 2, 58, 68);
+    const qreal height = 47, width = height * 58 / 68;
+    const QRectF box((s.width() - width) / 2, 2, width, height);
     wings(p, box);
     crest(p, box);
     const QPainterPath text = captionPath(QStringLiteral("ORVANTA"), 10,
-                                          QRectF(0, 75, s.width(), 11), 2.4);
+                                          QRectF(0, 51, s.width(), 11), 2.4);
     fillCaption(p, text, State::Lit);
 }
 
