@@ -10,10 +10,12 @@
 #include <QNetworkAccessManager>
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWebEngineView>
 #include <QWidget>
 
 using Failure = CommunityServer::Failure;
+Q_DECLARE_METATYPE(Failure)
 
 class BrowserControlsTest : public QObject
 {
@@ -28,6 +30,8 @@ private slots:
     void factoryStartsNoEngineForUnseenControls();
     void heldControlLoadsItsLastPageWhenReleased();
     void factoryHoldsControlsUntilLoadingBegins();
+    void backgroundRequestEndsByItsDeadline_data();
+    void backgroundRequestEndsByItsDeadline();
 
 private:
     std::unique_ptr<CommunityServer> m_server;
@@ -144,6 +148,48 @@ void BrowserControlsTest::factoryHoldsControlsUntilLoadingBegins()
     late->navigate(m_server->url(bug));
     QTRY_COMPARE(m_server->requestCount(bug), 1);
     QCOMPARE(m_server->requestCount(news), 1);
+}
+
+void BrowserControlsTest::backgroundRequestEndsByItsDeadline_data()
+{
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<bool>("endsByItself");
+    QTest::newRow("answered") << Failure::None << true;
+    QTest::newRow("headers for ever") << Failure::EndlessHeaders << false;
+    QTest::newRow("no answer") << Failure::Hang << false;
+    QTest::newRow("stalled body") << Failure::Slow << false;
+}
+
+void BrowserControlsTest::backgroundRequestEndsByItsDeadline()
+{
+    QFETCH(Failure, failure);
+    QFETCH(bool, endsByItself);
+    const QString page = QStringLiteral("/serverstatus/statistic/1.8.3/");
+    m_server->setFailure(page, failure);
+    auto *browser = new RequestOnlyBrowser(m_window.get(), m_network.get());
+    auto *deadline = browser->findChild<QTimer *>(QStringLiteral("deadline"));
+    QVERIFY(deadline);
+    QVERIFY(!deadline->isActive());
+    browser->navigate(m_server->url(page));
+    QVERIFY(browser->isLoading());
+    QVERIFY(deadline->isActive());
+    QVERIFY(deadline->isSingleShot());
+    QCOMPARE(deadline->interval(), 20000);
+    QTRY_COMPARE(m_server->requestCount(page), 1);
+    if (endsByItself) {
+        QTRY_VERIFY(!browser->isLoading());
+        QVERIFY(!deadline->isActive());
+        return;
+    }
+    // The server keeps the request busy; only the deadline ends it.
+    QTest::qWait(200);
+    QVERIFY(browser->isLoading());
+    deadline->start(0);
+    QTRY_VERIFY(!browser->isLoading());
+    // The next load has its own deadline.
+    browser->refresh();
+    QVERIFY(deadline->isActive());
+    QCOMPARE(deadline->interval(), 20000);
 }
 
 int main(int argc, char **argv)
