@@ -33,6 +33,8 @@ set(OVCL_GUI_PLATFORM
   QtFileDialogService.h QtFileDialogService.cpp
   MessageBoxErrorReporter.h MessageBoxErrorReporter.cpp
   SystemTrayService.h SystemTrayService.cpp
+  NonBlockingPage.h NonBlockingPage.cpp
+  PageNotice.h PageNotice.cpp
   WebEngineBrowser.h WebEngineBrowser.cpp
   WebEngineSetup.h WebEngineSetup.cpp
   FirstPaint.h FirstPaint.cpp
