@@ -2,9 +2,11 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/IniDocument.h"
+#include "platform/Windows1250.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <optional>
 
@@ -81,5 +83,38 @@ QStringList IniProfileStore::loadLines(const QString &file)
     QStringList lines = text.split(QLatin1Char('\n'));
     if (lines.last().isEmpty())
         lines.removeLast(); // the break after the last line, or an empty file
+    return lines;
+}
+
+// Line breaks are single bytes in both encodings, so the lines are found in
+// the bytes and only the part of each that is kept is decoded. The encoding
+// is still the whole file's.
+QStringList IniProfileStore::loadFirstLines(const QString &file, int maxLines, qsizetype maxChars)
+{
+    const std::optional<QByteArray> data = readAll(file);
+    if (!data)
+        throw FileLoadError(file);
+    const QByteArrayView bytes(*data);
+    const bool utf8 = bytes.isValidUtf8();
+    QStringList lines;
+    qsizetype from = 0;
+    while (lines.size() < maxLines && from < bytes.size()) {
+        qsizetype end = from;
+        while (end < bytes.size() && bytes.at(end) != '\r' && bytes.at(end) != '\n')
+            ++end;
+        // No character takes more than four bytes.
+        const QByteArrayView raw = bytes.sliced(from, qMin(end - from, 4 * maxChars));
+        QString line = utf8 ? QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom).decode(raw)
+                            : Windows1250::decode(raw.toByteArray());
+        if (from == 0 && line.startsWith(QChar(0xFEFF)))
+            line.remove(0, 1);
+        if (line.size() > maxChars) {
+            const bool splitsPair = maxChars > 0 && line.at(maxChars - 1).isHighSurrogate();
+            line.truncate(qMax<qsizetype>(0, splitsPair ? maxChars - 1 : maxChars));
+        }
+        lines << line;
+        const bool crlf = end + 1 < bytes.size() && bytes.at(end) == '\r' && bytes.at(end + 1) == '\n';
+        from = end + (crlf ? 2 : 1);
+    }
     return lines;
 }

@@ -20,6 +20,7 @@ set(OVCL_GUI_PLATFORM
   TrayService.h
   WindowTimer.h WindowTimer.cpp
   PictureControl.h PictureControl.cpp
+  TextFit.h TextFit.cpp
   TextLabel.h TextLabel.cpp
   ControlRow.h
   ControlEvents.h ControlEvents.cpp
