@@ -68,3 +68,8 @@ QString LocalFiles::loadText(const char *fileName) const
 {
     return loadLines(fileName).join(QLatin1String("\r\n"));
 }
+
+QString LocalFiles::loadHead(const char *fileName, int maxLines, qsizetype maxChars) const
+{
+    return m_store.loadFirstLines(path(fileName), maxLines, maxChars).join(QLatin1String("\r\n"));
+}

@@ -62,6 +62,9 @@ public:
     QStringList loadLines(const char *fileName) const;      // throws FileLoadError
     // The whole text of a plain text file, lines joined with CR LF. Throws FileLoadError.
     QString loadText(const char *fileName) const;
+    // Its first 'maxLines' lines, each cut to 'maxChars' characters, joined
+    // with CR LF. Throws FileLoadError.
+    QString loadHead(const char *fileName, int maxLines, qsizetype maxChars) const;
 
     // Reader rules: each tests one literal exactly.
     static bool switchIsOn(const QString &value) { return value != QLatin1String(offText); }

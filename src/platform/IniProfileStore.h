@@ -13,4 +13,5 @@ public:
                     const QString &text) override;
     void deleteFile(const QString &file) override;
     QStringList loadLines(const QString &file) override;
+    QStringList loadFirstLines(const QString &file, int maxLines, qsizetype maxChars) override;
 };

@@ -46,4 +46,8 @@ public:
 
     // The lines of a text file (CR, LF or CR LF end a line). Throws FileLoadError.
     virtual QStringList loadLines(const QString &file) = 0;
+    // Its first 'maxLines' lines, each cut to 'maxChars' characters, read as
+    // loadLines() reads them; no more of the file is decoded than they need.
+    // Throws FileLoadError.
+    virtual QStringList loadFirstLines(const QString &file, int maxLines, qsizetype maxChars) = 0;
 };

@@ -1,7 +1,9 @@
 #include "TextLabel.h"
 
 #include "ApplicationFonts.h"
+#include "TextFit.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyle>
 #include <algorithm>
@@ -19,6 +21,15 @@ void TextLabel::setCaption(const QString &caption)
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setText(shown);
+    if (!m_room.isNull())
+        fitRoom();
+}
+
+void TextLabel::keepWithin(const QRect &room)
+{
+    m_room = room;
+    m_leastHeight = height();
+    fitRoom();
 }
 
 QFont TextLabel::drawnFont() const
@@ -37,10 +48,14 @@ static int widestLine(const QFontMetrics &metrics, const QString &text)
     return widest;
 }
 
+static int overstrikeWidth(const QFont &font)
+{
+    return ApplicationFonts::bold(font) != ApplicationFonts::Bold::Face ? 1 : 0;
+}
+
 int TextLabel::textWidth() const
 {
-    const bool overstruck = ApplicationFonts::bold(font()) != ApplicationFonts::Bold::Face;
-    return widestLine(QFontMetrics(drawnFont()), text()) + (overstruck ? 1 : 0);
+    return widestLine(QFontMetrics(drawnFont()), shownText()) + overstrikeWidth(font());
 }
 
 // Where QLabel puts its text: the contents less the margin and the indent,
@@ -64,8 +79,30 @@ int TextLabel::textRoom() const
     return textRect().width();
 }
 
+// How many lines fit between the label's top and the bottom of its room.
+int TextLabel::roomLines() const
+{
+    const QFontMetrics metrics(drawnFont());
+    const QMargins frame = contentsMargins();
+    const int roomHeight = m_room.bottom() + 1 - y() - frame.top() - frame.bottom();
+    return qMax(1, (roomHeight + metrics.leading()) / qMax(1, metrics.lineSpacing()));
+}
+
+// The lines that fit below the label's top, and the height they take.
+void TextLabel::fitRoom()
+{
+    m_shown = TextFit::fit(text(), QFontMetrics(drawnFont()), textRoom() - overstrikeWidth(font()), roomLines());
+    const int needed = sizeHint().height();
+    resize(width(), qMin(qMax(m_leastHeight, needed), m_room.bottom() + 1 - y()));
+    update();
+}
+
 QSize TextLabel::sizeHint() const
 {
+    if (!m_room.isNull()) {
+        const QSize text = QFontMetrics(drawnFont()).size(0, m_shown);
+        return QSize(text.width() + overstrikeWidth(font()), text.height()).grownBy(contentsMargins());
+    }
     QSize hint = QLabel::sizeHint();
     hint.rwidth() += textWidth() - widestLine(fontMetrics(), text());
     return hint;
@@ -73,13 +110,13 @@ QSize TextLabel::sizeHint() const
 
 QSize TextLabel::minimumSizeHint() const
 {
-    return wordWrap() ? QLabel::minimumSizeHint() : sizeHint();
+    return wordWrap() && m_room.isNull() ? QLabel::minimumSizeHint() : sizeHint();
 }
 
 void TextLabel::paintEvent(QPaintEvent *event)
 {
     const ApplicationFonts::Bold bold = ApplicationFonts::bold(font());
-    if (bold == ApplicationFonts::Bold::Face || wordWrap()) {
+    if (m_room.isNull() && (bold == ApplicationFonts::Bold::Face || wordWrap())) {
         QLabel::paintEvent(event);
         return;
     }
@@ -87,7 +124,15 @@ void TextLabel::paintEvent(QPaintEvent *event)
     drawFrame(&painter);
     painter.setFont(drawnFont());
     const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()));
-    for (int dx : {0, 1})
-        style()->drawItemText(&painter, textRect().translated(dx, 0), flags, palette(), isEnabled(), text(),
+    const QString shown = shownText();
+    for (int dx = 0; dx <= overstrikeWidth(font()); ++dx)
+        style()->drawItemText(&painter, textRect().translated(dx, 0), flags, palette(), isEnabled(), shown,
                               foregroundRole());
+}
+
+void TextLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (!m_room.isNull() && (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange))
+        fitRoom();
 }

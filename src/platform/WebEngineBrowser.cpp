@@ -1,11 +1,24 @@
 #include "WebEngineBrowser.h"
 
+#include "NonBlockingPage.h"
+#include "PageNotice.h"
+
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEnginePage>
 #include <QWebEngineView>
 
-WebEngineBrowser::WebEngineBrowser(QWidget *parent, bool held) : BrowserControl(parent), m_held(held)
+#include <chrono>
+
+namespace {
+qint64 steadyMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+} // namespace
+
+WebEngineBrowser::WebEngineBrowser(QWidget *parent, bool held) : BrowserControl(parent), m_held(held), m_clock(steadyMs)
 {
     setAutoFillBackground(true);
     QPalette dark = palette();
@@ -17,10 +30,15 @@ QWebEngineView *WebEngineBrowser::view()
 {
     if (!m_view) {
         m_view = new QWebEngineView(this);
+        auto *page = new NonBlockingPage(m_view);
+        m_view->setPage(page);
         auto *layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(m_view);
-        m_view->page()->setBackgroundColor(Qt::black);
+        page->setBackgroundColor(Qt::black);
+        m_notice = new PageNotice(this);
+        connect(page, &NonBlockingPage::alerted, m_notice, &PageNotice::showMessage);
+        connect(page, &QWebEnginePage::renderProcessTerminated, this, &WebEngineBrowser::pageDied);
     }
     return m_view;
 }
@@ -28,6 +46,7 @@ QWebEngineView *WebEngineBrowser::view()
 // As in a browser, a later page replaces one that has not loaded yet.
 void WebEngineBrowser::navigate(const QString &url)
 {
+    m_revivedAt = -1;
     if (m_held)
         m_pending = url;
     else
@@ -49,4 +68,25 @@ void WebEngineBrowser::release()
     if (!m_pending.isEmpty())
         view()->load(QUrl(m_pending));
     m_pending.clear();
+}
+
+void WebEngineBrowser::pageDied()
+{
+    const qint64 now = m_clock();
+    if (m_revivedAt >= 0 && now - m_revivedAt < reviveAgainAfterMs)
+        return;
+    m_revivedAt = now;
+    // Not from inside the engine's own report of the death.
+    QTimer::singleShot(0, this, &WebEngineBrowser::revive);
+}
+
+// A page that died before it was first shown has only the address it was
+// asked for.
+void WebEngineBrowser::revive()
+{
+    QWebEnginePage *page = m_view->page();
+    if (page->url().isEmpty())
+        page->load(page->requestedUrl());
+    else
+        page->triggerAction(QWebEnginePage::Reload);
 }

@@ -22,6 +22,7 @@ set(OVCL_GUI_PLATFORM
   TrayService.h
   WindowTimer.h WindowTimer.cpp
   PictureControl.h PictureControl.cpp
+  TextFit.h TextFit.cpp
   TextLabel.h TextLabel.cpp
   ControlRow.h
   ControlEvents.h ControlEvents.cpp
@@ -36,6 +37,8 @@ set(OVCL_GUI_PLATFORM
   QtFileDialogService.h QtFileDialogService.cpp
   MessageBoxErrorReporter.h MessageBoxErrorReporter.cpp
   SystemTrayService.h SystemTrayService.cpp
+  NonBlockingPage.h NonBlockingPage.cpp
+  PageNotice.h PageNotice.cpp
   WebEngineBrowser.h WebEngineBrowser.cpp
   WebEngineSetup.h WebEngineSetup.cpp
   FirstPaint.h FirstPaint.cpp

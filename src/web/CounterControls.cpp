@@ -20,3 +20,8 @@ const std::vector<ControlRow> &counterControls()
     };
     return rows;
 }
+
+QRect statisticsRoom()
+{
+    return QRect(QPoint(491, 105), QPoint(737, 171));
+}

@@ -20,11 +20,11 @@ BrowserControl *browser(TForm1 *main, const char *name)
     return main->control<BrowserControl>(QLatin1String(name));
 }
 
-// A counter may come in several lines; the label grows downwards to show them all.
+// A counter may come in several lines; the label grows downwards to show
+// those that fit in the statistics block.
 void show(TextLabel *label, const QString &text)
 {
     label->setCaption(text);
-    label->resize(label->width(), qMax(13, label->sizeHint().height()));
 }
 } // namespace
 
@@ -32,8 +32,11 @@ CounterRefresh::CounterRefresh(Launcher &launcher) : m_launcher(launcher)
 {
     TForm1 *main = launcher.form1();
     main->controls().build(counterControls());
-    for (const Counter *counter : {&access, &online})
-        main->control<TextLabel>(QLatin1String(counter->label))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    for (const Counter *counter : {&access, &online}) {
+        auto *label = main->control<TextLabel>(QLatin1String(counter->label));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->keepWithin(statisticsRoom());
+    }
     main->onTimer(QStringLiteral("onlinecounter"), [this] { onlinecounterTimer(); });
     launcher.hooks().counters = [this] { counters(); };
 }
@@ -61,8 +64,9 @@ void CounterRefresh::onlinecounterTimer()
     refresh(online);
 }
 
-// Delete, fetch, then show the whole text. A failed fetch leaves no file, so
-// the load fails too and the label keeps its caption.
+// Delete, fetch, then show the text, as much of it as can show. A failed
+// fetch leaves no file, so the load fails too and the label keeps its
+// caption.
 void CounterRefresh::refresh(const Counter &counter)
 {
     LocalFiles &files = m_launcher.files();
@@ -73,7 +77,7 @@ void CounterRefresh::refresh(const Counter &counter)
     } catch (const std::exception &) {
     }
     try {
-        const QString text = files.loadText(counter.file);
+        const QString text = files.loadHead(counter.file, counterLinesShown, counterCharactersShown);
         auto *memo = main->control<QPlainTextEdit>(QLatin1String(counter.memo));
         QString lines = text;
         memo->setPlainText(lines.replace(QLatin1String("\r\n"), QLatin1String("\n")));

@@ -130,6 +130,8 @@ private slots:
     void loadLines_data();
     void loadLines();
     void loadLinesOfMissingFile();
+    void loadFirstLines_data();
+    void loadFirstLines();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -538,6 +540,40 @@ void tst_ProfileFile::loadLines()
 
     writeBytes(path("statistic.inf"), content);
     QCOMPARE(m_store.loadLines(path("statistic.inf")), lines);
+}
+
+void tst_ProfileFile::loadFirstLines_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("maxLines");
+    QTest::addColumn<int>("maxChars");
+    QTest::addColumn<QStringList>("lines");
+    const QByteArray utf8 = QString("hráči").toUtf8();
+    QTest::newRow("fewer lines than asked") << QByteArray("12\r\n3") << 5 << 10 << QStringList{"12", "3"};
+    QTest::newRow("more lines than asked") << QByteArray("1\r\n2\r\n3\r\n") << 2 << 10 << QStringList{"1", "2"};
+    QTest::newRow("long lines cut") << QByteArray("abcdef\r\ngh\r\nijkl") << 3 << 3 << QStringList{"abc", "gh", "ijk"};
+    QTest::newRow("mixed breaks") << QByteArray("a\r\nb\nc\rd") << 9 << 9 << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("blank lines kept") << QByteArray("a\r\n\r\n\nb") << 9 << 9 << QStringList{"a", "", "", "b"};
+    QTest::newRow("only a line break") << QByteArray("\r\n") << 9 << 9 << QStringList{""};
+    QTest::newRow("empty file") << QByteArray() << 9 << 9 << QStringList{};
+    QTest::newRow("windows-1250 cut") << QByteArray("hr\xE1\xE8i") << 1 << 4 << QStringList{QString("hráč")};
+    QTest::newRow("utf-8 with byte order mark") << QByteArray("\xEF\xBB\xBF" + utf8) << 1 << 3 << QStringList{QString("hrá")};
+    QTest::newRow("character of two units not split")
+        << QString("a\U0001F600b").toUtf8() << 1 << 2 << QStringList{"a"};
+    // A byte that is no UTF-8 anywhere in the file makes all of it Windows-1250.
+    QTest::newRow("encoding of the whole file") << QByteArray(utf8 + "\n\xE1") << 1 << 9
+                                                << QStringList{QString::fromUtf8("hrĂˇÄŤi")};
+}
+
+void tst_ProfileFile::loadFirstLines()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, maxLines);
+    QFETCH(int, maxChars);
+    QFETCH(QStringList, lines);
+    writeBytes(path("statistic.inf"), content);
+    QCOMPARE(m_store.loadFirstLines(path("statistic.inf"), maxLines, maxChars), lines);
+    QVERIFY_THROWS_EXCEPTION(FileLoadError, m_store.loadFirstLines(path("online.inf"), maxLines, maxChars));
 }
 
 void tst_ProfileFile::loadLinesOfMissingFile()

@@ -1,19 +1,57 @@
 // The real browser controls against a real server. Those that lie outside
 // their window only send their requests, without a browser engine; those on
-// screen wait for the program to begin loading.
+// screen wait for the program to begin loading. Whatever a page or a server
+// does, the program goes on working.
 #include "CommunityServer.h"
+#include "LauncherFixture.h"
+#include "Pointer.h"
+#include "app/TForm1.h"
+#include "platform/NonBlockingPage.h"
+#include "platform/PageNotice.h"
 #include "platform/RequestOnlyBrowser.h"
 #include "platform/WebEngineBrowser.h"
 #include "platform/WebEngineBrowserFactory.h"
 #include "platform/WebEngineSetup.h"
+#include "web/CommunityUrls.h"
+#include "web/TForm15.h"
 
 #include <QNetworkAccessManager>
 #include <QApplication>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 #include <QWidget>
 
 using Failure = CommunityServer::Failure;
+Q_DECLARE_METATYPE(Failure)
+
+namespace {
+const QString statusPage = QStringLiteral("/serverstatus/index.php");
+
+QByteArray scriptPage(const char *script)
+{
+    return QByteArray("<html><body>Orvanta<script>") + script + "</script></body></html>";
+}
+
+QWidgetList visibleWindows()
+{
+    QWidgetList shown;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            shown << w;
+    }
+    return shown;
+}
+
+QWebEnginePage *pageOf(WebEngineBrowser *browser)
+{
+    auto *view = browser->findChild<QWebEngineView *>();
+    return view ? view->page() : nullptr;
+}
+} // namespace
 
 class BrowserControlsTest : public QObject
 {
@@ -28,6 +66,14 @@ private slots:
     void factoryStartsNoEngineForUnseenControls();
     void heldControlLoadsItsLastPageWhenReleased();
     void factoryHoldsControlsUntilLoadingBegins();
+    void backgroundRequestEndsByItsDeadline_data();
+    void backgroundRequestEndsByItsDeadline();
+    void scriptDialogsAreAnsweredAtOnce_data();
+    void scriptDialogsAreAnsweredAtOnce();
+    void endlessAlertsLeaveTheMainWindowWorking();
+    void deadPageLoadsAgainOnce_data();
+    void deadPageLoadsAgainOnce();
+    void killedRendererReloadsEveryPageItShowed();
 
 private:
     std::unique_ptr<CommunityServer> m_server;
@@ -144,6 +190,191 @@ void BrowserControlsTest::factoryHoldsControlsUntilLoadingBegins()
     late->navigate(m_server->url(bug));
     QTRY_COMPARE(m_server->requestCount(bug), 1);
     QCOMPARE(m_server->requestCount(news), 1);
+}
+
+void BrowserControlsTest::backgroundRequestEndsByItsDeadline_data()
+{
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<bool>("endsByItself");
+    QTest::newRow("answered") << Failure::None << true;
+    QTest::newRow("headers for ever") << Failure::EndlessHeaders << false;
+    QTest::newRow("no answer") << Failure::Hang << false;
+    QTest::newRow("stalled body") << Failure::Slow << false;
+}
+
+void BrowserControlsTest::backgroundRequestEndsByItsDeadline()
+{
+    QFETCH(Failure, failure);
+    QFETCH(bool, endsByItself);
+    const QString page = QStringLiteral("/serverstatus/statistic/1.8.3/");
+    m_server->setFailure(page, failure);
+    auto *browser = new RequestOnlyBrowser(m_window.get(), m_network.get());
+    auto *deadline = browser->findChild<QTimer *>(QStringLiteral("deadline"));
+    QVERIFY(deadline);
+    QVERIFY(!deadline->isActive());
+    browser->navigate(m_server->url(page));
+    QVERIFY(browser->isLoading());
+    QVERIFY(deadline->isActive());
+    QVERIFY(deadline->isSingleShot());
+    QCOMPARE(deadline->interval(), 20000);
+    QTRY_COMPARE(m_server->requestCount(page), 1);
+    if (endsByItself) {
+        QTRY_VERIFY(!browser->isLoading());
+        QVERIFY(!deadline->isActive());
+        return;
+    }
+    // The server keeps the request busy; only the deadline ends it.
+    QTest::qWait(200);
+    QVERIFY(browser->isLoading());
+    deadline->start(0);
+    QTRY_VERIFY(!browser->isLoading());
+    // The next load has its own deadline.
+    browser->refresh();
+    QVERIFY(deadline->isActive());
+    QCOMPARE(deadline->interval(), 20000);
+}
+
+void BrowserControlsTest::scriptDialogsAreAnsweredAtOnce_data()
+{
+    QTest::addColumn<bool>("limitInPage");
+    QTest::newRow("counted in the page") << true;
+    QTest::newRow("counted by the program alone") << false;
+}
+
+// An alert shows its message over the page; a confirmation is declined and a
+// prompt cancelled without asking. Three dialogs per load, then no more
+// until the page loads again.
+void BrowserControlsTest::scriptDialogsAreAnsweredAtOnce()
+{
+    QFETCH(bool, limitInPage);
+    m_server->setContent(statusPage,
+                         scriptPage("var answers = [confirm('Opravdu?'), prompt('Jmeno?', 'hrac')];"
+                                    "alert('Vitej'); alert('Navic');"
+                                    "document.title = answers.map(String).join('/');"),
+                         QStringLiteral("text/html"));
+    auto *browser = new WebEngineBrowser(m_window.get(), false);
+    browser->resize(369, 418);
+    browser->navigate(m_server->url(statusPage));
+    auto *page = qobject_cast<NonBlockingPage *>(pageOf(browser));
+    QVERIFY(page);
+    if (!limitInPage)
+        page->scripts().clear();
+    QSignalSpy alerts(page, &NonBlockingPage::alerted);
+    QTRY_COMPARE(page->title(), QStringLiteral("false/null"));
+    QCOMPARE(alerts.size(), 1);
+    QCOMPARE(alerts.first().first().toString(), QStringLiteral("Vitej"));
+    auto *notice = browser->findChild<PageNotice *>();
+    QVERIFY(notice && !notice->isHidden());
+    QCOMPARE(notice->message(), QStringLiteral("Vitej"));
+    QCOMPARE(notice->geometry().topLeft(), QPoint(0, 0));
+    QCOMPARE(notice->width(), browser->width());
+    // Loading again allows dialogs again.
+    browser->refresh();
+    QTRY_COMPARE(alerts.size(), 2);
+    // OK dismisses the notice.
+    auto *ok = notice->findChild<QPushButton *>();
+    QVERIFY(ok);
+    ok->click();
+    QVERIFY(notice->isHidden());
+}
+
+void BrowserControlsTest::endlessAlertsLeaveTheMainWindowWorking()
+{
+    // Served on a host name of its own: the looping page's renderer process
+    // is not shared with the pages of the other tests.
+    m_server->setContent(statusPage, scriptPage("var n = 0; setTimeout(function () { while (true) alert('Zprava ' + ++n); }, 0);"),
+                         QStringLiteral("text/html"));
+    LauncherFixture f;
+    f.presetQuietStart();
+    Launcher &l = f.start();
+    TForm1 *main = l.form1();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QTRY_VERIFY(l.form15()->isVisible()); // the news, at the end of start-up
+    auto *browser = new WebEngineBrowser(main, false);
+    browser->setGeometry(305, 180, 369, 418);
+    browser->show();
+    const QWidgetList windowsBefore = visibleWindows();
+    browser->navigate(QStringLiteral("http://localhost:%1%2").arg(m_server->port()).arg(statusPage));
+    auto *page = qobject_cast<NonBlockingPage *>(pageOf(browser));
+    QSignalSpy alerts(page, &NonBlockingPage::alerted);
+    QTRY_COMPARE(alerts.size(), NonBlockingPage::dialogsPerLoad);
+    auto *notice = browser->findChild<PageNotice *>();
+    QCOMPARE(notice->message(), QStringLiteral("Zprava 3"));
+    // The page goes on calling alert(); the main window takes a click.
+    Pointer::click(main, QPoint(177, 60));
+    QCOMPARE(f.shell->calls.size(), 1);
+    QCOMPARE(f.shell->calls.first().file, CommunityUrls::home());
+    QTest::qWait(100);
+    QCOMPARE(alerts.size(), NonBlockingPage::dialogsPerLoad);
+    QCOMPARE(notice->message(), QStringLiteral("Zprava 3"));
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(visibleWindows(), windowsBefore);
+}
+
+void BrowserControlsTest::deadPageLoadsAgainOnce_data()
+{
+    QTest::addColumn<qint64>("later");        // ms from the first death to the second
+    QTest::addColumn<bool>("navigateBetween"); // a new page is asked for in between
+    QTest::addColumn<bool>("loadsAgain");      // the second death brings the page back
+    QTest::newRow("again within a minute") << qint64(59999) << false << false;
+    QTest::newRow("again a minute later") << qint64(60000) << false << true;
+    QTest::newRow("after a navigation") << qint64(1) << true << true;
+}
+
+void BrowserControlsTest::deadPageLoadsAgainOnce()
+{
+    QFETCH(qint64, later);
+    QFETCH(bool, navigateBetween);
+    QFETCH(bool, loadsAgain);
+    auto *browser = new WebEngineBrowser(m_window.get(), false);
+    qint64 now = 5000000;
+    browser->setClock([&now] { return now; });
+    browser->navigate(m_server->url(statusPage));
+    QWebEnginePage *page = pageOf(browser);
+    QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
+    QTRY_COMPARE(loaded.size(), 1);
+
+    emit page->renderProcessTerminated(QWebEnginePage::CrashedTerminationStatus, 1);
+    QTRY_COMPARE(loaded.size(), 2);
+    QCOMPARE(m_server->requestCount(statusPage), 2);
+
+    QString expected = statusPage;
+    if (navigateBetween) {
+        expected = QStringLiteral("/serverstatus/ip11.php");
+        browser->navigate(m_server->url(expected));
+        QTRY_COMPARE(loaded.size(), 3);
+    }
+    const int before = m_server->requestCount(expected);
+    now += later;
+    emit page->renderProcessTerminated(QWebEnginePage::KilledTerminationStatus, 9);
+    if (loadsAgain) {
+        QTRY_COMPARE(m_server->requestCount(expected), before + 1);
+    } else {
+        QTest::qWait(200);
+        QCOMPARE(m_server->requestCount(expected), before);
+    }
+}
+
+// Pages of one site share their renderer process; when it is killed, every
+// control that showed one of them loads its page again.
+void BrowserControlsTest::killedRendererReloadsEveryPageItShowed()
+{
+    const QString news = QStringLiteral("/serverstatus/novinky.php");
+    auto *status = new WebEngineBrowser(m_window.get(), false);
+    auto *newsBox = new WebEngineBrowser(m_window.get(), false);
+    status->navigate(m_server->url(statusPage));
+    newsBox->navigate(m_server->url(news));
+    QSignalSpy statusDied(pageOf(status), &QWebEnginePage::renderProcessTerminated);
+    QSignalSpy newsDied(pageOf(newsBox), &QWebEnginePage::renderProcessTerminated);
+    QSignalSpy statusLoaded(pageOf(status), &QWebEnginePage::loadFinished);
+    QTRY_COMPARE(statusLoaded.size(), 1);
+    QTRY_VERIFY(pageOf(newsBox)->url().isValid() && !pageOf(newsBox)->url().isEmpty());
+    QTRY_COMPARE(m_server->requestCount(news), 1);
+    pageOf(status)->load(QUrl(QStringLiteral("chrome://kill")));
+    QTRY_COMPARE(statusDied.size(), 1);
+    QTRY_COMPARE(newsDied.size(), 1);
+    QTRY_COMPARE(m_server->requestCount(statusPage), 2);
+    QTRY_COMPARE(m_server->requestCount(news), 2);
 }
 
 int main(int argc, char **argv)

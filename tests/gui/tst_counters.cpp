@@ -4,6 +4,7 @@
 #include "platform/TextLabel.h"
 #include "platform/WindowTimer.h"
 #include "web/CommunityUrls.h"
+#include "web/CounterControls.h"
 
 #include <QPlainTextEdit>
 #include <QTest>
@@ -35,6 +36,8 @@ private slots:
     void blockIsLaidOutAsDesigned();
     void serverTextIsShownUnchanged_data();
     void serverTextIsShownUnchanged();
+    void hugeTextShowsWhatFitsInTheBlock_data();
+    void hugeTextShowsWhatFitsInTheBlock();
     void startupStepLoadsPagesAndCountersInOrder();
     void unreachableServerLeavesNASilently();
     void lastValuesStayWhenTheServerGoesAway();
@@ -114,6 +117,58 @@ void CountersTest::serverTextIsShownUnchanged()
     }
     QCOMPARE(l.form1()->control<QPlainTextEdit>("Memo1")->toPlainText(), QString(shown).replace("\r\n", "\n"));
     QCOMPARE(l.form1()->control<QPlainTextEdit>("Memo2")->toPlainText(), QString(shown).replace("\r\n", "\n"));
+}
+
+void CountersTest::hugeTextShowsWhatFitsInTheBlock_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QStringList>("lines");
+    QStringList numbered;
+    for (int i = 1; i <= 100000; ++i)
+        numbered << QString::number(i);
+    QStringList wide;
+    for (int i = 1; i <= 100000; ++i)
+        wide << QStringLiteral("%1 hracu na serveru Orvanta Counter-Strike 1.6 Public").arg(i);
+    QTest::newRow("100,000 short lines") << numbered.join('\n').toUtf8() << numbered;
+    QTest::newRow("100,000 wide lines") << wide.join("\r\n").toUtf8() << wide;
+    QTest::newRow("one line of 1 MiB") << QByteArray(1024 * 1024 - 1, '7') << QStringList{QString(1024 * 1024 - 1, '7')};
+}
+
+// Only the first lines that fit, each cut to fit, and never past the block.
+void CountersTest::hugeTextShowsWhatFitsInTheBlock()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QStringList, lines);
+    LauncherFixture f;
+    quietUpdate(f);
+    f.downloads->bodies[CommunityUrls::accessCounter()] = body;
+    f.downloads->bodies[CommunityUrls::onlineCounter()] = body;
+    Launcher &l = f.start();
+    const QRect block(QPoint(491, 105), QPoint(737, 174));
+    for (const char *name : {"stat", "Label52"}) {
+        TextLabel *counter = label(l, name);
+        // What goes on does not grow with the text.
+        QVERIFY(counter->caption().size() < 1000);
+        QVERIFY2(block.contains(counter->geometry()), name);
+        // Nothing else of the window lies under it but the block's own pictures.
+        for (QWidget *other : l.form1()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            const bool backdrop = other->objectName() == "Image157" || other->objectName() == "Image158";
+            if (other != counter && !other->isHidden() && !backdrop)
+                QVERIFY2(!other->geometry().intersects(counter->geometry()), qPrintable(other->objectName()));
+        }
+        const QStringList shown = counter->shownText().split('\n');
+        QVERIFY(!shown.isEmpty() && shown.size() < 10);
+        QVERIFY(counter->height() >= shown.size() * counter->fontMetrics().height());
+        for (int i = 0; i < shown.size(); ++i) {
+            QVERIFY2(!shown.at(i).isEmpty() && lines.at(i).startsWith(shown.at(i)), qPrintable(shown.at(i)));
+            QVERIFY(counter->fontMetrics().horizontalAdvance(shown.at(i)) <= counter->width());
+        }
+    }
+    for (const char *memo : {"Memo1", "Memo2"})
+        QVERIFY(l.form1()->control<QPlainTextEdit>(memo)->document()->characterCount() < 1000);
+    // The access count has room for more lines than the online count below it.
+    if (lines.size() > 1)
+        QVERIFY(label(l, "stat")->shownText().count('\n') > label(l, "Label52")->shownText().count('\n'));
 }
 
 void CountersTest::startupStepLoadsPagesAndCountersInOrder()

@@ -36,6 +36,10 @@ public:
         m_real.deleteFile(file);
     }
     QStringList loadLines(const QString &file) override { return m_real.loadLines(file); }
+    QStringList loadFirstLines(const QString &file, int maxLines, qsizetype maxChars) override
+    {
+        return m_real.loadFirstLines(file, maxLines, maxChars);
+    }
 
     QStringList writes;    // "data.dat Setting/csloc=cesta"
     QStringList deletions; // file names

@@ -95,6 +95,9 @@ struct CommunityServer::State
         case Failure::Hang:
             FailureReplies::hang(res, stopSignal);
             return;
+        case Failure::EndlessHeaders:
+            FailureReplies::endlessHeaders(req, res, stopSignal);
+            return;
         case Failure::Slow:
         case Failure::None: {
             const std::optional<SiteReply> reply = contentFor(request);

@@ -23,6 +23,7 @@ public:
         Oversized, // 200 with a body of OversizedBytes of unannounced length
         Garbage,   // 200 with GarbageBytes random bytes
         Hang,      // accepts the connection and never answers until stop()
+        EndlessHeaders, // "200 OK", then header lines without end until the client leaves or stop()
     };
 
     static constexpr qsizetype GarbageBytes = 4096;

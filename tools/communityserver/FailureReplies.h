@@ -6,6 +6,7 @@
 #include <QString>
 
 namespace httplib {
+struct Request;
 struct Response;
 }
 
@@ -24,4 +25,8 @@ public:
     // Waits until 'stop' is raised without sending anything, then drops the
     // connection.
     static void hang(httplib::Response &res, const StopSignal &stop);
+    // Writes "200 OK" and then header lines, a few every few milliseconds,
+    // straight onto the connection of 'req' and never the blank line that
+    // would end them, until the client hangs up or 'stop' is raised.
+    static void endlessHeaders(const httplib::Request &req, httplib::Response &res, const StopSignal &stop);
 };

@@ -1,10 +1,20 @@
 // Serves the community's pages on 127.0.0.1 for trying the launcher out:
-//   ovcl_demo_server [--port N]
-// Runs until interrupted (SIGINT or SIGTERM).
+//   ovcl_demo_server [--port N] [--fail PATH=MODE]... [--serve PATH=FILE]...
+// --fail makes PATH answer badly; MODE is one of not-found, slow, oversized,
+// garbage, hang, endless-headers. --serve answers PATH with the bytes of
+// FILE (as HTML when FILE ends in .html or .php). Runs until interrupted
+// (SIGINT or SIGTERM).
 
 #include "CommunityServer.h"
 
+#include <QFile>
+#include <QHash>
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 #include <csignal>
 #include <cstdio>
@@ -17,39 +27,84 @@ namespace {
 
 constexpr int defaultPort = 18080;
 
+using Failure = CommunityServer::Failure;
+
+struct Options {
+    int port = defaultPort;
+    QList<QPair<QString, Failure>> failures;
+    QList<QPair<QString, QString>> served; // path, file
+};
+
 void usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--port N]\n", program);
+    std::fprintf(stderr, "usage: %s [--port N] [--fail PATH=MODE]... [--serve PATH=FILE]...\n", program);
 }
 
-// The port from the command line, 'defaultPort' without one, -1 when the
-// arguments are wrong.
-int portFromArguments(int argc, char **argv)
+std::optional<Failure> failureNamed(const QString &name)
 {
-    int port = defaultPort;
+    static const QHash<QString, Failure> names{
+        {"not-found", Failure::NotFound}, {"slow", Failure::Slow},       {"oversized", Failure::Oversized},
+        {"garbage", Failure::Garbage},    {"hang", Failure::Hang},       {"endless-headers", Failure::EndlessHeaders},
+    };
+    const auto it = names.constFind(name);
+    return it == names.constEnd() ? std::nullopt : std::optional<Failure>(*it);
+}
+
+// "PATH=VALUE" split at its first '='; nothing when either side is empty.
+std::optional<QPair<QString, QString>> pathAndValue(const QString &text)
+{
+    const qsizetype eq = text.indexOf(QLatin1Char('='));
+    if (eq <= 0 || eq + 1 == text.size())
+        return std::nullopt;
+    return QPair<QString, QString>(text.left(eq), text.mid(eq + 1));
+}
+
+// The options of the command line, each as "--name value" or
+// "--name=value"; nothing when they are wrong.
+std::optional<Options> parse(int argc, char **argv)
+{
+    const QStringList names{"--port", "--fail", "--serve"};
+    Options options;
     for (int i = 1; i < argc; ++i) {
-        const char *arg = argv[i];
-        const char *value = nullptr;
-        if (std::strcmp(arg, "--port") == 0 && i + 1 < argc)
-            value = argv[++i];
-        else if (std::strncmp(arg, "--port=", 7) == 0)
-            value = arg + 7;
-        else
-            return -1;
-        bool ok = false;
-        port = QString::fromLocal8Bit(value).toInt(&ok);
-        if (!ok || port < 0 || port > 65535)
-            return -1;
+        QString name = QString::fromLocal8Bit(argv[i]);
+        QString value;
+        const qsizetype eq = name.indexOf(QLatin1Char('='));
+        if (names.contains(name) && i + 1 < argc) {
+            value = QString::fromLocal8Bit(argv[++i]);
+        } else if (eq > 0 && names.contains(name.left(eq))) {
+            value = name.mid(eq + 1);
+            name.truncate(eq);
+        } else {
+            return std::nullopt;
+        }
+        if (name == QLatin1String("--port")) {
+            bool ok = false;
+            options.port = value.toInt(&ok);
+            if (!ok || options.port < 0 || options.port > 65535)
+                return std::nullopt;
+            continue;
+        }
+        const auto pair = pathAndValue(value);
+        if (!pair)
+            return std::nullopt;
+        if (name == QLatin1String("--serve")) {
+            options.served << *pair;
+            continue;
+        }
+        const std::optional<Failure> failure = failureNamed(pair->second);
+        if (!failure)
+            return std::nullopt;
+        options.failures << qMakePair(pair->first, *failure);
     }
-    return port;
+    return options;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const int port = portFromArguments(argc, argv);
-    if (port < 0) {
+    const std::optional<Options> options = parse(argc, argv);
+    if (!options) {
         usage(argv[0]);
         return 2;
     }
@@ -64,8 +119,19 @@ int main(int argc, char **argv)
 
     CommunityServer server;
     server.setLogging(true);
-    if (!server.start(port)) {
-        std::fprintf(stderr, "cannot listen on 127.0.0.1:%d\n", port);
+    for (const auto &[path, failure] : options->failures)
+        server.setFailure(path, failure);
+    for (const auto &[path, name] : options->served) {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(name));
+            return 1;
+        }
+        const bool html = name.endsWith(QLatin1String(".html")) || name.endsWith(QLatin1String(".php"));
+        server.setContent(path, file.readAll(), html ? QStringLiteral("text/html") : QStringLiteral("text/plain"));
+    }
+    if (!server.start(options->port)) {
+        std::fprintf(stderr, "cannot listen on 127.0.0.1:%d\n", options->port);
         return 1;
     }
     std::printf("listening on %s\n", server.hostWithPort().toLocal8Bit().constData());
