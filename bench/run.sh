@@ -4,7 +4,8 @@
 # shown, resident memory of the launcher and its browser processes after 5 s
 # (summed and proportional),
 # CPU seconds over 20 s of idling, and the longest stall of the user-interface
-# thread while the web server accepts connections and never answers.
+# thread while the web server accepts connections and never answers (during
+# start-up, a counter tick and a click on the Update picture).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
