@@ -1,6 +1,7 @@
 // Serves the community's pages on 127.0.0.1 for trying the launcher out:
-//   ovcl_demo_server [--port N]
-// Runs until interrupted (SIGINT or SIGTERM).
+//   ovcl_demo_server [--port N] [--fail hang|slow|notfound|garbage|oversized]
+// --fail makes every address fail that way (hang: accept the connection and
+// never answer). Runs until interrupted (SIGINT or SIGTERM).
 
 #include "CommunityServer.h"
 
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include <pthread.h>
 
@@ -19,40 +21,72 @@ constexpr int defaultPort = 18080;
 
 void usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--port N]\n", program);
+    std::fprintf(stderr, "usage: %s [--port N] [--fail hang|slow|notfound|garbage|oversized]\n", program);
 }
 
-// The port from the command line, 'defaultPort' without one, -1 when the
-// arguments are wrong.
-int portFromArguments(int argc, char **argv)
+struct Arguments
 {
     int port = defaultPort;
-    for (int i = 1; i < argc; ++i) {
-        const char *arg = argv[i];
-        const char *value = nullptr;
-        if (std::strcmp(arg, "--port") == 0 && i + 1 < argc)
-            value = argv[++i];
-        else if (std::strncmp(arg, "--port=", 7) == 0)
-            value = arg + 7;
-        else
-            return -1;
-        bool ok = false;
-        port = QString::fromLocal8Bit(value).toInt(&ok);
-        if (!ok || port < 0 || port > 65535)
-            return -1;
+    CommunityServer::Failure failure = CommunityServer::Failure::None;
+};
+
+bool failureNamed(const char *name, CommunityServer::Failure *failure)
+{
+    using Failure = CommunityServer::Failure;
+    static const std::pair<const char *, Failure> names[] = {
+        {"hang", Failure::Hang},         {"slow", Failure::Slow},           {"notfound", Failure::NotFound},
+        {"garbage", Failure::Garbage},   {"oversized", Failure::Oversized},
+    };
+    for (const auto &entry : names) {
+        if (std::strcmp(name, entry.first) == 0) {
+            *failure = entry.second;
+            return true;
+        }
     }
-    return port;
+    return false;
+}
+
+// The value of "--name V" or "--name=V" at argv[*i], or nullptr.
+const char *option(const char *name, int argc, char **argv, int *i)
+{
+    const size_t length = std::strlen(name);
+    const char *arg = argv[*i];
+    if (std::strcmp(arg, name) == 0 && *i + 1 < argc)
+        return argv[++*i];
+    if (std::strncmp(arg, name, length) == 0 && arg[length] == '=')
+        return arg + length + 1;
+    return nullptr;
+}
+
+// False when the arguments are wrong.
+bool parse(int argc, char **argv, Arguments *out)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (const char *value = option("--port", argc, argv, &i)) {
+            bool ok = false;
+            out->port = QString::fromLocal8Bit(value).toInt(&ok);
+            if (!ok || out->port < 0 || out->port > 65535)
+                return false;
+        } else if (const char *name = option("--fail", argc, argv, &i)) {
+            if (!failureNamed(name, &out->failure))
+                return false;
+        } else {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const int port = portFromArguments(argc, argv);
-    if (port < 0) {
+    Arguments arguments;
+    if (!parse(argc, argv, &arguments)) {
         usage(argv[0]);
         return 2;
     }
+    const int port = arguments.port;
 
     // Block the signals before the server starts its threads, so that only
     // sigwait() below receives them.
@@ -64,6 +98,7 @@ int main(int argc, char **argv)
 
     CommunityServer server;
     server.setLogging(true);
+    server.setFailure(QString(), arguments.failure);
     if (!server.start(port)) {
         std::fprintf(stderr, "cannot listen on 127.0.0.1:%d\n", port);
         return 1;
