@@ -66,6 +66,7 @@ Answer ask(QNetworkAccessManager &network, const QUrl &url, const DownloadLimits
     const auto refuse = [&] {
         refused = true;
         reply->abort();
+        loop.quit();
     };
     const auto take = [&] {
         if (refused || unwritten || reply->bytesAvailable() <= 0)
@@ -79,6 +80,7 @@ Answer ask(QNetworkAccessManager &network, const QUrl &url, const DownloadLimits
         if (!out.write(chunk)) {
             unwritten = true;
             reply->abort();
+            loop.quit();
             return;
         }
         saved += chunk.size();
@@ -101,11 +103,15 @@ Answer ask(QNetworkAccessManager &network, const QUrl &url, const DownloadLimits
     startLimit(timeLimit, deadline.remainingTime());
     startLimit(connectLimit, qMin(qint64(limits.connectTimeoutMs), deadline.remainingTime()));
 
+    if (reply->isFinished()) {
+        take();
+        ended = true;
+    }
     // The caller waits here while the program goes on serving its events:
     // windows repaint, timers fire, the tray answers. Whoever calls must not
     // be runnable again meanwhile (a one-shot step has already switched its
     // timer off; the counter tick starts nothing while a refresh runs).
-    if (!ended)
+    if (!ended && !refused && !unwritten)
         loop.exec();
     // The application quits: every event loop ends, and so does this fetch.
     if (!ended)
