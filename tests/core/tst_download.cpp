@@ -347,18 +347,17 @@ void DownloadTest::waitingKeepsTheLoopRunning()
     QString second;
     QTimer beat;
     connect(&beat, &QTimer::timeout, this, [&] {
-        if (++beats != 3)
-            return;
         partial = readFile(AtomicFile::temporaryPath(target()));
         old = readFile(target());
         // A second fetch of the same file while the first one runs.
-        second = failureOf(service, url, target());
+        if (++beats == 3)
+            second = failureOf(service, url, target());
     });
     beat.start(50);
     QElapsedTimer timer;
     timer.start();
     QCOMPARE(failureOf(service, url, target()), QStringLiteral("Error downloading URL: ") + url);
-    QVERIFY2(timer.elapsed() < options.totalTimeoutMs + 300, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(timer.elapsed() < options.totalTimeoutMs + 1000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY2(beats >= 3, qPrintable(QString::number(beats)));
     QCOMPARE(partial, halfArrives ? body.left(body.size() / 2) : QByteArray());
     QCOMPARE(old, QByteArray("old"));
@@ -382,7 +381,7 @@ void DownloadTest::quittingEndsAWaitingFetch()
     QTimer::singleShot(100, this, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
     QCOMPARE(result, QStringLiteral("Error downloading URL: ") + url);
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(folderEntries(), QStringList());
 }
 

@@ -262,7 +262,7 @@ void CountersTest::noCounterFileRemainsAfterClose()
 void CountersTest::aTickWhileTheLastOneWaitsStartsNothing()
 {
     DownloadLimits limits;
-    limits.totalTimeoutMs = 300;
+    limits.totalTimeoutMs = 600;
     ServedLauncher s(limits);
     s.presetNotFirstRun();
     s.server.setContent("/serverstatus/update/version.inf", "[Setting]\r\nver=1.8.3\r\n");
