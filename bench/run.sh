@@ -4,7 +4,8 @@
 # shown, resident memory of the launcher and its browser processes after 5 s
 # (summed and proportional),
 # CPU seconds over 20 s of idling, and the longest stall of the user-interface
-# thread while the web server accepts connections and never answers.
+# thread while the web server accepts connections and never answers (during
+# start-up, a counter tick and a click on the Update picture).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,9 +29,14 @@ Xvfb :93 -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
 $B/tools/demo_server/ovcl_demo_server --port "$PORT" >/dev/null 2>&1 &
 server=$!
-trap 'kill $xvfb $server ${launcher:-} 2>/dev/null || true; rm -rf "$app"' EXIT
+# Waits for the processes too, so that the next run finds the display free.
+trap 'kill $xvfb $server ${launcher:-} 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$app"' EXIT
 export DISPLAY=:93
-sleep 1
+# The screen and the server are up before the launcher starts.
+for _ in $(seq 100); do
+  xwininfo -root >/dev/null 2>&1 && (exec 3<>"/dev/tcp/127.0.0.1/$PORT") 2>/dev/null && break
+  sleep 0.1
+done
 
 tree() { # the pid and all its descendants
   local all=("$1") i=0
@@ -50,7 +56,10 @@ cpu_ticks() { local s=0; for p in $(tree "$1"); do s=$((s + $(awk '{print $14 + 
 t0=$(date +%s.%N)
 "$app/ovcl" >/dev/null 2>&1 &
 launcher=$!
-until xwininfo -name "Orvanta Game Client - 1.8.3" 2>/dev/null | grep -q IsViewable; do sleep 0.005; done
+until xwininfo -name "Orvanta Game Client - 1.8.3" 2>/dev/null | grep -q IsViewable; do
+  kill -0 $launcher 2>/dev/null || { echo "the launcher ended before its main window appeared" >&2; exit 1; }
+  sleep 0.005
+done
 t1=$(date +%s.%N)
 echo "seconds to main window: $(echo "$t1 - $t0" | bc -l | awk '{printf "%.2f", $1}')"
 

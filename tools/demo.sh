@@ -13,7 +13,7 @@ cmake -S . -B build-demo -DOVCL_BUILD_TESTS=OFF \
   -DOVCL_AUTHOR_URL="http://$HOST/"
 cmake --build build-demo -j"$(nproc)" --target ovcl ovcl_demo_server
 
-build-demo/tools/demo_server/ovcl_demo_server --port "$PORT" &
+build-demo/tools/demo_server/ovcl_demo_server --port "$PORT" ${OVCL_DEMO_FAIL:+--fail "$OVCL_DEMO_FAIL"} &
 server=$!
 trap 'kill $server 2>/dev/null || true' EXIT
 

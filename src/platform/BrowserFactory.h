@@ -15,7 +15,7 @@ public:
 
     // The program calls this once, when its main window is on screen. Until
     // then a control that needs a browser engine only notes the page it is
-    // told to load, so that starting the engine never holds up start-up;
-    // controls made later load at once.
+    // told to load, so that loading pages never holds up start-up; controls
+    // made later load at once.
     virtual void beginLoading() {}
 };

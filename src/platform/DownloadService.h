@@ -11,14 +11,16 @@ public:
     explicit DownloadError(const QString &message) : std::runtime_error(message.toStdString()) {}
 };
 
-// Synchronous fetch of a URL into a local file.
+// Fetch of a URL into a local file, awaited by its caller.
 class DownloadService
 {
 public:
     virtual ~DownloadService() = default;
 
-    // Blocks until the transfer has finished or failed. On failure throws
-    // DownloadError and leaves no file at 'file'.
+    // Returns once the transfer has finished or failed. Meanwhile the event
+    // loop may run (timers, repaints, input): a caller must not be runnable
+    // again while it waits. On failure throws DownloadError and leaves no
+    // temporary file behind.
     virtual void downloadToFile(const QString &url, const QString &file) = 0;
 
     // The fetches of one event handler, made between beginBatch() and

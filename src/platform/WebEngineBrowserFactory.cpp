@@ -4,8 +4,16 @@
 #include "WebEngineBrowser.h"
 
 #include <QNetworkAccessManager>
+#include <QTimer>
+#include <QWebEngineProfile>
 
-WebEngineBrowserFactory::WebEngineBrowserFactory() = default;
+// Starting the browser engine keeps the thread busy for most of a second.
+// The program makes its services before it shows any window, so nothing on
+// screen stops answering while the engine starts.
+WebEngineBrowserFactory::WebEngineBrowserFactory() : m_turns(std::make_unique<QObject>())
+{
+    QWebEngineProfile::defaultProfile();
+}
 
 WebEngineBrowserFactory::~WebEngineBrowserFactory() = default;
 
@@ -27,9 +35,20 @@ void WebEngineBrowserFactory::beginLoading()
     if (m_loading)
         return;
     m_loading = true;
-    for (const QPointer<WebEngineBrowser> &browser : std::as_const(m_held)) {
-        if (browser)
+    releaseNext();
+}
+
+// One control per turn of the event loop: each makes its view, and all of
+// them at once would keep the windows from answering for a while.
+void WebEngineBrowserFactory::releaseNext()
+{
+    while (!m_held.isEmpty()) {
+        const QPointer<WebEngineBrowser> browser = m_held.takeFirst();
+        if (browser) {
             browser->release();
+            break;
+        }
     }
-    m_held.clear();
+    if (!m_held.isEmpty())
+        QTimer::singleShot(0, m_turns.get(), [this] { releaseNext(); });
 }

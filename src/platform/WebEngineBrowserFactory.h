@@ -21,7 +21,10 @@ public:
     void beginLoading() override;
 
 private:
+    void releaseNext();
+
     std::unique_ptr<QNetworkAccessManager> m_network;
+    std::unique_ptr<QObject> m_turns; // runs the releases; gone with the factory
     bool m_loading = false;
     QList<QPointer<WebEngineBrowser>> m_held;
 };

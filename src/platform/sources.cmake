@@ -14,7 +14,9 @@ set(OVCL_CORE_PLATFORM
   AtomicFile.h AtomicFile.cpp
   IniDocument.h IniDocument.cpp
   IniProfileStore.h IniProfileStore.cpp
-  CurlDownloadService.h CurlDownloadService.cpp
+  DownloadLimits.h
+  DownloadTransfer.h DownloadTransfer.cpp
+  QtNetworkDownloadService.h QtNetworkDownloadService.cpp
 )
 set(OVCL_GUI_PLATFORM
   BrowserControl.h

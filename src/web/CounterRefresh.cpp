@@ -9,6 +9,7 @@
 #include "platform/TextLabel.h"
 
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <exception>
 
 const CounterRefresh::Counter CounterRefresh::access{LocalFiles::statistic, &CommunityUrls::accessCounter, "Memo1", "stat"};
@@ -42,9 +43,12 @@ CounterRefresh::CounterRefresh(Launcher &launcher) : m_launcher(launcher)
 }
 
 // The two fetches of a step share one time budget, so a web server that
-// accepts and never answers holds the program up no longer than one fetch.
+// accepts and never answers holds the step up no longer than one fetch.
+// While they wait the event loop runs; `Timer6` is already off and `Timer4`
+// is armed only after both refreshes have ended.
 void CounterRefresh::counters()
 {
+    const QScopedValueRollback<bool> busy(m_refreshing, true);
     DownloadBatch batch(m_launcher.downloads());
     TForm1 *main = m_launcher.form1();
     browser(main, "WebBrowser4")->navigate(CommunityUrls::statistics());
@@ -53,8 +57,14 @@ void CounterRefresh::counters()
     refresh(online);
 }
 
+// The event loop runs while a refresh waits for its fetches, and this timer
+// is never switched off: a tick that comes meanwhile starts nothing, and the
+// refreshes under way finish the job.
 void CounterRefresh::onlinecounterTimer()
 {
+    if (m_refreshing)
+        return;
+    const QScopedValueRollback<bool> busy(m_refreshing, true);
     DownloadBatch batch(m_launcher.downloads());
     refresh(access);
     try {

@@ -29,4 +29,5 @@ public:
 
 private:
     Launcher &m_launcher;
+    bool m_refreshing = false; // a step or tick is waiting for its fetches
 };

@@ -64,6 +64,10 @@ void UpdateCheck::applyNotShow()
     m_launcher.form11()->notShowBox()->setChecked(LocalFiles::notshowTicksBox(m_notshow));
 }
 
+// The step waits here while the event loop runs: the clock ticks, a counter
+// tick may run and the tray answers. `updatert` is already off, and `shownew`
+// and `news` are armed only after the fetch has ended, so nothing runs the
+// step again or brings a window up ahead of its turn.
 void UpdateCheck::fetchVersion()
 {
     LocalFiles &files = m_launcher.files();

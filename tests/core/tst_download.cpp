@@ -1,7 +1,8 @@
-// CurlDownloadService against an in-process community server.
+// QtNetworkDownloadService against an in-process community server.
 
 #include "CommunityServer.h"
-#include "platform/CurlDownloadService.h"
+#include "platform/AtomicFile.h"
+#include "platform/QtNetworkDownloadService.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,6 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include <memory>
 
@@ -35,7 +40,7 @@ bool writeFile(const QString &path, const QByteArray &data)
 }
 
 // The message of the DownloadError thrown, or "no error".
-QString failureOf(CurlDownloadService &service, const QString &url, const QString &file)
+QString failureOf(QtNetworkDownloadService &service, const QString &url, const QString &file)
 {
     try {
         service.downloadToFile(url, file);
@@ -67,6 +72,13 @@ private slots:
     void failsWhenFolderIsMissing();
     void batchSharesOneBudget();
     void spentBatchFailsWithoutAsking();
+    void waitingKeepsTheLoopRunning_data();
+    void waitingKeepsTheLoopRunning();
+    void quittingEndsAWaitingFetch();
+    void redirects_data();
+    void redirects();
+    void fullDiskKeepsTheOldFile();
+    void leftoverOfAKilledFetchIsRemoved();
 
 private:
     QString target() const { return m_dir->filePath(QStringLiteral("version.inf")); }
@@ -121,7 +133,7 @@ void DownloadTest::savesBodyExactly()
 {
     const QByteArray body = "[Setting]\r\nver=1.9\r\nnew1=Nový vzhled\r\nnew2=New look\r\n";
     m_server->setContent(versionPath, body);
-    CurlDownloadService service;
+    QtNetworkDownloadService service;
     service.downloadToFile(m_server->url(versionPath), target());
     QCOMPARE(readFile(target()), body);
     QCOMPARE(folderEntries(), QStringList{QStringLiteral("version.inf")});
@@ -133,7 +145,7 @@ void DownloadTest::replacesExistingTarget()
 {
     QVERIFY(writeFile(target(), QByteArray("old content that is longer than the new one\n")));
     m_server->setContent(versionPath, "[Setting]\r\nver=1.8.3\r\n");
-    CurlDownloadService service;
+    QtNetworkDownloadService service;
     service.downloadToFile(m_server->url(versionPath), target());
     QCOMPARE(readFile(target()), QByteArray("[Setting]\r\nver=1.8.3\r\n"));
     QCOMPARE(folderEntries(), QStringList{QStringLiteral("version.inf")});
@@ -142,7 +154,7 @@ void DownloadTest::replacesExistingTarget()
 void DownloadTest::savesGarbageBecauseStatusIsSuccess()
 {
     m_server->setFailure(versionPath, Failure::Garbage);
-    CurlDownloadService service;
+    QtNetworkDownloadService service;
     service.downloadToFile(m_server->url(versionPath), target());
     QCOMPARE(QFileInfo(target()).size(), qint64(CommunityServer::GarbageBytes));
     QCOMPARE(folderEntries(), QStringList{QStringLiteral("version.inf")});
@@ -152,9 +164,9 @@ void DownloadTest::acceptsBodyOfExactlyTheLimit()
 {
     const QByteArray body(1000, 'x');
     m_server->setContent(versionPath, body);
-    CurlDownloadOptions options;
+    DownloadLimits options;
     options.maxBytes = 1000;
-    CurlDownloadService service(options);
+    QtNetworkDownloadService service(options);
     service.downloadToFile(m_server->url(versionPath), target());
     QCOMPARE(readFile(target()), body);
 }
@@ -164,7 +176,7 @@ void DownloadTest::savesBuiltInCounters()
     const QString counter = QStringLiteral("/serverstatus/statistic/pocet.inc");
     const QString online = QStringLiteral("/serverstatus/statistic/online/online.inc");
     const QString file = m_dir->filePath(QStringLiteral("statistic.inf"));
-    CurlDownloadService service;
+    QtNetworkDownloadService service;
 
     service.downloadToFile(m_server->url(counter), file);
     bool ok = false;
@@ -229,10 +241,10 @@ void DownloadTest::failures()
     if (!content.isEmpty())
         m_server->setContent(versionPath, content);
 
-    CurlDownloadOptions options;
+    DownloadLimits options;
     options.totalTimeoutMs = totalTimeoutMs;
     options.maxBytes = maxBytes;
-    CurlDownloadService service(options);
+    QtNetworkDownloadService service(options);
 
     QElapsedTimer timer;
     timer.start();
@@ -245,7 +257,7 @@ void DownloadTest::failureRemovesStaleTarget()
 {
     QVERIFY(writeFile(target(), QByteArray("[Setting]\r\nver=1.7\r\n")));
     m_server->setFailure(versionPath, Failure::NotFound);
-    CurlDownloadService service;
+    QtNetworkDownloadService service;
     const QString url = m_server->url(versionPath);
     QCOMPARE(failureOf(service, url, target()), QStringLiteral("Error downloading URL: ") + url);
     QCOMPARE(folderEntries(), QStringList());
@@ -254,7 +266,7 @@ void DownloadTest::failureRemovesStaleTarget()
 void DownloadTest::failsWhenFolderIsMissing()
 {
     const QString file = m_dir->filePath(QStringLiteral("missing/version.inf"));
-    CurlDownloadService service;
+    QtNetworkDownloadService service;
     const QString url = m_server->url(versionPath);
     QCOMPARE(failureOf(service, url, file), QStringLiteral("Error downloading URL: ") + url);
     QCOMPARE(folderEntries(), QStringList());
@@ -266,9 +278,9 @@ void DownloadTest::failsWhenFolderIsMissing()
 void DownloadTest::batchSharesOneBudget()
 {
     m_server->setFailure(QString(), Failure::Hang);
-    CurlDownloadOptions options;
+    DownloadLimits options;
     options.totalTimeoutMs = 600;
-    CurlDownloadService service(options);
+    QtNetworkDownloadService service(options);
     const QString first = m_server->url(versionPath);
     const QString second = m_server->url(QStringLiteral("/serverstatus/statistic/pocet.inc"));
     QElapsedTimer timer;
@@ -291,9 +303,9 @@ void DownloadTest::spentBatchFailsWithoutAsking()
 {
     m_server->setContent(versionPath, "[Setting]\r\nver=1.8.3\r\n");
     QVERIFY(writeFile(target(), "stale"));
-    CurlDownloadOptions options;
+    DownloadLimits options;
     options.totalTimeoutMs = 20;
-    CurlDownloadService service(options);
+    QtNetworkDownloadService service(options);
     const QString url = m_server->url(versionPath);
     service.beginBatch();
     service.beginBatch(); // a nested batch keeps the outer deadline
@@ -303,6 +315,152 @@ void DownloadTest::spentBatchFailsWithoutAsking()
     service.endBatch();
     QCOMPARE(m_server->requestCount(versionPath), 0);
     QCOMPARE(folderEntries(), QStringList());
+}
+
+// A server that never answers, or stops halfway: the caller waits while the
+// event loop runs, the old file keeps its bytes until the fetch has ended,
+// and the fetch fails within its time.
+void DownloadTest::waitingKeepsTheLoopRunning_data()
+{
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<bool>("halfArrives"); // in the temporary file meanwhile
+
+    QTest::newRow("no answer") << Failure::Hang << false;
+    QTest::newRow("stalled body") << Failure::Slow << true;
+}
+
+void DownloadTest::waitingKeepsTheLoopRunning()
+{
+    QFETCH(Failure, failure);
+    QFETCH(bool, halfArrives);
+    const QByteArray body = "[Setting]\r\nver=1.9\r\n";
+    m_server->setContent(versionPath, body);
+    m_server->setFailure(versionPath, failure);
+    QVERIFY(writeFile(target(), "old"));
+    DownloadLimits options;
+    options.totalTimeoutMs = 500;
+    QtNetworkDownloadService service(options);
+    const QString url = m_server->url(versionPath);
+
+    int beats = 0;
+    QByteArray partial = "?", old = "?";
+    QString second;
+    QTimer beat;
+    connect(&beat, &QTimer::timeout, this, [&] {
+        partial = readFile(AtomicFile::temporaryPath(target()));
+        old = readFile(target());
+        // A second fetch of the same file while the first one runs.
+        if (++beats == 3)
+            second = failureOf(service, url, target());
+    });
+    beat.start(50);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(failureOf(service, url, target()), QStringLiteral("Error downloading URL: ") + url);
+    QVERIFY2(timer.elapsed() < options.totalTimeoutMs + 1000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(beats >= 3, qPrintable(QString::number(beats)));
+    QCOMPARE(partial, halfArrives ? body.left(body.size() / 2) : QByteArray());
+    QCOMPARE(old, QByteArray("old"));
+    QCOMPARE(second, QStringLiteral("Error downloading URL: ") + url);
+    QCOMPARE(m_server->requestCount(versionPath), 1);
+    QCOMPARE(folderEntries(), QStringList());
+}
+
+// Quitting ends every event loop, and with it a fetch that waits.
+void DownloadTest::quittingEndsAWaitingFetch()
+{
+    m_server->setFailure(versionPath, Failure::Hang);
+    QtNetworkDownloadService service;
+    const QString url = m_server->url(versionPath);
+    QString result;
+    QElapsedTimer timer;
+    QTimer::singleShot(0, this, [&] {
+        timer.start();
+        result = failureOf(service, url, target());
+    });
+    QTimer::singleShot(100, this, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    QCOMPARE(result, QStringLiteral("Error downloading URL: ") + url);
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(folderEntries(), QStringList());
+}
+
+void DownloadTest::redirects_data()
+{
+    QTest::addColumn<QStringList>("hops"); // where /hop1, /hop2, ... send the client
+    QTest::addColumn<bool>("saved");
+
+    const QString server = QStringLiteral("http://%1");
+    const auto chain = [&](int length) {
+        QStringList hops;
+        for (int i = 2; i <= length; ++i)
+            hops << QStringLiteral("/hop%1").arg(i);
+        return hops << server + versionPath;
+    };
+    QTest::newRow("five") << chain(5) << true;
+    QTest::newRow("six") << chain(6) << false;
+    QTest::newRow("relative") << QStringList{QStringLiteral("/hop2"), versionPath} << true;
+    QTest::newRow("to a local file") << QStringList{QStringLiteral("file:///etc/hostname")} << false;
+    QTest::newRow("to a local file later") << QStringList{QStringLiteral("/hop2"), QStringLiteral("file:///etc/hostname")}
+                                           << false;
+    QTest::newRow("to another scheme") << QStringList{QStringLiteral("ovcl://%1/serverstatus/update/version.inf")}
+                                       << false;
+}
+
+void DownloadTest::redirects()
+{
+    QFETCH(QStringList, hops);
+    QFETCH(bool, saved);
+    const QByteArray body = "[Setting]\r\nver=1.9\r\n";
+    m_server->setContent(versionPath, body);
+    for (int i = 0; i < hops.size(); ++i)
+        m_server->setRedirect(QStringLiteral("/hop%1").arg(i + 1),
+                              QString(hops.at(i)).replace(QLatin1String("%1"), m_server->hostWithPort()));
+    QtNetworkDownloadService service;
+    const QString url = m_server->url(QStringLiteral("/hop1"));
+    QCOMPARE(failureOf(service, url, target()), saved ? QStringLiteral("no error") : QStringLiteral("Error downloading URL: ") + url);
+    QCOMPARE(readFile(target()), saved ? body : QByteArray());
+    QCOMPARE(folderEntries(), saved ? QStringList{QStringLiteral("version.inf")} : QStringList());
+    QCOMPARE(m_server->requestCount(versionPath), saved ? 1 : 0);
+}
+
+// The disk takes only part of the body (a file size limit stands in for a
+// full disk): the fetch fails and the old file keeps its bytes.
+void DownloadTest::fullDiskKeepsTheOldFile()
+{
+    m_server->setContent(versionPath, QByteArray(4000, 'x'));
+    QVERIFY(writeFile(target(), "[Setting]\r\nver=1.8.3\r\n"));
+    QtNetworkDownloadService service;
+    const QString url = m_server->url(versionPath);
+
+    rlimit previous{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit small = previous;
+    small.rlim_cur = 1000;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString result = failureOf(service, url, target());
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QCOMPARE(result, QStringLiteral("Error downloading URL: ") + url);
+    QCOMPARE(readFile(target()), QByteArray("[Setting]\r\nver=1.8.3\r\n"));
+    QCOMPARE(folderEntries(), QStringList{QStringLiteral("version.inf")});
+}
+
+// A fetch that was killed left its temporary file; the next fetch of the same
+// file removes it, and a player's file of a similar name stays.
+void DownloadTest::leftoverOfAKilledFetchIsRemoved()
+{
+    const QString leftover = AtomicFile::temporaryPath(target());
+    const QString players = target() + QStringLiteral(".partial");
+    QVERIFY(writeFile(leftover, "[Setting]\r\nver=1."));
+    QVERIFY(writeFile(players, "mine"));
+    m_server->setFailure(versionPath, Failure::NotFound);
+    QtNetworkDownloadService service;
+    failureOf(service, m_server->url(versionPath), target());
+    QVERIFY(!QFile::exists(leftover));
+    QCOMPARE(readFile(players), QByteArray("mine"));
 }
 
 QTEST_MAIN(DownloadTest)

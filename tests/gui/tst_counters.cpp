@@ -1,4 +1,5 @@
 #include "LauncherFixture.h"
+#include "ServedLauncher.h"
 #include "app/TForm1.h"
 #include "app/TForm17.h"
 #include "platform/TextLabel.h"
@@ -8,6 +9,7 @@
 
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 TextLabel *label(Launcher &l, const char *name)
@@ -44,6 +46,7 @@ private slots:
     void tickRefreshesBothCountersAndTheOnlinePage();
     void leftoverFilesAreNeverShown();
     void noCounterFileRemainsAfterClose();
+    void aTickWhileTheLastOneWaitsStartsNothing();
 };
 
 void CountersTest::blockIsLaidOutAsDesigned_data()
@@ -306,6 +309,46 @@ void CountersTest::noCounterFileRemainsAfterClose()
     l.form1()->close();
     QVERIFY(!f.exists("statistic.inf"));
     QVERIFY(!f.exists("online.inf"));
+}
+
+// The event loop runs while a tick waits for a server that never answers,
+// and the counter timer may fire again meanwhile: that tick starts nothing,
+// and the labels keep their text until a fetch succeeds.
+void CountersTest::aTickWhileTheLastOneWaitsStartsNothing()
+{
+    DownloadLimits limits;
+    limits.totalTimeoutMs = 600;
+    ServedLauncher s(limits);
+    s.presetNotFirstRun();
+    s.server.setContent("/serverstatus/update/version.inf", "[Setting]\r\nver=1.8.3\r\n");
+    s.server.setContent("/serverstatus/statistic/pocet.inc", "41");
+    s.server.setContent("/serverstatus/statistic/online/online.inc", "7");
+    Launcher &l = s.start();
+    QCOMPARE(label(l, "stat")->caption(), QStringLiteral("41"));
+
+    s.server.setFailure(QString(), CommunityServer::Failure::Hang);
+    WindowTimer *tick = l.form1()->timer("onlinecounter");
+    const int before = s.downloads->requested.size();
+    s.log.events.clear();
+    QStringList meanwhile;
+    QTimer::singleShot(50, [&] {
+        meanwhile << QString::number(s.downloads->fetching());
+        tick->fire();
+        meanwhile << label(l, "stat")->caption() << label(l, "Label52")->caption();
+    });
+    tick->fire();
+    QCOMPARE(meanwhile, (QStringList{"1", "41", "7"}));
+    QCOMPARE(s.downloads->requested.mid(before), (QStringList{CommunityUrls::accessCounter(), CommunityUrls::onlineCounter()}));
+    QCOMPARE(s.log.events.count("refresh WebBrowser5"), 1);
+    QCOMPARE(label(l, "stat")->caption(), QStringLiteral("41"));
+    QCOMPARE(label(l, "Label52")->caption(), QStringLiteral("7"));
+
+    // Back again: the next tick runs in full.
+    s.server.setFailure(QString(), CommunityServer::Failure::None);
+    s.server.setContent("/serverstatus/statistic/pocet.inc", "42");
+    tick->fire();
+    QCOMPARE(label(l, "stat")->caption(), QStringLiteral("42"));
+    QCOMPARE(label(l, "Label52")->caption(), QStringLiteral("7"));
 }
 
 QTEST_MAIN(CountersTest)

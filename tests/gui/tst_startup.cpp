@@ -1,9 +1,13 @@
 #include "LauncherFixture.h"
+#include "ModalWindow.h"
+#include "Pointer.h"
+#include "ServedLauncher.h"
 #include "app/TForm1.h"
 #include "app/TForm17.h"
 #include "platform/TextLabel.h"
 #include "platform/WindowTimer.h"
 #include "web/TForm10.h"
+#include "web/TForm13.h"
 #include "web/TForm9.h"
 
 #include <QGuiApplication>
@@ -11,6 +15,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <stdexcept>
 
 class StartupTest : public QObject
@@ -25,6 +30,7 @@ private slots:
     void eachStepRunsOnceInOrder();
     void mainWindowAppearsOnlyAfterTheProgressWindowCloses();
     void aFailingStepStillReachesTheEnd();
+    void stepsWaitForAServerThatNeverAnswers();
     void pagesBeginLoadingOnceTheMainWindowIsPainted();
     void clockShowsTheLocalTime();
     void languageTimerOnlySwitchesItselfOff();
@@ -220,6 +226,48 @@ void StartupTest::aFailingStepStillReachesTheEnd()
     QVERIFY(later);
     QVERIFY(l.form1()->isVisible());
     QCOMPARE(f.errors->messages, (QStringList{"counter step broke", "update step broke"}));
+}
+
+// Each step waits for its fetches while the event loop runs: a 50 ms timer
+// keeps firing, the bar stays where the step left it until the fetches have
+// ended, and they fail within the step's time.
+void StartupTest::stepsWaitForAServerThatNeverAnswers()
+{
+    DownloadLimits limits;
+    limits.totalTimeoutMs = 600;
+    ServedLauncher s(limits);
+    s.presetNotFirstRun();
+    s.server.setFailure(QString(), CommunityServer::Failure::Hang);
+    Launcher &l = s.make();
+    QList<int> barWhileFetching;
+    QTimer beat;
+    QObject::connect(&beat, &QTimer::timeout, [&] {
+        if (s.downloads->fetching())
+            barWhileFetching << l.form17()->progress();
+    });
+    beat.start(50);
+    int errorDialogAt = -1;
+    ModalWindow::whenUp(l.form13(), [&] {
+        errorDialogAt = l.form17()->progress();
+        QWidget *ok = l.form13()->findChild<QWidget *>("Button1");
+        Pointer::click(l.form13(), ok->mapTo(l.form13(), ok->rect().center()));
+    });
+    l.start();
+
+    const QString seen = QString::number(barWhileFetching.size()) + " beats, at 10: "
+        + QString::number(barWhileFetching.count(10)) + ", at 80: " + QString::number(barWhileFetching.count(80));
+    QVERIFY2(barWhileFetching.count(10) >= 2 && barWhileFetching.count(80) >= 2, qPrintable(seen));
+    QVERIFY2(barWhileFetching.count(10) + barWhileFetching.count(80) == barWhileFetching.size(), qPrintable(seen));
+    const QList<ServerRoutedDownloads::Fetch> &fetches = s.downloads->fetches;
+    QCOMPARE(fetches.size(), 3);
+    for (const ServerRoutedDownloads::Fetch &fetch : fetches)
+        QVERIFY2(!fetch.saved && fetch.endedMs >= 0, qPrintable(fetch.url));
+    // The counter step's two fetches share one budget; the version fetch has its own.
+    QVERIFY(fetches.at(1).endedMs - fetches.at(0).startedMs < limits.totalTimeoutMs * 3 / 2);
+    QVERIFY(fetches.at(2).endedMs - fetches.at(2).startedMs < limits.totalTimeoutMs * 3 / 2);
+    QCOMPARE(errorDialogAt, 80);
+    QCOMPARE(l.form17()->progress(), 100);
+    QVERIFY(l.form1()->isVisible());
 }
 
 void StartupTest::clockShowsTheLocalTime()

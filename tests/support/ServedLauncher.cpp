@@ -14,15 +14,27 @@ void ServerRoutedDownloads::downloadToFile(const QString &url, const QString &fi
     QString local = asked.path(QUrl::FullyEncoded);
     if (asked.hasQuery())
         local += QLatin1Char('?') + asked.query(QUrl::FullyEncoded);
-    m_real.downloadToFile(m_server.url(local.isEmpty() ? QStringLiteral("/") : local), file);
+    const qsizetype index = fetches.size();
+    fetches.append({url, m_clock.elapsed()});
+    const auto ended = [&](bool saved) {
+        fetches[index].endedMs = m_clock.elapsed();
+        fetches[index].saved = saved;
+    };
+    try {
+        m_real.downloadToFile(m_server.url(local.isEmpty() ? QStringLiteral("/") : local), file);
+    } catch (...) {
+        ended(false);
+        throw;
+    }
+    ended(true);
 }
 
-ServedLauncher::ServedLauncher()
+ServedLauncher::ServedLauncher(const DownloadLimits &limits)
 {
     server.start();
     m_services.applicationDirectory = dir.path() + QLatin1Char('/');
     m_services.profiles = std::unique_ptr<RecordingProfileStore>(profiles = new RecordingProfileStore(&log));
-    m_services.downloads = std::unique_ptr<ServerRoutedDownloads>(downloads = new ServerRoutedDownloads(server, &log));
+    m_services.downloads = std::unique_ptr<ServerRoutedDownloads>(downloads = new ServerRoutedDownloads(server, &log, limits));
     m_services.shell = std::unique_ptr<RecordingShell>(shell = new RecordingShell(&log));
     m_services.sound = std::unique_ptr<RecordingSound>(sound = new RecordingSound(&log));
     m_services.beep = std::unique_ptr<RecordingBeep>(beep = new RecordingBeep(&log));

@@ -11,9 +11,11 @@
 #include "RecordingTray.h"
 #include "ScriptedFileDialogs.h"
 #include "app/Launcher.h"
-#include "platform/CurlDownloadService.h"
+#include "platform/QtNetworkDownloadService.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <memory>
 
 // The real download service, with every request for a community host sent to
@@ -21,18 +23,35 @@
 class ServerRoutedDownloads : public DownloadService
 {
 public:
-    ServerRoutedDownloads(CommunityServer &server, EventLog *log) : m_server(server), m_log(log) {}
+    ServerRoutedDownloads(CommunityServer &server, EventLog *log, const DownloadLimits &limits)
+        : m_server(server), m_real(limits), m_log(log)
+    {
+        m_clock.start();
+    }
 
     void downloadToFile(const QString &url, const QString &file) override;
     void beginBatch() override { m_real.beginBatch(); }
     void endBatch() override { m_real.endBatch(); }
 
     QStringList requested; // the launcher's own URLs
+    // Every fetch as it went, in milliseconds since this service was made.
+    struct Fetch {
+        QString url;
+        qint64 startedMs = 0;
+        qint64 endedMs = -1; // -1 while it runs
+        bool saved = false;
+    };
+    QList<Fetch> fetches;
+    bool fetching() const
+    {
+        return std::any_of(fetches.cbegin(), fetches.cend(), [](const Fetch &f) { return f.endedMs < 0; });
+    }
 
 private:
     CommunityServer &m_server;
-    CurlDownloadService m_real;
+    QtNetworkDownloadService m_real;
     EventLog *m_log;
+    QElapsedTimer m_clock;
 };
 
 // A launcher in a temporary application directory whose downloads travel
@@ -41,7 +60,7 @@ private:
 class ServedLauncher
 {
 public:
-    ServedLauncher();
+    explicit ServedLauncher(const DownloadLimits &limits = DownloadLimits());
     ~ServedLauncher();
 
     void preset(const char *file, const char *section, const char *key, const QString &value);

@@ -28,6 +28,7 @@ struct CommunityServer::State
 
     mutable std::mutex mutex;
     QHash<QString, SiteReply> content;
+    QHash<QString, QString> redirects;
     QHash<QString, Failure> failures;
     Failure failureForAll = Failure::None;
     QStringList log;
@@ -43,6 +44,15 @@ struct CommunityServer::State
         std::lock_guard<std::mutex> lock(mutex);
         const Failure own = failures.value(path, Failure::None);
         return own != Failure::None ? own : failureForAll;
+    }
+
+    std::optional<QString> redirectFor(const QString &path) const
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        const auto it = redirects.constFind(path);
+        if (it == redirects.constEnd())
+            return std::nullopt;
+        return *it;
     }
 
     void record(const QString &line)
@@ -82,6 +92,10 @@ struct CommunityServer::State
         record(request.method + QLatin1Char(' ') + request.path);
         site.countAccess();
 
+        if (const std::optional<QString> location = redirectFor(request.path)) {
+            res.set_redirect(location->toStdString(), 302);
+            return;
+        }
         const Failure failure = failureFor(request.path);
         switch (failure) {
         case Failure::NotFound:
@@ -224,6 +238,12 @@ void CommunityServer::clearContent(const QString &path)
 {
     std::lock_guard<std::mutex> lock(d->mutex);
     d->content.remove(path);
+}
+
+void CommunityServer::setRedirect(const QString &path, const QString &location)
+{
+    std::lock_guard<std::mutex> lock(d->mutex);
+    d->redirects.insert(path, location);
 }
 
 void CommunityServer::setFailure(const QString &path, Failure failure)

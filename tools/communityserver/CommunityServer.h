@@ -57,6 +57,9 @@ public:
                     const QString &contentType = QStringLiteral("text/plain"));
     void clearContent(const QString &path);
 
+    // Answers 'path' with a redirect (302) to 'location', as it is given.
+    void setRedirect(const QString &path, const QString &location);
+
     // Makes 'path' fail, or every path when 'path' is empty. A path's own
     // failure wins over the one for every path; None clears the switch.
     void setFailure(const QString &path, Failure failure);

@@ -1,7 +1,8 @@
 // Serves the community's pages on 127.0.0.1 for trying the launcher out:
-//   ovcl_demo_server [--port N] [--fail PATH=MODE]... [--serve PATH=FILE]...
-// --fail makes PATH answer badly; MODE is one of not-found, slow, oversized,
-// garbage, hang, endless-headers. --serve answers PATH with the bytes of
+//   ovcl_demo_server [--port N] [--fail [PATH=]MODE]... [--serve PATH=FILE]...
+// --fail makes PATH, or every address when no PATH is given, answer badly;
+// MODE is one of not-found, slow, oversized, garbage, hang (accept the
+// connection and never answer), endless-headers. --serve answers PATH with the bytes of
 // FILE (as HTML when FILE ends in .html or .php). Runs until interrupted
 // (SIGINT or SIGTERM).
 
@@ -20,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include <pthread.h>
 
@@ -37,7 +39,7 @@ struct Options {
 
 void usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--port N] [--fail PATH=MODE]... [--serve PATH=FILE]...\n", program);
+    std::fprintf(stderr, "usage: %s [--port N] [--fail [PATH=]MODE]... [--serve PATH=FILE]...\n", program);
 }
 
 std::optional<Failure> failureNamed(const QString &name)
@@ -55,6 +57,15 @@ std::optional<QPair<QString, QString>> pathAndValue(const QString &text)
 {
     const qsizetype eq = text.indexOf(QLatin1Char('='));
     if (eq <= 0 || eq + 1 == text.size())
+        return std::nullopt;
+    return QPair<QString, QString>(text.left(eq), text.mid(eq + 1));
+}
+
+// "[PATH]=MODE" split at its first '='; an empty PATH stands for every address.
+std::optional<QPair<QString, QString>> failurePath(const QString &text)
+{
+    const qsizetype eq = text.indexOf(QLatin1Char('='));
+    if (eq < 0 || eq + 1 == text.size())
         return std::nullopt;
     return QPair<QString, QString>(text.left(eq), text.mid(eq + 1));
 }
@@ -84,7 +95,9 @@ std::optional<Options> parse(int argc, char **argv)
                 return std::nullopt;
             continue;
         }
-        const auto pair = pathAndValue(value);
+        if (name == QLatin1String("--fail") && !value.contains(QLatin1Char('=')))
+            value.prepend(QLatin1Char('=')); // every address
+        const auto pair = name == QLatin1String("--fail") ? failurePath(value) : pathAndValue(value);
         if (!pair)
             return std::nullopt;
         if (name == QLatin1String("--serve")) {
@@ -108,6 +121,7 @@ int main(int argc, char **argv)
         usage(argv[0]);
         return 2;
     }
+    const int port = arguments.port;
 
     // Block the signals before the server starts its threads, so that only
     // sigwait() below receives them.
