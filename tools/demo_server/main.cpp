@@ -121,7 +121,6 @@ int main(int argc, char **argv)
         usage(argv[0]);
         return 2;
     }
-    const int port = arguments.port;
 
     // Block the signals before the server starts its threads, so that only
     // sigwait() below receives them.
