@@ -88,16 +88,16 @@ void Launcher::end()
 
 void Launcher::minimiseApplication()
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (m_group.contains(window) && window->isVisible() && !window->isMinimized())
+    for (QWidget *window : m_group.windows()) {
+        if (window->isVisible() && !window->isMinimized())
             window->showMinimized();
     }
 }
 
 void Launcher::restoreApplication()
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (m_group.contains(window) && window->isVisible() && window->isMinimized())
+    for (QWidget *window : m_group.windows()) {
+        if (window->isVisible() && window->isMinimized())
             window->showNormal();
     }
     if (m_form1->hasAppeared()) {

@@ -59,16 +59,6 @@ void LocalFiles::remove(const char *fileName)
     m_store.deleteFile(path(fileName));
 }
 
-QStringList LocalFiles::loadLines(const char *fileName) const
-{
-    return m_store.loadLines(path(fileName));
-}
-
-QString LocalFiles::loadText(const char *fileName) const
-{
-    return loadLines(fileName).join(QLatin1String("\r\n"));
-}
-
 QString LocalFiles::loadHead(const char *fileName, int maxLines, qsizetype maxChars) const
 {
     return m_store.loadFirstLines(path(fileName), maxLines, maxChars).join(QLatin1String("\r\n"));

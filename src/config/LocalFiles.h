@@ -59,9 +59,6 @@ public:
     QString read(const ProfileKey &key) const;
     void write(const ProfileKey &key, const QString &text); // throws ProfileWriteError
     void remove(const char *fileName);
-    QStringList loadLines(const char *fileName) const;      // throws FileLoadError
-    // The whole text of a plain text file, lines joined with CR LF. Throws FileLoadError.
-    QString loadText(const char *fileName) const;
     // Its first 'maxLines' lines, each cut to 'maxChars' characters, joined
     // with CR LF. Throws FileLoadError.
     QString loadHead(const char *fileName, int maxLines, qsizetype maxChars) const;

@@ -6,8 +6,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
+#include <limits>
 #include <optional>
 
 namespace {
@@ -70,18 +70,8 @@ void IniProfileStore::deleteFile(const QString &file)
 
 QStringList IniProfileStore::loadLines(const QString &file)
 {
-    const std::optional<QByteArray> data = readAll(file);
-    if (!data)
-        throw FileLoadError(file);
-
-    QString text = ProfileEncoding::decodeFile(*data);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.last().isEmpty())
-        lines.removeLast(); // the break after the last line, or an empty file
-    return lines;
+    return loadFirstLines(file, std::numeric_limits<int>::max(),
+                          std::numeric_limits<qsizetype>::max() / 4);
 }
 
 // Line breaks are single code units in every encoding, so the lines are

@@ -7,13 +7,8 @@ WindowGroup::WindowGroup(QObject *parent) : QObject(parent) {}
 
 void WindowGroup::add(QWidget *window)
 {
+    m_windows << window;
     window->installEventFilter(this);
-}
-
-bool WindowGroup::contains(const QWidget *window) const
-{
-    const QWindow *handle = window->windowHandle();
-    return handle && handle->transientParent() == &m_owner;
 }
 
 // A window's native handle exists by the time it is shown, and it is tied to

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QWindow>
 
@@ -16,8 +17,7 @@ public:
     explicit WindowGroup(QObject *parent = nullptr);
 
     void add(QWidget *window);
-    // Whether the window is one of the group (it has been shown at least once).
-    bool contains(const QWidget *window) const;
+    const QList<QWidget *> &windows() const { return m_windows; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -25,4 +25,5 @@ protected:
 private:
     // Never shown: it only ties the group's windows together.
     QWindow m_owner;
+    QList<QWidget *> m_windows;
 };
