@@ -1,19 +1,11 @@
 #pragma once
 
+#include "Cue.h"
+
 #include <QString>
 
 class Launcher;
 
-// The seven cue names.
-namespace Cue {
-inline constexpr const char *press = "press.wav";
-inline constexpr const char *click = "click.wav";
-inline constexpr const char *tada = "tada.wav";
-inline constexpr const char *tada2 = "tada2.wav";
-inline constexpr const char *tada3 = "tada3.wav";
-inline constexpr const char *error = "error.wav";
-inline constexpr const char *firstRun = "firstrun.wav";
-} // namespace Cue
 
 // The one sound-cue rule: a guarded cue plays only while the settings
 // window's sounds switch is ticked at the moment of the event; the latch is

@@ -5,5 +5,5 @@ class BeepService
 {
 public:
     virtual ~BeepService() = default;
-    virtual void beep(int type) = 0;
+    virtual void beep() = 0;
 };

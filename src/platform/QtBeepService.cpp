@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-void QtBeepService::beep(int)
+void QtBeepService::beep()
 {
     QApplication::beep();
 }

@@ -5,5 +5,5 @@
 class QtBeepService : public BeepService
 {
 public:
-    void beep(int type) override;
+    void beep() override;
 };

@@ -24,14 +24,13 @@ QString QtShellService::resolveProgram(const QString &file, const QString &direc
     return program;
 }
 
-void QtShellService::execute(const QString &verb, const QString &file, const QString &parameters,
-                             const QString &directory, int)
+void QtShellService::openAddress(const QString &url)
 {
-    const QUrl url(file);
-    if (verb == QLatin1String("open") && !url.scheme().isEmpty() && url.scheme().size() > 1) {
-        QDesktopServices::openUrl(url);
-        return;
-    }
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+void QtShellService::startProgram(const QString &file, const QString &parameters, const QString &directory)
+{
     const QString program = resolveProgram(file, directory);
     const QString workDir = directory.isEmpty() || !QFileInfo(directory).isDir() ? QString() : directory;
     const ProgramStart start =

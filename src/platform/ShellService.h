@@ -2,19 +2,17 @@
 
 #include <QString>
 
-// The shell's execute call: start a program or open a document or address.
+// Starts the player's programs and hands web addresses to the desktop.
+// Whether either worked is never examined, so nothing is returned and
+// nothing is thrown.
 class ShellService
 {
 public:
     virtual ~ShellService() = default;
 
-    // verb "Open" starts the program 'file' with 'parameters' in 'directory';
-    // verb "open" opens a web address in the default browser. The result is
-    // never examined, so nothing is returned and nothing is thrown.
-    virtual void execute(const QString &verb, const QString &file, const QString &parameters,
-                         const QString &directory, int showCommand) = 0;
+    // Starts the program 'file' with the argument string 'arguments' in
+    // 'directory' (empty: wherever the launcher runs).
+    virtual void startProgram(const QString &file, const QString &arguments, const QString &directory) = 0;
+    // Opens a web address in the default browser.
+    virtual void openAddress(const QString &url) = 0;
 };
-
-namespace ShowCommand {
-inline constexpr int normal = 1;
-}

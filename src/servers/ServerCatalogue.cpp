@@ -1,7 +1,6 @@
 #include "ServerCatalogue.h"
 
-#include "app/SoundCues.h"
-#include "config/LocalFiles.h"
+#include "app/Cue.h"
 #include "web/CommunityUrls.h"
 
 #include <algorithm>
@@ -38,20 +37,19 @@ QRect at(int left, int top, QSize size)
 const std::vector<GameGroup> &groups()
 {
     static const std::vector<GameGroup> table = {
-        {Group::CounterStrike, "Counter-Strike 1.6", "Label20", "Image110", "StaticText1", &LocalFiles::csloc,
+        {Group::CounterStrike, "Counter-Strike 1.6", "Label20", "Image110", Program::CounterStrike,
          Cue::tada, {41, 88}, {8, 89}},
-        {Group::CallOfDuty, "Call Of Duty ", "Label21", "Image44", "StaticText2", &LocalFiles::codloc, Cue::tada2,
+        {Group::CallOfDuty, "Call Of Duty ", "Label21", "Image44", Program::CallOfDuty, Cue::tada2,
          {44, 234}, {8, 233}},
-        {Group::CallOfDuty2v10, "Call Of Duty 2 - 1.0", "Label26", "Image52", "StaticText3", &LocalFiles::cod210loc,
+        {Group::CallOfDuty2v10, "Call Of Duty 2 - 1.0", "Label26", "Image52", Program::CallOfDuty2v10,
          Cue::tada2, {41, 306}, {8, 306}},
-        {Group::CallOfDuty2v13, "Call Of Duty 2 - 1.3", "Label29", "Image54", "StaticText4", &LocalFiles::cod213loc,
+        {Group::CallOfDuty2v13, "Call Of Duty 2 - 1.3", "Label29", "Image54", Program::CallOfDuty2v13,
          Cue::tada2, {41, 378}, {8, 377}},
-        {Group::AlienVsPredator2, "Alien vs Predator 2", "Label42", "Image116", "StaticText5", &LocalFiles::avploc,
+        {Group::AlienVsPredator2, "Alien vs Predator 2", "Label42", "Image116", Program::AlienVsPredator2,
          Cue::tada3, {41, 451}, {8, 451}},
-        {Group::UnrealTournament, "Unreal Tournament", "Label16", "Image115", "StaticText7", &LocalFiles::ut,
+        {Group::UnrealTournament, "Unreal Tournament", "Label16", "Image115", Program::UnrealTournament,
          Cue::tada3, {42, 503}, {8, 503}},
-        {Group::UnrealTournament2004, "Unreal Tournament 2004", "Label17", "Image137", "StaticText8",
-         &LocalFiles::ut2004, Cue::tada3, {40, 552}, {8, 552}},
+        {Group::UnrealTournament2004, "Unreal Tournament 2004", "Label17", "Image137", Program::UnrealTournament2004, Cue::tada3, {40, 552}, {8, 552}},
     };
     return table;
 }
@@ -121,15 +119,6 @@ const ServerEntry &entry(int number)
 {
     Q_ASSERT(number >= 1 && number <= int(entries().size()));
     return entries()[number - 1];
-}
-
-const ServerEntry *entryOfControl(const QString &name)
-{
-    for (const ServerEntry &e : entries()) {
-        if (name == QLatin1String(e.tile) || name == QLatin1String(e.twin))
-            return &e;
-    }
-    return nullptr;
 }
 
 QString hostName(const ServerEntry &e)

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "config/Program.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <vector>
 
-struct ProfileKey;
 
 // The community's fourteen game servers in seven game groups, fixed for the
 // run. Entries are numbered 1 to 14 from the top of the main window down.
@@ -27,8 +28,7 @@ struct GameGroup {
     const char *headerCaption;
     const char *headerLabel;  // bold white caption of the group
     const char *bar;          // picture behind the header
-    const char *pathSetting;  // control of the settings window holding the executable path
-    const ProfileKey *key;    // where data.dat keeps that path
+    Program program;          // the game whose path the settings window keeps
     const char *joinCue;
     QPoint headerPlace;
     QPoint barPlace;
@@ -79,8 +79,6 @@ const GameGroup &groupOf(const ServerEntry &entry);
 // Entries 1 to 14, in order.
 const std::vector<ServerEntry> &entries();
 const ServerEntry &entry(int number);
-// The entry a server tile or hover twin joins; null for any other control.
-const ServerEntry *entryOfControl(const QString &name);
 
 QString hostName(const ServerEntry &entry);
 // Host, colon and port.

@@ -72,7 +72,7 @@ void ServerMenu::join(const JoinAction &action)
     const QString path = executablePath(groupOf(e));
     const QString directory = workingDirectory(path);
     const QString arguments = argumentString(e, password(e.passwordEdit));
-    m_launcher.shell().execute(QStringLiteral("Open"), path, arguments, directory, ShowCommand::normal);
+    m_launcher.shell().startProgram(path, arguments, directory);
 
     TForm1 *window = m_launcher.form1();
     window->control(QLatin1String(e.joiningPanel))->show();

@@ -52,13 +52,12 @@ void VoiceAndLinkButtons::startClient(const char *pathSetting)
     m_launcher.cues().playAndLatch(Cue::press);
     const auto *setting = m_launcher.form5()->control<TextLabel>(QLatin1String(pathSetting));
     const QString path = setting ? setting->caption() : QString::fromLatin1(LocalFiles::unsetPath);
-    m_launcher.shell().execute(QStringLiteral("Open"), path, QString(), ServerCatalogue::workingDirectory(path),
-                               ShowCommand::normal);
+    m_launcher.shell().startProgram(path, QString(), ServerCatalogue::workingDirectory(path));
 }
 
 void VoiceAndLinkButtons::openPage(const QString &url)
 {
-    m_launcher.shell().execute(QStringLiteral("open"), url, QString(), QString(), ShowCommand::normal);
+    m_launcher.shell().openAddress(url);
 }
 
 void VoiceAndLinkButtons::Image131Click()

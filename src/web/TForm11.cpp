@@ -70,8 +70,7 @@ void TForm11::showOffer(const QString &version, const QString &news1, const QStr
 void TForm11::Button1Click()
 {
     m_launcher.form1()->close();
-    m_launcher.shell().execute(QStringLiteral("Open"), QStringLiteral("ovcl_update.exe"), QString(),
-                               m_launcher.applicationDirectory(), ShowCommand::normal);
+    m_launcher.shell().startProgram(QStringLiteral("ovcl_update.exe"), QString(), m_launcher.applicationDirectory());
 }
 
 void TForm11::Button2Click()

@@ -126,7 +126,7 @@ void UpdateCheck::Image156Click()
         armShownew();
         return;
     }
-    m_launcher.beep().beep(0);
+    m_launcher.beep().beep();
     m_launcher.form12()->showModal();
 }
 

@@ -96,7 +96,7 @@ void WebLinks::act(LinkAction action, QWidget *window)
 
 void WebLinks::open(const QString &url)
 {
-    m_launcher.shell().execute(QStringLiteral("open"), url, QString(), QString(), ShowCommand::normal);
+    m_launcher.shell().openAddress(url);
 }
 
 // Every opening loads the test page afresh.

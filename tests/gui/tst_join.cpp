@@ -123,11 +123,10 @@ void JoinTest::joinStartsTheGroupsGame()
     QCOMPARE(m_f->sound->modes, cue.isEmpty() ? QStringList() : QStringList{"async"});
     QCOMPARE(m_f->shell->calls.size(), 1);
     const RecordingShell::Call &call = m_f->shell->calls.first();
-    QCOMPARE(call.verb, QStringLiteral("Open"));
+    QCOMPARE(call.kind, RecordingShell::Program);
     QCOMPARE(call.file, gamePath(qPrintable(display)));
     QCOMPARE(call.directory, QStringLiteral("C:\\Games\\%1\\").arg(display));
     QCOMPARE(call.parameters, argumentString(e, e.passwordEdit ? QStringLiteral("pw??") : QString()));
-    QCOMPARE(call.showCommand, 1);
 
     for (const ServerEntry &other : entries()) {
         QVERIFY2(!window()->control(QLatin1String(other.tile))->isEnabled(), other.tile);

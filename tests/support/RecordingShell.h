@@ -8,18 +8,24 @@
 class RecordingShell : public ShellService
 {
 public:
+    enum Kind { Program, Address };
     struct Call {
-        QString verb, file, parameters, directory;
-        int showCommand;
+        Kind kind;
+        QString file, parameters, directory;
     };
     explicit RecordingShell(EventLog *log = nullptr) : m_log(log) {}
 
-    void execute(const QString &verb, const QString &file, const QString &parameters,
-                 const QString &directory, int showCommand) override
+    void startProgram(const QString &file, const QString &arguments, const QString &directory) override
     {
-        calls.push_back({verb, file, parameters, directory, showCommand});
+        calls.push_back({Program, file, arguments, directory});
         if (m_log)
-            m_log->add(QStringLiteral("shell %1 %2").arg(verb, file));
+            m_log->add(QStringLiteral("program %1").arg(file));
+    }
+    void openAddress(const QString &url) override
+    {
+        calls.push_back({Address, url, QString(), QString()});
+        if (m_log)
+            m_log->add(QStringLiteral("address %1").arg(url));
     }
 
     QVector<Call> calls;
