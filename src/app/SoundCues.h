@@ -2,14 +2,15 @@
 
 #include "Cue.h"
 
-#include <QString>
-
-class Launcher;
-
+class QAbstractButton;
+class SoundService;
+class TForm1;
 
 // The one sound-cue rule: a guarded cue plays only while the settings
 // window's sounds switch is ticked at the moment of the event; the latch is
-// set only when its cue actually played.
+// set only when its cue actually played. Once the main window has closed, no
+// cue plays: a wait that the ending run cut short (a download, say) must not
+// sound like a failure.
 class SoundCues
 {
 public:
@@ -17,7 +18,7 @@ public:
     enum class Mode { Asynchronous, Synchronous };
     enum class Latch { Keep, Set };
 
-    explicit SoundCues(Launcher &launcher);
+    SoundCues(SoundService &sound, TForm1 &mainWindow, const QAbstractButton &soundsSwitch);
 
     bool soundsOn() const;
 
@@ -29,5 +30,7 @@ public:
     bool playAndLatch(const char *cue) { return play(cue, Guard::Guarded, Mode::Asynchronous, Latch::Set); }
 
 private:
-    Launcher &m_launcher;
+    SoundService &m_sound;
+    TForm1 &m_mainWindow;
+    const QAbstractButton &m_soundsSwitch;
 };

@@ -1,12 +1,8 @@
 #include "TForm1.h"
 
-#include "Launcher.h"
 #include "MainWindowControls.h"
-#include "MainWindowTimers.h"
 #include "ProductInfo.h"
-#include "StartupChain.h"
 #include "TForm17.h"
-#include "config/LocalFiles.h"
 #include "platform/HandlerGuard.h"
 #include "platform/TextLabel.h"
 #include "platform/WindowTimer.h"
@@ -18,27 +14,25 @@
 #include <QScreen>
 #include <QTime>
 
-TForm1::TForm1(Launcher &launcher)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_launcher(launcher),
-      m_controls(this, &launcher.errors(), &launcher.browsers())
+const WindowFrame TForm1::frame = {"TForm1", nullptr, {693, 615}, {-1, -1},
+                                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
+                                   true, Qt::black, {}, "MS Sans Serif", 220};
+
+TForm1::TForm1(ErrorReporter &errors, BrowserFactory &browsers)
+    : QWidget(nullptr, frame.flags), m_errors(errors), m_controls(this, &errors, &browsers)
 {
-    setObjectName(QStringLiteral("TForm1"));
+    frame.applyTo(this);
     setWindowTitle(QStringLiteral("%1 - %2").arg(QLatin1String(ProductInfo::name), QLatin1String(ProductInfo::version)));
     setWindowIcon(QIcon(QStringLiteral(":/skin/appicon.png")));
-    setFixedSize(clientWidth, clientHeight);
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 
     for (const TimerRow &t : mainWindowTimers())
-        new WindowTimer(QString::fromLatin1(t.name), t.intervalMs, t.enabled, this);
+        m_timers.*t.timer = new WindowTimer(QString::fromLatin1(t.name), t.intervalMs, t.enabled, this);
     m_controls.build(mainWindowShellControls());
-    m_chain = std::make_unique<StartupChain>(launcher, *this);
-    onTimer(QStringLiteral("Timer5"), [this] { Timer5Timer(); });
-    onTimer(QStringLiteral("Timer1"), [this] { Timer1Timer(); });
+    m_latch = m_controls.get<TextLabel>("Label7");
+    m_clockPrefix = m_controls.get<TextLabel>("Label19");
+    m_clock = m_controls.get<TextLabel>("Label41");
+    onTick(m_timers.Timer5, [this] { Timer5Timer(); });
+    onTick(m_timers.Timer1, [this] { Timer1Timer(); });
 }
 
 TForm1::~TForm1() = default;
@@ -48,65 +42,62 @@ WindowTimer *TForm1::timer(const QString &name) const
     return findChild<WindowTimer *>(name, Qt::FindDirectChildrenOnly);
 }
 
-void TForm1::onTimer(const QString &name, std::function<void()> handler)
+void TForm1::onTick(WindowTimer *timer, std::function<void()> handler)
 {
-    WindowTimer *t = timer(name);
-    Q_ASSERT_X(t, "TForm1::onTimer", qPrintable(name));
-    connect(t, &WindowTimer::tick, this, [this, handler = std::move(handler)] {
-        runGuarded(&m_launcher.errors(), handler);
-    });
+    connect(timer, &WindowTimer::tick, this, [this, handler = std::move(handler)] { runGuarded(&m_errors, handler); });
 }
 
-void TForm1::showFirstTime()
+void TForm1::showFirstTime(TForm17 &progress)
 {
     if (m_shown) {
         show();
         return;
     }
     m_shown = true;
-    FormShow();
-    if (m_launcher.hasEnded())
+    // FormShow: the start-up chain runs behind the progress window.
+    progress.showModal();
+    if (m_closed)
         return;
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        QRect place(QPoint(), size());
+        place.moveCenter(screen->availableGeometry().center());
+        move(place.topLeft());
     }
     show();
     m_appeared = true;
 }
 
-void TForm1::FormShow()
-{
-    m_launcher.form17()->showModal();
-}
-
 void TForm1::setTransparent(bool on)
 {
-    setWindowOpacity(on ? transparentAlpha / 255.0 : 1.0);
+    frame.setTransparent(this, on);
 }
 
 QString TForm1::latch() const
 {
-    return control<TextLabel>(QStringLiteral("Label7"))->caption();
+    return m_latch->caption();
 }
 
 void TForm1::setLatch(const QString &value)
 {
-    control<TextLabel>(QStringLiteral("Label7"))->setCaption(value);
+    m_latch->setCaption(value);
 }
 
 void TForm1::Timer5Timer()
 {
-    // The locale's long time format, without the time zone some locales add.
+    showTime();
+}
+
+// The locale's long time format, without the time zone some locales add.
+void TForm1::showTime()
+{
     QString format = QLocale::system().timeFormat(QLocale::LongFormat);
     format.remove(QLatin1Char('t'));
-    control<TextLabel>(QStringLiteral("Label41"))->setCaption(QLocale::system().toString(QTime::currentTime(), format.trimmed()));
+    m_clock->setCaption(QLocale::system().toString(QTime::currentTime(), format.trimmed()));
 }
 
 void TForm1::Timer1Timer()
 {
-    timer(QStringLiteral("Timer1"))->setEnabled(false);
+    m_timers.Timer1->setEnabled(false);
 }
 
 void TForm1::Exit1Click()
@@ -114,10 +105,10 @@ void TForm1::Exit1Click()
     close();
 }
 
+// What goes with the program (the counters' local copies) goes now.
 void TForm1::FormClose()
 {
-    m_launcher.files().remove(LocalFiles::online);
-    m_launcher.files().remove(LocalFiles::statistic);
+    emit closing();
 }
 
 // Closing never turns into hiding: the program ends, whichever event loop
@@ -125,8 +116,9 @@ void TForm1::FormClose()
 void TForm1::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (m_launcher.hasEnded())
+    if (m_closed)
         return;
-    runGuarded(&m_launcher.errors(), [this] { FormClose(); });
-    m_launcher.end();
+    runGuarded(&m_errors, [this] { FormClose(); });
+    m_closed = true;
+    emit closed();
 }

@@ -1,6 +1,5 @@
 #include "TForm17.h"
 
-#include "Launcher.h"
 
 #include <QCloseEvent>
 #include <QProgressBar>
@@ -15,19 +14,13 @@ const std::vector<ControlRow> &progressControls()
 }
 } // namespace
 
-TForm17::TForm17(Launcher &launcher)
-    : Form({"TForm17", "OVCL: Inicializace / initialization ", {252, 63}, {488, 298},
-            Form::toolWindowWithoutIcons()},
-           &launcher.errors(), &launcher.browsers())
+TForm17::TForm17(ErrorReporter &errors, BrowserFactory &browsers)
+    : Form({"TForm17", "OVCL: Inicializace / initialization ", {252, 63}, {488, 298}, Form::toolWindowWithoutIcons(),
+            true, Qt::white, {}, "Tahoma"},
+           errors, browsers)
 {
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setFont(QFont(QStringLiteral("Tahoma"), 8));
-    setFixedSize(252, 63);
     controls().build(progressControls());
-    m_stav = control<QProgressBar>(QStringLiteral("stav"));
+    m_stav = controls().get<QProgressBar>("stav");
 }
 
 void TForm17::setProgress(int value)

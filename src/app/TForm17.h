@@ -2,7 +2,6 @@
 
 #include "platform/Form.h"
 
-class Launcher;
 class QProgressBar;
 
 // The start-up progress window. Only the start-up chain moves its bar and
@@ -11,7 +10,7 @@ class TForm17 : public Form
 {
     Q_OBJECT
 public:
-    explicit TForm17(Launcher &launcher);
+    TForm17(ErrorReporter &errors, BrowserFactory &browsers);
 
     void setProgress(int value);
     int progress() const;

@@ -1,8 +1,6 @@
 #include "TForm18.h"
 
-#include "Launcher.h"
-
-TForm18::TForm18(Launcher &launcher)
-    : Form({"TForm18", "Form18", {400, 300}, {-1, -1}, Qt::Dialog}, &launcher.errors(), &launcher.browsers())
+TForm18::TForm18(ErrorReporter &errors, BrowserFactory &browsers)
+    : Form({"TForm18", "Form18", {400, 300}, {-1, -1}, Qt::Dialog}, errors, browsers)
 {
 }

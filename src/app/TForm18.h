@@ -2,12 +2,10 @@
 
 #include "platform/Form.h"
 
-class Launcher;
-
 // A window that exists for the whole run and is never shown.
 class TForm18 : public Form
 {
     Q_OBJECT
 public:
-    explicit TForm18(Launcher &launcher);
+    TForm18(ErrorReporter &errors, BrowserFactory &browsers);
 };

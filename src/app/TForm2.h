@@ -2,12 +2,10 @@
 
 #include "platform/Form.h"
 
-class Launcher;
-
 // A window that exists for the whole run and is never shown.
 class TForm2 : public Form
 {
     Q_OBJECT
 public:
-    explicit TForm2(Launcher &launcher);
+    TForm2(ErrorReporter &errors, BrowserFactory &browsers);
 };

@@ -2,7 +2,6 @@
 
 #include "BrowserControl.h"
 #include "BrowserFactory.h"
-#include "ControlEvents.h"
 #include "PictureControl.h"
 #include "TextLabel.h"
 
@@ -13,8 +12,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-ControlBuilder::ControlBuilder(QWidget *window, ControlEvents *events, BrowserFactory *browsers)
-    : m_window(window), m_events(events), m_browsers(browsers)
+ControlBuilder::ControlBuilder(QWidget *window, BrowserFactory *browsers)
+    : m_window(window), m_browsers(browsers)
 {
 }
 
@@ -99,9 +98,8 @@ void ControlBuilder::build(const std::vector<ControlRow> &rows)
         control->setProperty("layer", row.layer);
         // A control without a pointer handler of its own swallows the movement,
         // so it never reaches the window behind it.
+        control->setMouseTracking(true);
         control->setAttribute(Qt::WA_NoMousePropagation);
-        if (m_events)
-            m_events->attach(control);
         control->setVisible(row.visible);
         m_built.push_back(control);
     }

@@ -5,7 +5,6 @@
 #include <vector>
 
 class BrowserFactory;
-class ControlEvents;
 class QWidget;
 
 // Creates a window's controls from rows of ControlRow. Each control's
@@ -13,7 +12,7 @@ class QWidget;
 class ControlBuilder
 {
 public:
-    ControlBuilder(QWidget *window, ControlEvents *events, BrowserFactory *browsers);
+    ControlBuilder(QWidget *window, BrowserFactory *browsers);
 
     void build(const std::vector<ControlRow> &rows);
 
@@ -24,7 +23,6 @@ private:
     QWidget *create(const ControlRow &row, QWidget *parent);
 
     QWidget *m_window;
-    ControlEvents *m_events;
     BrowserFactory *m_browsers;
     std::vector<QWidget *> m_built;
 };

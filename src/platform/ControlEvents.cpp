@@ -2,6 +2,8 @@
 
 #include "HandlerGuard.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -10,20 +12,37 @@ ControlEvents::ControlEvents(ErrorReporter *errors, QObject *parent)
 {
 }
 
-void ControlEvents::attach(QWidget *control)
+void ControlEvents::onClick(QObject *control, Handler handler)
 {
+    Q_ASSERT(control);
+    const auto guarded = [this, handler = std::move(handler)] { run(handler); };
+    if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        connect(button, &QAbstractButton::clicked, this, guarded);
+    } else if (auto *action = qobject_cast<QAction *>(control)) {
+        connect(action, &QAction::triggered, this, guarded);
+    } else if (auto *widget = qobject_cast<QWidget *>(control)) {
+        watch(widget);
+        m_clicks.insert(widget, guarded);
+    }
+}
+
+void ControlEvents::onMove(QWidget *control, Handler handler)
+{
+    Q_ASSERT(control);
+    watch(control);
+    m_moves.insert(control, [this, handler = std::move(handler)] { run(handler); });
+}
+
+void ControlEvents::watch(QWidget *control)
+{
+    if (m_clicks.contains(control) || m_moves.contains(control))
+        return;
     control->setMouseTracking(true);
     control->installEventFilter(this);
-}
-
-void ControlEvents::onClick(const QString &name, Handler handler)
-{
-    m_clicks.insert(name, std::move(handler));
-}
-
-void ControlEvents::onMove(const QString &name, Handler handler)
-{
-    m_moves.insert(name, std::move(handler));
+    connect(control, &QObject::destroyed, this, [this, control] {
+        m_clicks.remove(control);
+        m_moves.remove(control);
+    });
 }
 
 void ControlEvents::run(const Handler &handler)
@@ -44,11 +63,10 @@ bool ControlEvents::eventFilter(QObject *watched, QEvent *event)
     if (!control->isEnabled())
         return true;
     auto *mouse = static_cast<QMouseEvent *>(event);
-    const QString name = control->objectName();
     if (type == QEvent::MouseMove) {
-        const auto it = m_moves.constFind(name);
+        const auto it = m_moves.constFind(control);
         if (it != m_moves.constEnd())
-            run(*it);
+            (*it)();
         return false;
     }
     if (mouse->button() != Qt::LeftButton)
@@ -61,9 +79,9 @@ bool ControlEvents::eventFilter(QObject *watched, QEvent *event)
     const bool same = m_pressed == control;
     m_pressed = nullptr;
     if (same && inside) {
-        const auto it = m_clicks.constFind(name);
+        const auto it = m_clicks.constFind(control);
         if (it != m_clicks.constEnd()) {
-            run(*it);
+            (*it)();
             return true;
         }
     }

@@ -8,8 +8,9 @@
 class ErrorReporter;
 class QWidget;
 
-// Routes clicks and pointer movement of a window's controls to handlers
-// registered by control name. A disabled control takes neither.
+// Routes clicks and pointer movement of a window's controls to their
+// handlers. Every handler runs guarded: an error that escapes it goes to the
+// error dialog. A disabled control takes neither clicks nor movement.
 class ControlEvents : public QObject
 {
     Q_OBJECT
@@ -18,23 +19,23 @@ public:
 
     ControlEvents(ErrorReporter *errors, QObject *parent);
 
-    // Starts watching a control (or the window itself).
-    void attach(QWidget *control);
-
-    void onClick(const QString &name, Handler handler);
-    void onMove(const QString &name, Handler handler);
-
-    bool hasClick(const QString &name) const { return m_clicks.contains(name); }
-    bool hasMove(const QString &name) const { return m_moves.contains(name); }
+    // Runs 'handler' on every click of 'control': a push button or check box
+    // through its own click signal, so the keyboard presses it too; a menu
+    // entry when it is chosen; any other control (the window itself
+    // included) when the left button is pressed and released over it.
+    void onClick(QObject *control, Handler handler);
+    // Runs 'handler' whenever the pointer moves over 'control'.
+    void onMove(QWidget *control, Handler handler);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void watch(QWidget *control);
     void run(const Handler &handler);
 
     ErrorReporter *m_errors;
-    QHash<QString, Handler> m_clicks;
-    QHash<QString, Handler> m_moves;
+    QHash<const QObject *, Handler> m_clicks;
+    QHash<const QObject *, Handler> m_moves;
     QPointer<QWidget> m_pressed;
 };

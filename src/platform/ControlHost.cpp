@@ -1,19 +1,54 @@
 #include "ControlHost.h"
 
+#include "PictureControl.h"
+
 ControlHost::ControlHost(QWidget *window, ErrorReporter *errors, BrowserFactory *browsers)
-    : m_window(window), m_events(new ControlEvents(errors, window)), m_builder(window, m_events, browsers)
+    : m_window(window), m_events(new ControlEvents(errors, window)), m_builder(window, browsers)
 {
-    m_events->attach(window);
+    window->setMouseTracking(true);
+}
+
+PictureButton ControlHost::build(const PictureButtonRow &row)
+{
+    const QRect &p = row.place;
+    std::vector<ControlRow> rows = {
+        {row.name, ControlKind::Picture, p.x(), p.y(), p.width(), p.height(), row.picture, row.hint, row.cursor,
+         true, 1},
+    };
+    if (row.twin) {
+        const QSize size = row.twinSize.isEmpty() ? p.size() : row.twinSize;
+        rows.push_back({row.twin, ControlKind::Picture, p.x(), p.y(), size.width(), size.height(), row.twinPicture,
+                        row.hint, row.twinCursor, false, 2});
+    }
+    m_builder.build(rows);
+    PictureButton button{get<PictureControl>(row.name), row.twin ? get<PictureControl>(row.twin) : nullptr};
+    if (row.description) {
+        const QString name = row.accessibleName ? QString::fromUtf8(row.accessibleName) : QString();
+        std::vector<AccessibleText> texts = {{QLatin1String(row.name), name, QString::fromUtf8(row.description)}};
+        if (row.twin)
+            texts.push_back({QLatin1String(row.twin), name, QString::fromUtf8(row.description)});
+        describe(texts);
+    }
+    return button;
+}
+
+void ControlHost::onClick(const PictureButton &button, const ControlEvents::Handler &handler)
+{
+    m_events->onClick(button.picture, handler);
+    if (button.twin)
+        m_events->onClick(button.twin, handler);
 }
 
 void ControlHost::describe(const std::vector<AccessibleText> &texts)
 {
     for (const AccessibleText &text : texts) {
-        QWidget *control = m_window->findChild<QWidget *>(text.control);
-        Q_ASSERT_X(control, "ControlHost::describe", qPrintable(text.control));
-        if (!control)
-            continue;
+        QWidget *control = get(qPrintable(text.control));
         control->setAccessibleName(text.name.isEmpty() ? control->toolTip() : text.name);
         control->setAccessibleDescription(text.description);
     }
+}
+
+void ControlHost::missing(const char *name)
+{
+    qFatal("No control is called %s", name);
 }

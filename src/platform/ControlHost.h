@@ -3,26 +3,45 @@
 #include "AccessibleText.h"
 #include "ControlBuilder.h"
 #include "ControlEvents.h"
+#include "PictureButton.h"
 
 #include <QWidget>
 
 class BrowserFactory;
 class ErrorReporter;
 
-// The controls of one window: built from tables, found by name, with their
-// click and pointer handlers.
+// The controls of one window: built from tables, with their click and
+// pointer handlers. The window, or the part of the program that builds a
+// set of its controls, takes each control it works with once, right where
+// its table is built, and keeps it typed.
 class ControlHost
 {
 public:
     ControlHost(QWidget *window, ErrorReporter *errors, BrowserFactory *browsers);
 
     void build(const std::vector<ControlRow> &rows) { m_builder.build(rows); }
+    // The picture on layer 1, shown; its twin on layer 2, hidden; both
+    // described for screen readers.
+    PictureButton build(const PictureButtonRow &row);
     void restack() { m_builder.restack(); }
     // Gives named controls their accessible name and description; a control
     // given no name is called by its hint.
     void describe(const std::vector<AccessibleText> &texts);
     ControlEvents &events() { return *m_events; }
+    // A click on the picture or on its twin.
+    void onClick(const PictureButton &button, const ControlEvents::Handler &handler);
 
+    // The built control 'name'. A name that no row built is a fault of the
+    // program, found when the window is made.
+    template <typename T = QWidget>
+    T *get(const char *name) const
+    {
+        T *found = m_window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            missing(name);
+        return found;
+    }
+    // By object name, as tests and tools find controls; null when none.
     template <typename T = QWidget>
     T *control(const QString &name) const
     {
@@ -30,6 +49,8 @@ public:
     }
 
 private:
+    [[noreturn]] static void missing(const char *name);
+
     QWidget *m_window;
     ControlEvents *m_events;
     ControlBuilder m_builder;

@@ -1,18 +1,16 @@
 #include "Form.h"
 
-#include <QFont>
 #include <QKeyEvent>
 
-Form::Form(const Frame &frame, ErrorReporter *errors, BrowserFactory *browsers)
-    : QDialog(nullptr, frame.flags), m_controls(this, errors, browsers), m_position(frame.position)
+Form::Form(const WindowFrame &frame, ErrorReporter &errors, BrowserFactory &browsers)
+    : QDialog(nullptr, frame.flags), m_frame(frame), m_controls(this, &errors, &browsers)
 {
-    setObjectName(QString::fromLatin1(frame.name));
-    setWindowTitle(QString::fromUtf8(frame.caption));
-    // The windows' own font, unless a window names another.
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    resize(frame.client);
-    if (m_position.x() >= 0)
-        move(m_position);
+    frame.applyTo(this);
+}
+
+void Form::setTransparent(bool on)
+{
+    m_frame.setTransparent(this, on);
 }
 
 void Form::showModal()

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "ControlHost.h"
+#include "WindowFrame.h"
 
 #include <QDialog>
-#include <QPoint>
-#include <QSize>
 
 // A secondary window: created hidden, closing only hides it, shown
 // modelessly with show() or modally with showModal(). It closes by its close
@@ -13,17 +12,10 @@ class Form : public QDialog
 {
     Q_OBJECT
 public:
-    struct Frame {
-        const char *name;
-        const char *caption;
-        QSize client;
-        QPoint position;        // designed screen position; (-1, -1) centres it
-        Qt::WindowFlags flags;
-    };
-
-    Form(const Frame &frame, ErrorReporter *errors, BrowserFactory *browsers);
+    Form(const WindowFrame &frame, ErrorReporter &errors, BrowserFactory &browsers);
 
     ControlHost &controls() { return m_controls; }
+    // By object name, as tests and tools find controls.
     template <typename T = QWidget>
     T *control(const QString &name) const
     {
@@ -32,10 +24,14 @@ public:
 
     // Shows the window modally and returns when it has been closed. A modal
     // window blocks the windows of its group (WindowGroup), not the others.
-    void showModal();
+    // A window already up is not shown a second time.
+    virtual void showModal();
     // The program is ending: the window leaves the screen and is not shown
     // modally again.
     void retire();
+    // Blends the window at its own level, or makes it opaque.
+    void setTransparent(bool on);
+    const WindowFrame &frame() const { return m_frame; }
 
     // Tool window frames.
     static Qt::WindowFlags toolWindow();
@@ -45,7 +41,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    const WindowFrame m_frame;
     ControlHost m_controls;
-    QPoint m_position;
     bool m_retired = false;
 };

@@ -1,5 +1,6 @@
 #include "WindowGroup.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -20,4 +21,29 @@ bool WindowGroup::eventFilter(QObject *watched, QEvent *event)
             handle->setTransientParent(&m_owner);
     }
     return false;
+}
+
+void WindowGroup::minimise()
+{
+    for (QWidget *window : m_windows) {
+        if (window->isVisible() && !window->isMinimized())
+            window->showMinimized();
+    }
+}
+
+void WindowGroup::restore(QWidget *front)
+{
+    for (QWidget *window : m_windows) {
+        if (window->isVisible() && window->isMinimized())
+            window->showNormal();
+    }
+    if (front) {
+        front->show();
+        front->raise();
+        front->activateWindow();
+    }
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }

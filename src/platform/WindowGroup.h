@@ -19,6 +19,13 @@ public:
     void add(QWidget *window);
     const QList<QWidget *> &windows() const { return m_windows; }
 
+    // Every shown window of the group leaves the screen; the taskbar entry
+    // stays.
+    void minimise();
+    // Brings back what is minimised, then raises 'front' (null: none); a
+    // modal window that is up stays on top of it with the focus.
+    void restore(QWidget *front);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
