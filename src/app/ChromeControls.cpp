@@ -1,14 +1,9 @@
 #include "ChromeControls.h"
 
-namespace {
-constexpr Qt::CursorShape arrow = Qt::ArrowCursor;
-constexpr Qt::CursorShape hand = Qt::PointingHandCursor;
-} // namespace
-
-const std::vector<ControlRow> &chromeControls()
+const std::vector<ControlRow> &chromeFrame()
 {
+    // Inert; the parts outside the client area are clipped.
     static const std::vector<ControlRow> rows = {
-        // Skin frame, inert; the parts outside the client area are clipped.
         {"Image150", ControlKind::Picture, -8, -2, 466, 20, ":/skin/frame_h.jpg"},
         {"Image9", ControlKind::Picture, 400, -2, 466, 20, ":/skin/frame_h.jpg"},
         {"Image8", ControlKind::Picture, -210, 595, 466, 20, ":/skin/frame_h.jpg"},
@@ -24,15 +19,17 @@ const std::vector<ControlRow> &chromeControls()
         {"Image154", ControlKind::Picture, 421, 0, 70, 30, ":/skin/topbar.jpg"},
         {"Image30", ControlKind::Picture, 502, 0, 143, 30, ":/skin/clockbar.jpg"},
         {"Image29", ControlKind::Picture, 432, 65, 246, 25, ":/skin/iconstrip.jpg"},
-
-        // Buttons, each with its hover twin on top of it.
-        {"Image6", ControlKind::Picture, 673, 0, 22, 16, ":/skin/close.jpg", "Close/Konec", arrow, true, 1},
-        {"closeact", ControlKind::Picture, 673, 0, 22, 16, ":/skin/close_hover.jpg", "Close/Konec", hand, false, 2},
-        {"Image4", ControlKind::Picture, 654, 0, 20, 16, ":/skin/minimize.jpg", "Minimize", hand, true, 1},
-        {"Image130", ControlKind::Picture, 654, 0, 20, 16, ":/skin/minimize_hover.jpg", "Minimize", hand, false, 2},
-        {"Image13", ControlKind::Picture, 432, 63, 26, 29, ":/skin/settings.jpg", "Setting/Nastavení", hand, true, 1},
-        {"Image21", ControlKind::Picture, 432, 63, 26, 29, ":/skin/settings_hover.jpg", "Setting/Nastavení", hand,
-         false, 2},
     };
     return rows;
 }
+
+namespace ChromeButtons {
+const PictureButtonRow close{"Image6", "closeact", {673, 0, 22, 16}, ":/skin/close.jpg", ":/skin/close_hover.jpg",
+                             "Close/Konec", nullptr, "Ukončí OVCL / Quits OVCL", Qt::ArrowCursor};
+const PictureButtonRow minimise{"Image4", "Image130", {654, 0, 20, 16}, ":/skin/minimize.jpg",
+                                ":/skin/minimize_hover.jpg", "Minimize", nullptr,
+                                "Schová okno do lišty / Minimizes the window"};
+const PictureButtonRow settings{"Image13", "Image21", {432, 63, 26, 29}, ":/skin/settings.jpg",
+                                ":/skin/settings_hover.jpg", "Setting/Nastavení", nullptr,
+                                "Cesty ke hrám a programům / Paths to games and programs"};
+} // namespace ChromeButtons

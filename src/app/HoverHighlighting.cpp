@@ -1,46 +1,55 @@
 #include "HoverHighlighting.h"
 
-#include "HoverTables.h"
 #include "SoundCues.h"
 #include "TForm1.h"
 
-HoverHighlighting::HoverHighlighting(Launcher &launcher) : m_launcher(launcher)
+HoverHighlighting::HoverHighlighting(TForm1 &mainWindow, SoundCues &cues, const HoverTables::ServerTiles &tiles)
+    : m_mainWindow(mainWindow), m_cues(cues)
 {
-    ControlEvents &events = launcher.form1()->controls().events();
-    for (const auto *table : {&HoverTables::tileLighting(), &HoverTables::buttonLighting(), &HoverTables::resetAreas()}) {
-        for (const HoverTables::HoverRow &row : *table) {
-            for (const char *area : row.areas)
-                events.onMove(QLatin1String(area), [this, &row] { run(row); });
-        }
+    std::vector<HoverTables::HoverRow> rows = HoverTables::tileLighting(tiles);
+    for (const HoverTables::HoverRow &row : HoverTables::buttonLighting())
+        rows.push_back(row);
+    for (const HoverTables::HoverRow &row : HoverTables::resetAreas(tiles))
+        rows.push_back(row);
+    m_rows.reserve(rows.size());
+    for (const HoverTables::HoverRow &row : rows)
+        install(row);
+}
+
+// The window's own name stands for its bare background.
+void HoverHighlighting::install(const HoverTables::HoverRow &row)
+{
+    ControlHost &controls = m_mainWindow.controls();
+    Row found{row.steps, row.shows ? controls.get(row.shows) : nullptr, {}};
+    for (const char *name : row.hides)
+        found.hides.push_back(controls.get(name));
+    m_rows.push_back(found);
+    const Row &installed = m_rows.back();
+    for (const char *area : row.areas) {
+        QWidget *control = QLatin1String(area) == m_mainWindow.objectName() ? &m_mainWindow : controls.get(area);
+        controls.events().onMove(control, [this, &installed] { run(installed); });
     }
 }
 
-void HoverHighlighting::run(const HoverTables::HoverRow &row)
+void HoverHighlighting::run(const Row &row)
 {
     using HoverTables::Step;
-    TForm1 *window = m_launcher.form1();
     for (Step step : row.steps) {
         switch (step) {
         case Step::Show:
-            setShown(row.shows, true);
+            row.shows->setVisible(true);
             break;
         case Step::Hide:
-            for (const char *name : row.hides)
-                setShown(name, false);
+            for (QWidget *twin : row.hides)
+                twin->setVisible(false);
             break;
         case Step::HoverCue:
-            if (window->latch() == QLatin1String("0"))
-                m_launcher.cues().playAndLatch(Cue::click);
+            if (m_mainWindow.latch() == QLatin1String("0"))
+                m_cues.playAndLatch(Cue::click);
             break;
         case Step::ArmLatch:
-            window->setLatch(QStringLiteral("0"));
+            m_mainWindow.setLatch(QStringLiteral("0"));
             break;
         }
     }
-}
-
-void HoverHighlighting::setShown(const char *name, bool shown)
-{
-    if (QWidget *twin = m_launcher.form1()->control(QLatin1String(name)))
-        twin->setVisible(shown);
 }

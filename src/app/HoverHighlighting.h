@@ -1,22 +1,33 @@
 #pragma once
 
-#include "app/Launcher.h"
+#include "HoverTables.h"
 
-namespace HoverTables {
-struct HoverRow;
-}
+#include <vector>
 
-// Lights hover twins under the pointer and puts them out over the reset areas.
-// Controls are found by name when the pointer moves, so the rows also serve
-// controls that other parts of the launcher build.
-class HoverHighlighting : public Subsystem
+class QWidget;
+class SoundCues;
+class TForm1;
+
+// Lights hover twins under the pointer and puts them out over the reset
+// areas. Installed once every control of the main window is built: the
+// tables name controls that several parts of the launcher build.
+class HoverHighlighting
 {
 public:
-    explicit HoverHighlighting(Launcher &launcher);
+    HoverHighlighting(TForm1 &mainWindow, SoundCues &cues, const HoverTables::ServerTiles &tiles);
 
 private:
-    void run(const HoverTables::HoverRow &row);
-    void setShown(const char *name, bool shown);
+    // A table row with its controls found.
+    struct Row {
+        std::vector<HoverTables::Step> steps;
+        QWidget *shows;
+        std::vector<QWidget *> hides;
+    };
 
-    Launcher &m_launcher;
+    void install(const HoverTables::HoverRow &row);
+    void run(const Row &row);
+
+    TForm1 &m_mainWindow;
+    SoundCues &m_cues;
+    std::vector<Row> m_rows;
 };

@@ -1,7 +1,5 @@
 #include "HoverTables.h"
 
-#include "servers/ServerCatalogue.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -27,60 +25,36 @@ Names without(Names names, std::initializer_list<const char *> dropped)
     return names;
 }
 
+const Names buttonTwins = {"Image19", "Image28", "Image21"};
+const Names iconTwins = {"Image126", "Image128", "Image113", "Image131", "Image117", "Image135", "Image155"};
+const Names captionTwins = {"closeact", "Image130"};
+
+Names twins(const std::vector<Tile> &tiles)
+{
+    Names names;
+    for (const Tile &t : tiles)
+        names.push_back(t.twin);
+    return names;
+}
+
+// The tile twins of the upper groups and the button twins.
+Names commonSet(const ServerTiles &tiles)
+{
+    return join({twins(tiles.early), buttonTwins});
+}
+
 using S = Step;
 } // namespace
 
-const Names &tileTwins()
+// Every tile lights its own twin and puts out the rest of the common set;
+// late tile twins, icon twins, caption twins and the latch stay as they are.
+std::vector<HoverRow> tileLighting(const ServerTiles &tiles)
 {
-    static const Names names = {"Image23", "Image22", "Image24", "Image25", "Image26", "Image40",
-                                "Image41", "Image50", "Image51", "Image42", "Image43"};
-    return names;
-}
-
-const Names &buttonTwins()
-{
-    static const Names names = {"Image19", "Image28", "Image21"};
-    return names;
-}
-
-const Names &lateTileTwins()
-{
-    static const Names names = {"Image119", "Image148", "Image149"};
-    return names;
-}
-
-const Names &iconTwins()
-{
-    static const Names names = {"Image126", "Image128", "Image113", "Image131", "Image117", "Image135", "Image155"};
-    return names;
-}
-
-const Names &captionTwins()
-{
-    static const Names names = {"closeact", "Image130"};
-    return names;
-}
-
-Names commonSet()
-{
-    return join({tileTwins(), buttonTwins()});
-}
-
-Names allTwins()
-{
-    return join({captionTwins(), commonSet(), lateTileTwins(), iconTwins()});
-}
-
-const std::vector<HoverRow> &tileLighting()
-{
-    // Every tile lights its own twin and puts out the rest of the common set;
-    // late tile twins, icon twins, caption twins and the latch stay as they are.
-    static const std::vector<HoverRow> rows = [] {
-        std::vector<HoverRow> made;
-        for (const ServerCatalogue::ServerEntry &e : ServerCatalogue::entries())
-            made.push_back({{e.tile}, {S::Show, S::Hide}, e.twin, without(commonSet(), {e.twin})});
-        return made;
-    }();
+    std::vector<HoverRow> rows;
+    for (const std::vector<Tile> *group : {&tiles.early, &tiles.late}) {
+        for (const Tile &t : *group)
+            rows.push_back({{t.tile}, {S::Show, S::Hide}, t.twin, without(commonSet(tiles), {t.twin})});
+    }
     return rows;
 }
 
@@ -103,30 +77,38 @@ const std::vector<HoverRow> &buttonLighting()
     return rows;
 }
 
-const std::vector<HoverRow> &resetAreas()
+// Of the late twins, the first goes out over the icon strip, the logo and the
+// top bar too, and the last over the lower frame strip.
+std::vector<HoverRow> resetAreas(const ServerTiles &tiles)
 {
-    static const std::vector<HoverRow> rows = {
+    const Names common = commonSet(tiles);
+    const Names late = twins(tiles.late);
+    const Names firstLate = late.empty() ? Names() : Names{late.front()};
+    const Names lastLate = late.empty() ? Names() : Names{late.back()};
+    return {
         // The bare window and the status and statistics frames.
-        {{"TForm1", "Image111", "Image157", "Image158", "Image160"}, {S::Hide, S::ArmLatch}, nullptr, allTwins()},
+        {{"TForm1", "Image111", "Image157", "Image158", "Image160"},
+         {S::Hide, S::ArmLatch},
+         nullptr,
+         join({captionTwins, common, late, iconTwins})},
         // The game header bars.
         {{"Image110", "Image44", "Image52", "Image54", "Image116", "Image115", "Image137"},
          {S::Hide, S::ArmLatch},
          nullptr,
-         join({{"closeact"}, commonSet(), lateTileTwins(), without(iconTwins(), {"Image155"})})},
+         join({{"closeact"}, common, late, without(iconTwins, {"Image155"})})},
         // The icon strip.
-        {{"Image29"}, {S::Hide, S::ArmLatch}, nullptr, join({{"closeact"}, commonSet(), {"Image119"}, iconTwins()})},
+        {{"Image29"}, {S::Hide, S::ArmLatch}, nullptr, join({{"closeact"}, common, firstLate, iconTwins})},
         // The logo, the top bar and the clock.
         {{"Image1", "Image30", "Image153", "Image154", "Label41"},
          {S::Hide, S::ArmLatch},
          nullptr,
-         join({{"closeact"}, commonSet(), {"Image119"}, without(iconTwins(), {"Image135", "Image155"})})},
+         join({{"closeact"}, common, firstLate, without(iconTwins, {"Image135", "Image155"})})},
         // Frame strips.
         {{"Image9", "Image5"}, {S::Hide}, nullptr, {"Image130", "closeact"}},
-        {{"Image8"}, {S::Hide}, nullptr, {"Image149"}},
+        {{"Image8"}, {S::Hide}, nullptr, lastLate},
         // The close twin re-arms the hover sound.
         {{"closeact"}, {S::ArmLatch}, nullptr, {}},
     };
-    return rows;
 }
 
 } // namespace HoverTables

@@ -23,19 +23,22 @@ struct HoverRow {
     Names hides;
 };
 
-// The twin groups.
-const Names &tileTwins();
-const Names &buttonTwins();
-const Names &lateTileTwins();
-const Names &iconTwins();
-const Names &captionTwins();
-// Tile twins and button twins together.
-Names commonSet();
-Names allTwins();
+// A server tile and its hover twin.
+struct Tile {
+    const char *tile;
+    const char *twin;
+};
 
-// Lighting a tile, lighting a button, and the reset areas.
-const std::vector<HoverRow> &tileLighting();
+// The server tiles, top to bottom: the twins of the upper groups belong to
+// the common set; the late ones stay lit until a reset area covers them.
+struct ServerTiles {
+    std::vector<Tile> early;
+    std::vector<Tile> late;
+};
+
+// Lighting a tile, lighting a button, and the reset areas, for these tiles.
+std::vector<HoverRow> tileLighting(const ServerTiles &tiles);
 const std::vector<HoverRow> &buttonLighting();
-const std::vector<HoverRow> &resetAreas();
+std::vector<HoverRow> resetAreas(const ServerTiles &tiles);
 
 } // namespace HoverTables

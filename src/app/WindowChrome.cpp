@@ -3,33 +3,14 @@
 #include "ChromeControls.h"
 #include "SoundCues.h"
 #include "TForm1.h"
-#include "config/TForm5.h"
-#include "platform/HandlerGuard.h"
+#include "platform/Form.h"
 #include "platform/TrayService.h"
-#include "web/TForm7.h"
+#include "platform/WindowGroup.h"
 
 #include <QAction>
 #include <QMenu>
 
 namespace {
-// A picture button of the chrome: the normal picture and its hover twin
-// carry the same click handler.
-struct ChromeButton {
-    const char *normal;
-    const char *twin;
-    void (WindowChrome::*click)();
-};
-
-const std::vector<ChromeButton> &chromeButtons()
-{
-    static const std::vector<ChromeButton> buttons = {
-        {"Image6", "closeact", &WindowChrome::Image6Click},
-        {"Image4", "Image130", &WindowChrome::Image4Click},
-        {"Image13", "Image21", &WindowChrome::Image13Click},
-    };
-    return buttons;
-}
-
 // The tray's popup menu, top to bottom.
 struct MenuItem {
     const char *name;
@@ -50,69 +31,69 @@ const std::vector<MenuItem> &popupItems()
 }
 } // namespace
 
-WindowChrome::WindowChrome(Launcher &launcher) : m_launcher(launcher)
+WindowChrome::WindowChrome(TForm1 &mainWindow, SoundCues &cues, TrayService &tray, WindowGroup &windows,
+                           Form &settings, Form &about)
+    : m_mainWindow(mainWindow), m_cues(cues), m_tray(tray), m_windows(windows), m_settings(settings), m_about(about)
 {
-    TForm1 *main = launcher.form1();
-    main->controls().build(chromeControls());
-    ControlEvents &events = main->controls().events();
-    for (const ChromeButton &button : chromeButtons())
-        for (const char *name : {button.normal, button.twin})
-            events.onClick(QLatin1String(name), [this, click = button.click] { (this->*click)(); });
+    ControlHost &controls = mainWindow.controls();
+    controls.build(chromeFrame());
+    controls.onClick(controls.build(ChromeButtons::close), [this] { Image6Click(); });
+    controls.onClick(controls.build(ChromeButtons::minimise), [this] { Image4Click(); });
+    controls.onClick(controls.build(ChromeButtons::settings), [this] { Image13Click(); });
     buildTray();
 }
 
 void WindowChrome::buildTray()
 {
-    TForm1 *main = m_launcher.form1();
-    m_popup = new QMenu(main);
+    ControlEvents &events = m_mainWindow.controls().events();
+    m_popup = new QMenu(&m_mainWindow);
     m_popup->setObjectName(QStringLiteral("PopupMenu1"));
     for (const MenuItem &item : popupItems()) {
         QAction *action = m_popup->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QLatin1String(item.name));
         action->setVisible(item.visible);
         if (item.click)
-            QObject::connect(action, &QAction::triggered, main, [this, click = item.click] {
-                runGuarded(&m_launcher.errors(), [this, click] { (this->*click)(); });
-            });
+            events.onClick(action, [this, click = item.click] { (this->*click)(); });
+        else
+            m_updateTo = action;
     }
-
-    TrayService &tray = m_launcher.tray();
-    tray.setToolTip(QStringLiteral("OV Game Client"));
-    tray.setContextMenu(m_popup);
-    QObject::connect(&tray, &TrayService::clicked, main,
-                     [this] { runGuarded(&m_launcher.errors(), [this] { TrayClick(); }); });
-    tray.show();
+    m_tray.setToolTip(QStringLiteral("OV Game Client"));
+    m_tray.setContextMenu(m_popup);
+    QObject::connect(&m_tray, &TrayService::clicked, &events, [this, &events] { events.run([this] { TrayClick(); }); });
+    m_tray.show();
 }
 
 void WindowChrome::Image6Click()
 {
-    m_launcher.cues().playAndLatch(Cue::press);
-    m_launcher.form1()->close();
+    m_cues.playAndLatch(Cue::press);
+    m_mainWindow.close();
 }
 
 void WindowChrome::Image4Click()
 {
-    m_launcher.cues().playAndLatch(Cue::press);
-    m_launcher.minimiseApplication();
+    m_cues.playAndLatch(Cue::press);
+    m_windows.minimise();
 }
 
 void WindowChrome::Image13Click()
 {
-    m_launcher.cues().playAndLatch(Cue::press);
-    m_launcher.form5()->showModalSettings();
+    m_cues.playAndLatch(Cue::press);
+    m_settings.showModal();
 }
 
 void WindowChrome::About1Click()
 {
-    m_launcher.form7()->showModal();
+    m_about.showModal();
 }
 
 void WindowChrome::Exit1Click()
 {
-    m_launcher.form1()->Exit1Click();
+    m_mainWindow.Exit1Click();
 }
 
+// Before its first showing the main window stays where it is; what is
+// minimised comes back all the same.
 void WindowChrome::TrayClick()
 {
-    m_launcher.restoreApplication();
+    m_windows.restore(m_mainWindow.hasAppeared() ? &m_mainWindow : nullptr);
 }

@@ -1,15 +1,26 @@
 #pragma once
 
-#include "app/Launcher.h"
+#include "platform/PictureButton.h"
 
+class ErrorReporter;
+class Form;
+class QAction;
 class QMenu;
+class SoundCues;
+class TForm1;
+class TrayService;
+class WindowGroup;
 
 // The main window's frame, its close, minimise and settings buttons, the
 // tray icon with its popup menu.
-class WindowChrome : public Subsystem
+class WindowChrome
 {
 public:
-    explicit WindowChrome(Launcher &launcher);
+    WindowChrome(TForm1 &mainWindow, SoundCues &cues, TrayService &tray, WindowGroup &windows, Form &settings,
+                 Form &about);
+
+    // The popup menu's "Update to" entry, hidden until a new version is known.
+    QAction &updateTo() const { return *m_updateTo; }
 
     // Handlers.
     void Image6Click();  // close, also for closeact
@@ -22,6 +33,12 @@ public:
 private:
     void buildTray();
 
-    Launcher &m_launcher;
+    TForm1 &m_mainWindow;
+    SoundCues &m_cues;
+    TrayService &m_tray;
+    WindowGroup &m_windows;
+    Form &m_settings;
+    Form &m_about;
     QMenu *m_popup = nullptr;
+    QAction *m_updateTo = nullptr;
 };

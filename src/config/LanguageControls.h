@@ -1,24 +1,43 @@
 #pragma once
 
 #include "platform/ControlRow.h"
+#include "platform/PictureButton.h"
 
 #include <vector>
 
-// The flags, their frames and the two pairs of greeting lines.
-const std::vector<ControlRow> &languageControls();
+class BrowserControl;
+class TextLabel;
 
-// A caption of the main window that differs between the two states.
+// The frames that mark the chosen flag, the two flags, then the two pairs of
+// greeting lines, in the order they are built.
+const std::vector<ControlRow> &flagFrames();
+namespace Flags {
+extern const PictureButtonRow czech;
+extern const PictureButtonRow english;
+} // namespace Flags
+const std::vector<ControlRow> &greetings();
+
+// What the switch changes of the controls that other parts of the main
+// window build.
+struct LanguageTargets {
+    TextLabel *clockPrefix;     // Label19
+    TextLabel *newsTitle;       // Label45
+    TextLabel *statisticsTitle; // Label13
+    TextLabel *accessTitle;     // Label50
+    BrowserControl *news;       // WebBrowser2
+    BrowserControl *status;     // WebBrowser1
+};
+
+// A caption that differs between the two states.
 struct LanguageCaption {
-    const char *control;
+    TextLabel *LanguageTargets::*label;
     const char *czech;
     const char *english;
 };
 const std::vector<LanguageCaption> &languageCaptions();
 
-// A control shown in one state and hidden in the other, on the main window
-// ("TForm1") or the settings window ("TForm5").
+// A control of the switch's own, shown in one state and hidden in the other.
 struct LanguageVisibility {
-    const char *window;
     const char *control;
     bool shownInEnglish;
 };

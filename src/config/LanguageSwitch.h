@@ -1,15 +1,32 @@
 #pragma once
 
-#include "app/Launcher.h"
+#include "LanguageControls.h"
+
+#include <QString>
+#include <utility>
+#include <vector>
+
+class LocalFiles;
+class QWidget;
+class TForm1;
+class TForm5;
+
+// The addresses the switch loads.
+struct LanguagePages {
+    QString czechNews;
+    QString englishNews;
+    QString status; // the status overview, loaded once by the language load
+};
 
 // The Czech and English states of the captions, and the flag switches. The
 // English state is on exactly when the main window's Label1 is shown.
-class LanguageSwitch : public Subsystem
+class LanguageSwitch
 {
 public:
     enum class Language { Czech, English };
 
-    explicit LanguageSwitch(Launcher &launcher);
+    LanguageSwitch(TForm1 &mainWindow, TForm5 &settings, LocalFiles &files, const LanguageTargets &targets,
+                   LanguagePages pages);
 
     Language current() const;
 
@@ -26,5 +43,11 @@ private:
     void switchTo(Language language);
     void loadNews(Language language);
 
-    Launcher &m_launcher;
+    TForm1 &m_mainWindow;
+    TForm5 &m_settings;
+    LocalFiles &m_files;
+    LanguageTargets m_targets;
+    LanguagePages m_pages;
+    QWidget *m_englishWelcome;
+    std::vector<std::pair<QWidget *, bool>> m_shownInEnglish;
 };

@@ -58,9 +58,6 @@ std::vector<ControlRow> buildControls()
         // hover picture out; the hover picture lies on the button.
         {"Label5", ControlKind::Label, 90, 521, 63, 51},
         {"Label6", ControlKind::Label, 153, 521, 63, 51},
-        {"Image1", ControlKind::Picture, 104, 533, 97, 27, ":/skin/save.jpg", nullptr, Qt::PointingHandCursor},
-        {"Image3", ControlKind::Picture, 104, 533, 97, 27, ":/skin/save_hover.jpg", nullptr, Qt::PointingHandCursor,
-         false},
     };
     controls.insert(controls.end(), rest.begin(), rest.end());
     return controls;
@@ -71,4 +68,21 @@ const std::vector<ControlRow> &settingsControls()
 {
     static const std::vector<ControlRow> controls = buildControls();
     return controls;
+}
+
+const PictureButtonRow saveButton{"Image1", "Image3", {104, 533, 97, 27}, ":/skin/save.jpg", ":/skin/save_hover.jpg",
+                                  nullptr, "Uložit / Save", "Uloží cesty a přepínače / Saves the paths and switches"};
+
+std::vector<AccessibleText> settingsTexts()
+{
+    std::vector<AccessibleText> texts = {
+        {QStringLiteral("CheckBox1"), QStringLiteral("Zvuky / Sounds"),
+         QStringLiteral("Zvukové efekty launcheru / The launcher's sound effects")},
+        {QStringLiteral("CheckBox2"), QStringLiteral("Průhlednost / Transp."),
+         QStringLiteral("Průhledná okna / See-through windows")},
+    };
+    for (const PathRow &row : pathRows())
+        texts.push_back({QLatin1String(row.button), QStringLiteral("Vybrat / Choose: ") + QString::fromUtf8(row.label),
+                         QStringLiteral("Vybere program ze složky / Picks the program from a folder")});
+    return texts;
 }

@@ -5,27 +5,27 @@
 const std::vector<PathRow> &pathRows()
 {
     static const std::vector<PathRow> rows = {
-        {1, "Counter -Strike 1.6", "StaticText1", "Button1", "OpenDialog1",
+        {Program::CounterStrike, 1, "Counter -Strike 1.6", "StaticText1", "Button1", "OpenDialog1",
          "Half-Life Launcher (hl.exe)|hl.exe|CS 1.6 Launcher (cstrike.exe)|cstrike.exe|Steam (steam.exe)|steam.exe",
          &LocalFiles::csloc, 1, true, "RowLabel1", "RowIcon1", ":/skin/icon_cs.png"},
-        {2, "Call Of Duty", "StaticText2", "Button2", "cod1", "COD MP (codmp.exe)|codmp.exe",
+        {Program::CallOfDuty, 2, "Call Of Duty", "StaticText2", "Button2", "cod1", "COD MP (codmp.exe)|codmp.exe",
          &LocalFiles::codloc, 2, true, "RowLabel2", "RowIcon2", ":/skin/icon_cod.png"},
-        {3, "Call Of Duty 2 - 1.0", "StaticText3", "Button3", "cod210", "COD MP  1.0  (cod2mp_s.exe)|cod2mp_s.exe",
+        {Program::CallOfDuty2v10, 3, "Call Of Duty 2 - 1.0", "StaticText3", "Button3", "cod210", "COD MP  1.0  (cod2mp_s.exe)|cod2mp_s.exe",
          &LocalFiles::cod210loc, 3, true, "RowLabel3", "RowIcon3", ":/skin/icon_cod2.png"},
-        {4, "Call Of Duty 2 - 1.3", "StaticText4", "Button4", "cod213", "COD MP  1.3 (cod2mp_s.exe)|cod2mp_s.exe",
+        {Program::CallOfDuty2v13, 4, "Call Of Duty 2 - 1.3", "StaticText4", "Button4", "cod213", "COD MP  1.3 (cod2mp_s.exe)|cod2mp_s.exe",
          &LocalFiles::cod213loc, 4, true, "RowLabel4", "RowIcon4", ":/skin/icon_cod213.png"},
-        {5, "Alien vs Predator 2", "StaticText5", "Button5", "avp",
+        {Program::AlienVsPredator2, 5, "Alien vs Predator 2", "StaticText5", "Button5", "avp",
          "AVP2 (lithtech.exe)|lithtech.exe|AVP2 (avp2.exe)|avp2.exe",
          &LocalFiles::avploc, 5, false, "RowLabel5", nullptr, nullptr},
-        {6, "Unreal Tournament", "StaticText7", "Button7", "utd",
+        {Program::UnrealTournament, 6, "Unreal Tournament", "StaticText7", "Button7", "utd",
          "UT (UnrealTournament.exe)|UnrealTournament.exe|UT executable (*.exe)|*.exe",
          &LocalFiles::ut, 8, false, "RowLabel6", nullptr, nullptr},
-        {7, "Unreal Tournament 2004", "StaticText8", "Button8", "ut2004d",
+        {Program::UnrealTournament2004, 7, "Unreal Tournament 2004", "StaticText8", "Button8", "ut2004d",
          "UT (UT2004.exe)|UT2004.exe|UT2004  executable (*.exe)|*.exe",
          &LocalFiles::ut2004, 9, false, "RowLabel7", nullptr, nullptr},
-        {8, "Ventrilo", "StaticText6", "Button6", "vntd", "Ventrilo|*.exe",
+        {Program::Ventrilo, 8, "Ventrilo", "StaticText6", "Button6", "vntd", "Ventrilo|*.exe",
          &LocalFiles::vnt, 6, false, "RowLabel8", nullptr, nullptr},
-        {9, "TeamSpeak", "StaticText9", "Button9", "tsd", "TeamSpeak|*.exe",
+        {Program::TeamSpeak, 9, "TeamSpeak", "StaticText9", "Button9", "tsd", "TeamSpeak|*.exe",
          &LocalFiles::ts, 7, false, "RowLabel9", nullptr, nullptr},
     };
     return rows;
@@ -47,4 +47,12 @@ const PathRow *pathRowForKey(const QString &key)
         if (key == QLatin1String(row.key->key))
             return &row;
     return nullptr;
+}
+
+const PathRow &pathRowOf(Program program)
+{
+    for (const PathRow &row : pathRows())
+        if (row.program == program)
+            return row;
+    Q_UNREACHABLE();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LocalFiles.h"
+#include "Program.h"
 
 #include <QString>
 #include <vector>
@@ -9,6 +10,7 @@
 // the display that holds its path, the "..." button and the row's own
 // file-open dialog.
 struct PathRow {
+    Program program;
     int row;               // 1 to 9, top to bottom
     const char *label;     // caption naming the program
     const char *display;   // the StaticText whose caption is the stored path
@@ -29,3 +31,4 @@ const std::vector<PathRow> &pathRows();
 std::vector<const PathRow *> pathRowsInStoreOrder();
 // The row of a data.dat key name ("csloc", "vnt", ...), or null.
 const PathRow *pathRowForKey(const QString &key);
+const PathRow &pathRowOf(Program program);

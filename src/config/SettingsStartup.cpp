@@ -3,62 +3,52 @@
 #include "LocalFiles.h"
 #include "SettingsRows.h"
 #include "TForm5.h"
-#include "app/ChromeTransparency.h"
 #include "app/SoundCues.h"
-#include "platform/TextLabel.h"
 #include "platform/TrayService.h"
+#include "platform/Transparency.h"
 
 #include <QCheckBox>
 
-SettingsStartup::SettingsStartup(Launcher &launcher) : m_launcher(launcher)
+SettingsStartup::SettingsStartup(TForm5 &settings, LocalFiles &files, Transparency &transparency, TrayService &tray,
+                                 SoundCues &cues)
+    : m_settings(settings), m_files(files), m_transparency(transparency), m_tray(tray), m_cues(cues)
 {
-    StartupHooks &hooks = launcher.hooks();
-    hooks.loadFirstPaths = [this] { loadPaths(true); };
-    hooks.loadRemainingSettings = [this] {
-        loadPaths(false);
-        loadSwitches();
-    };
-    hooks.readFirstRun = [this] { return readFirstRun(); };
-    hooks.firstRun = [this] { firstRun(); };
 }
 
 void SettingsStartup::loadPaths(bool early)
 {
-    TForm5 *settings = m_launcher.form5();
     for (const PathRow *row : pathRowsInStoreOrder()) {
         if (row->early != early)
             continue;
-        const QString value = m_launcher.files().read(*row->key);
-        settings->pathDisplay(*row)->setCaption(value);
+        const QString value = m_files.read(*row->key);
+        m_settings.setPath(*row, value);
         if (early)
-            settings->setDialogInitialFile(QLatin1String(row->dialog), value);
+            m_settings.setDialogInitialFile(*row, value);
     }
 }
 
 void SettingsStartup::loadSwitches()
 {
-    const QString sounds = m_launcher.files().read(LocalFiles::soundsEnabled);
-    const QString transparency = m_launcher.files().read(LocalFiles::transparencyEnabled);
-    TForm5 *settings = m_launcher.form5();
-    settings->soundsSwitch()->setChecked(LocalFiles::switchIsOn(sounds));
+    const QString sounds = m_files.read(LocalFiles::soundsEnabled);
+    const QString transparency = m_files.read(LocalFiles::transparencyEnabled);
+    m_settings.soundsSwitch()->setChecked(LocalFiles::switchIsOn(sounds));
     const bool transparent = LocalFiles::switchIsOn(transparency);
-    applyTransparency(m_launcher, transparent);
-    settings->transparencySwitch()->setChecked(transparent);
+    m_transparency.apply(transparent);
+    m_settings.transparencySwitch()->setChecked(transparent);
 }
 
 bool SettingsStartup::readFirstRun()
 {
-    return LocalFiles::isFirstRun(m_launcher.files().read(LocalFiles::first));
+    return LocalFiles::isFirstRun(m_files.read(LocalFiles::first));
 }
 
 void SettingsStartup::firstRun()
 {
-    m_launcher.tray().showBalloon(
+    m_tray.showBalloon(
         QStringLiteral("První spuštění / First run"),
         QStringLiteral("Nejdříve je nutné správně nastavit cesty ke hrám a programům. First you must set paths to games "
                        "and programs"));
     // This cue does not ask the sounds switch; the latch follows it.
-    m_launcher.cues().play(Cue::firstRun, SoundCues::Guard::Unguarded, SoundCues::Mode::Asynchronous,
-                           SoundCues::Latch::Set);
-    m_launcher.form5()->showModalSettings();
+    m_cues.play(Cue::firstRun, SoundCues::Guard::Unguarded, SoundCues::Mode::Asynchronous, SoundCues::Latch::Set);
+    m_settings.showModal();
 }

@@ -1,12 +1,17 @@
 #pragma once
 
-#include "app/Launcher.h"
+class LocalFiles;
+class SoundCues;
+class TForm5;
+class TrayService;
+class Transparency;
 
 // Loads the settings window at start-up and runs the first-run rule.
-class SettingsStartup : public Subsystem
+class SettingsStartup
 {
 public:
-    explicit SettingsStartup(Launcher &launcher);
+    SettingsStartup(TForm5 &settings, LocalFiles &files, Transparency &transparency, TrayService &tray,
+                    SoundCues &cues);
 
     // Fills the path displays of one group from data.dat: the first four
     // games (which also become their dialogs' initial files), or the rest.
@@ -17,5 +22,9 @@ public:
     void firstRun();
 
 private:
-    Launcher &m_launcher;
+    TForm5 &m_settings;
+    LocalFiles &m_files;
+    Transparency &m_transparency;
+    TrayService &m_tray;
+    SoundCues &m_cues;
 };

@@ -3,156 +3,156 @@
 #include "LocalFiles.h"
 #include "SettingsControls.h"
 #include "SettingsRows.h"
-#include "app/ChromeTransparency.h"
-#include "app/Launcher.h"
-#include "app/SoundCues.h"
-#include "app/TForm1.h"
-#include "platform/HandlerGuard.h"
+#include "app/Cue.h"
+#include "platform/FileDialogService.h"
+#include "platform/SoundService.h"
 #include "platform/TextLabel.h"
+#include "platform/Transparency.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 
-TForm5::TForm5(Launcher &launcher)
-    : Form({"TForm5", "OVCL - Nastavení", {clientWidth, clientHeight}, {-1, -1}, Form::toolWindow()},
-           &launcher.errors(), &launcher.browsers()),
-      m_launcher(launcher)
+const WindowFrame TForm5::frame = {"TForm5", "OVCL - Nastavení", {306, 579}, {-1, -1}, Form::toolWindow(),
+                                   true, Qt::black, Qt::white};
+
+TForm5::TForm5(ErrorReporter &errors, BrowserFactory &browsers, FileDialogService &fileDialogs, SoundService &sound,
+               LocalFiles &files, Transparency &transparency, const QWidget &mainWindow)
+    : Form(frame, errors, browsers),
+      m_fileDialogs(fileDialogs),
+      m_sound(sound),
+      m_files(files),
+      m_transparency(transparency),
+      m_mainWindow(mainWindow)
 {
-    setFixedSize(clientWidth, clientHeight);
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    black.setColor(QPalette::WindowText, Qt::white);
-    setPalette(black);
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-
-    controls().build(settingsControls());
-
+    ControlHost &host = controls();
+    host.build(settingsControls());
+    m_soundsBox = host.get<QCheckBox>("CheckBox1");
+    m_transparencyBox = host.get<QCheckBox>("CheckBox2");
+    m_czechHeading = host.get("Label2");
+    m_englishHeading = host.get("Label4");
     for (const PathRow &row : pathRows()) {
-        TextLabel *display = pathDisplay(row);
-        QPalette white = display->palette();
+        TextLabel *shown = host.get<TextLabel>(row.display);
+        QPalette white = shown->palette();
         white.setColor(QPalette::Window, Qt::white);
         white.setColor(QPalette::WindowText, Qt::black);
-        display->setPalette(white);
-        display->setFixedSize(display->size());
-        m_dialogFiles.insert(QLatin1String(row.dialog), display->caption());
-        connect(control<QPushButton>(QLatin1String(row.button)), &QPushButton::clicked, this,
-                [this, &row] { runGuarded(&m_launcher.errors(), [this, &row] { pick(row); }); });
+        shown->setPalette(white);
+        shown->setFixedSize(shown->size());
+        m_displays[row.program] = shown;
+        m_dialogFiles[row.program] = shown->caption();
+        host.events().onClick(host.get<QPushButton>(row.button), [this, &row] { pick(row); });
     }
 
-    ControlEvents &events = controls().events();
-    events.onClick(QStringLiteral("Image1"), [this] { Image1Click(); });
-    events.onClick(QStringLiteral("Image3"), [this] { Image1Click(); });
-    events.onMove(QStringLiteral("Image1"), [this] { Image1MouseMove(); });
-    events.onMove(QStringLiteral("Label5"), [this] { Label5MouseMove(); });
-    events.onMove(QStringLiteral("Label6"), [this] { Label5MouseMove(); });
+    const PictureButton save = host.build(saveButton);
+    m_saveHover = save.twin;
+    host.onClick(save, [this] { Image1Click(); });
+    host.events().onMove(save.picture, [this] { Image1MouseMove(); });
+    for (const char *surround : {"Label5", "Label6"})
+        host.events().onMove(host.get(surround), [this] { Label5MouseMove(); });
+    host.describe(settingsTexts());
 }
 
-QCheckBox *TForm5::soundsSwitch() const
+bool TForm5::soundsOn() const
 {
-    return control<QCheckBox>(QStringLiteral("CheckBox1"));
+    return m_soundsBox->isChecked();
 }
 
-QCheckBox *TForm5::transparencySwitch() const
+TextLabel *TForm5::display(const PathRow &row) const
 {
-    return control<QCheckBox>(QStringLiteral("CheckBox2"));
+    return m_displays.at(row.program);
 }
 
-TextLabel *TForm5::pathDisplay(const PathRow &row) const
+QString TForm5::programPath(Program program) const
 {
-    return control<TextLabel>(QLatin1String(row.display));
-}
-
-TextLabel *TForm5::pathDisplay(const QString &key) const
-{
-    const PathRow *row = pathRowForKey(key);
-    return row ? pathDisplay(*row) : nullptr;
+    return m_displays.at(program)->caption();
 }
 
 QString TForm5::path(const QString &key) const
 {
-    const TextLabel *display = pathDisplay(key);
-    return display ? display->caption() : QString();
+    const PathRow *row = pathRowForKey(key);
+    return row ? display(*row)->caption() : QString();
 }
 
-QString TForm5::path(const ProfileKey &key) const
+void TForm5::setPath(const PathRow &row, const QString &path)
 {
-    return path(QLatin1String(key.key));
+    display(row)->setCaption(path);
 }
 
-QString TForm5::dialogInitialFile(const QString &dialog) const
+QString TForm5::dialogInitialFile(const PathRow &row) const
 {
-    return m_dialogFiles.value(dialog);
+    return m_dialogFiles.at(row.program);
 }
 
-void TForm5::setDialogInitialFile(const QString &dialog, const QString &file)
+void TForm5::setDialogInitialFile(const PathRow &row, const QString &file)
 {
-    m_dialogFiles.insert(dialog, file);
+    m_dialogFiles[row.program] = file;
 }
 
+void TForm5::showHeading(bool english)
+{
+    m_englishHeading->setVisible(english);
+    m_czechHeading->setVisible(!english);
+}
+
+// Before its first showing the main window has not been placed yet; it will
+// come up centred on the desktop.
 void TForm5::centreOnMainWindow()
 {
-    // Before its first showing the main window has not been placed yet; it
-    // will come up centred on the desktop.
-    const TForm1 *main = m_launcher.form1();
     QPoint centre;
-    if (main->testAttribute(Qt::WA_Moved))
-        centre = main->geometry().center();
+    if (m_mainWindow.testAttribute(Qt::WA_Moved))
+        centre = m_mainWindow.geometry().center();
     else if (const QScreen *screen = QGuiApplication::primaryScreen())
         centre = screen->availableGeometry().center();
-    QRect frame(QPoint(), size());
-    frame.moveCenter(centre);
-    move(frame.topLeft());
+    QRect place(QPoint(), size());
+    place.moveCenter(centre);
+    move(place.topLeft());
 }
 
-void TForm5::showModalSettings()
+void TForm5::showModal()
 {
     if (isVisible())
         return;
     centreOnMainWindow();
-    showModal();
+    Form::showModal();
 }
 
 void TForm5::pick(const PathRow &row)
 {
-    TextLabel *display = pathDisplay(row);
-    const QString dialog = QLatin1String(row.dialog);
-    setDialogInitialFile(dialog, display->caption());
+    setDialogInitialFile(row, display(row)->caption());
     // The dialog is titled with the program the row names.
-    const QString chosen = m_launcher.fileDialogs().openFile(QString::fromUtf8(row.label), dialogInitialFile(dialog),
-                                                             QString::fromUtf8(row.filter));
+    const QString chosen =
+        m_fileDialogs.openFile(QString::fromUtf8(row.label), dialogInitialFile(row), QString::fromUtf8(row.filter));
     if (chosen.isEmpty())
         return;
-    setDialogInitialFile(dialog, chosen);
-    display->setCaption(chosen);
+    setDialogInitialFile(row, chosen);
+    display(row)->setCaption(chosen);
 }
 
 void TForm5::Image1Click()
 {
-    const QString sounds = LocalFiles::switchValue(soundsSwitch()->isChecked());
-    const bool transparent = transparencySwitch()->isChecked();
-    applyTransparency(m_launcher, transparent);
+    const QString sounds = LocalFiles::switchValue(soundsOn());
+    const bool transparent = m_transparencyBox->isChecked();
+    m_transparency.apply(transparent);
 
     // A failed write ends the save here, with the window still open.
-    LocalFiles &files = m_launcher.files();
     for (const PathRow *row : pathRowsInStoreOrder())
-        files.write(*row->key, pathDisplay(*row)->caption());
-    files.write(LocalFiles::soundsEnabled, sounds);
-    files.write(LocalFiles::transparencyEnabled, LocalFiles::switchValue(transparent));
-    files.write(LocalFiles::first, LocalFiles::flag(false));
+        m_files.write(*row->key, display(*row)->caption());
+    m_files.write(LocalFiles::soundsEnabled, sounds);
+    m_files.write(LocalFiles::transparencyEnabled, LocalFiles::switchValue(transparent));
+    m_files.write(LocalFiles::first, LocalFiles::flag(false));
 
-    m_launcher.cues().play(Cue::press);
+    if (soundsOn())
+        m_sound.play(QLatin1String(Cue::press), true);
     close();
 }
 
 void TForm5::Image1MouseMove()
 {
-    control(QStringLiteral("Image3"))->show();
+    m_saveHover->show();
 }
 
 void TForm5::Label5MouseMove()
 {
-    control(QStringLiteral("Image3"))->hide();
+    m_saveHover->hide();
 }

@@ -1,46 +1,51 @@
 #pragma once
 
+#include "Program.h"
 #include "platform/Form.h"
 
-#include <QHash>
 #include <QString>
+#include <map>
 
-class Launcher;
+class FileDialogService;
+class LocalFiles;
 class QCheckBox;
+class SoundService;
 class TextLabel;
+class Transparency;
 struct PathRow;
-struct ProfileKey;
 
 // The settings window: for the whole run the one live store of the nine
 // program paths (the captions of its displays) and of the sounds and
-// transparency switches. Readers ask its controls, never the file.
+// transparency switches. Readers ask it, never the file.
 class TForm5 : public Form
 {
     Q_OBJECT
 public:
-    static constexpr int clientWidth = 306;
-    static constexpr int clientHeight = 579;
+    static const WindowFrame frame;
 
-    explicit TForm5(Launcher &launcher);
+    TForm5(ErrorReporter &errors, BrowserFactory &browsers, FileDialogService &fileDialogs, SoundService &sound,
+           LocalFiles &files, Transparency &transparency, const QWidget &mainWindow);
 
-    QCheckBox *soundsSwitch() const;
-    QCheckBox *transparencySwitch() const;
+    QCheckBox *soundsSwitch() const { return m_soundsBox; }
+    QCheckBox *transparencySwitch() const { return m_transparencyBox; }
+    bool soundsOn() const;
 
-    // The display of a program path, by its data.dat key name ("csloc",
-    // "codloc", "cod210loc", "cod213loc", "avploc", "ut", "ut2004", "vnt", "ts").
-    TextLabel *pathDisplay(const QString &key) const;
-    TextLabel *pathDisplay(const PathRow &row) const;
     // The path as shown: a full path, or "cesta" while none was picked.
+    QString programPath(Program program) const;
+    // The same by data.dat key name ("csloc", "vnt", ...); empty for another name.
     QString path(const QString &key) const;
-    QString path(const ProfileKey &key) const;
+    // Shows 'path' in the row's display, as the settings load does.
+    void setPath(const PathRow &row, const QString &path);
 
     // The file name a row's dialog opens with.
-    QString dialogInitialFile(const QString &dialog) const;
-    void setDialogInitialFile(const QString &dialog, const QString &file);
+    QString dialogInitialFile(const PathRow &row) const;
+    void setDialogInitialFile(const PathRow &row, const QString &file);
 
-    // Centres the window on the main window and shows it modally; returns
-    // when it has been closed.
-    void showModalSettings();
+    // The heading in Czech or in English.
+    void showHeading(bool english);
+
+    // Centred on the main window, modally; returns when it has been closed.
+    void showModal() override;
 
     // Handlers.
     void pick(const PathRow &row); // Button1Click to Button9Click
@@ -49,8 +54,19 @@ public:
     void Label5MouseMove();        // also for Label6
 
 private:
+    TextLabel *display(const PathRow &row) const;
     void centreOnMainWindow();
 
-    Launcher &m_launcher;
-    QHash<QString, QString> m_dialogFiles;
+    FileDialogService &m_fileDialogs;
+    SoundService &m_sound;
+    LocalFiles &m_files;
+    Transparency &m_transparency;
+    const QWidget &m_mainWindow;
+    QCheckBox *m_soundsBox;
+    QCheckBox *m_transparencyBox;
+    QWidget *m_saveHover;
+    QWidget *m_czechHeading;
+    QWidget *m_englishHeading;
+    std::map<Program, TextLabel *> m_displays;
+    std::map<Program, QString> m_dialogFiles;
 };

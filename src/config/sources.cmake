@@ -1,4 +1,5 @@
 set(OVCL_CORE_CONFIG
+  Program.h
   LocalFiles.h LocalFiles.cpp
 )
 set(OVCL_GUI_CONFIG

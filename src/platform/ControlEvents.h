@@ -27,12 +27,15 @@ public:
     // Runs 'handler' whenever the pointer moves over 'control'.
     void onMove(QWidget *control, Handler handler);
 
+    // Runs 'handler' as every handler here runs: an escaping error goes to
+    // the error dialog.
+    void run(const Handler &handler);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void watch(QWidget *control);
-    void run(const Handler &handler);
 
     ErrorReporter *m_errors;
     QHash<const QObject *, Handler> m_clicks;
