@@ -1,10 +1,12 @@
-#include "config/LocalFiles.h"
+#include "GameHosts.h"
 #include "servers/ServerCatalogue.h"
 #include "web/CommunityUrls.h"
 
 #include <QTest>
 
 using namespace ServerCatalogue;
+
+Q_DECLARE_METATYPE(Program)
 
 class CatalogueTest : public QObject
 {
@@ -17,19 +19,10 @@ private slots:
     void avpCarriesTheHostWithoutPortButShowsTheFullAddress();
     void workingDirectory_data();
     void workingDirectory();
-    void everyTileAndTwinJoinsItsOwnEntry();
-    void entriesOfOneGroupShareItsPathSettingAndCue_data();
-    void entriesOfOneGroupShareItsPathSettingAndCue();
+    void entriesOfOneGroupShareItsProgramAndCue_data();
+    void entriesOfOneGroupShareItsProgramAndCue();
     void panelsLieOverTheirTiles();
 };
-
-// "%hN" stands for game server host N.
-static QString withHosts(QString text)
-{
-    for (int n = 1; n <= 6; ++n)
-        text.replace(QStringLiteral("%h%1").arg(n), CommunityUrls::gameHost(n));
-    return text;
-}
 
 void CatalogueTest::argumentStrings_data()
 {
@@ -58,7 +51,7 @@ void CatalogueTest::argumentStrings()
     QCOMPARE(entries().size(), size_t(14));
     const ServerEntry &e = entry(number);
     QCOMPARE(e.number, number);
-    QCOMPARE(argumentString(e, QStringLiteral("pw??")), withHosts(expected));
+    QCOMPARE(argumentString(e, QStringLiteral("pw??")), withGameHosts(expected));
 }
 
 void CatalogueTest::passwordTextIsTakenExactly_data()
@@ -77,7 +70,7 @@ void CatalogueTest::passwordTextIsTakenExactly()
     QFETCH(int, number);
     QFETCH(QString, password);
     QFETCH(QString, expected);
-    QCOMPARE(argumentString(entry(number), password), withHosts(expected));
+    QCOMPARE(argumentString(entry(number), password), withGameHosts(expected));
 }
 
 void CatalogueTest::avpCarriesTheHostWithoutPortButShowsTheFullAddress()
@@ -109,43 +102,29 @@ void CatalogueTest::workingDirectory()
     QCOMPARE(ServerCatalogue::workingDirectory(path), directory);
 }
 
-void CatalogueTest::everyTileAndTwinJoinsItsOwnEntry()
-{
-    for (const ServerEntry &e : entries()) {
-        QCOMPARE(entryOfControl(QLatin1String(e.tile)), &e);
-        QCOMPARE(entryOfControl(QLatin1String(e.twin)), &e);
-        QVERIFY(!entryOfControl(QLatin1String(e.nameLabel)));
-        QVERIFY(!entryOfControl(QLatin1String(e.toggle)));
-    }
-}
-
-void CatalogueTest::entriesOfOneGroupShareItsPathSettingAndCue_data()
+void CatalogueTest::entriesOfOneGroupShareItsProgramAndCue_data()
 {
     QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("setting");
-    QTest::addColumn<QString>("key");
+    QTest::addColumn<Program>("program");
     QTest::addColumn<QString>("cue");
-    QTest::newRow("1") << 1 << "StaticText1" << "csloc" << "tada.wav";
-    QTest::newRow("5") << 5 << "StaticText1" << "csloc" << "tada.wav";
-    QTest::newRow("7") << 7 << "StaticText2" << "codloc" << "tada2.wav";
-    QTest::newRow("8") << 8 << "StaticText3" << "cod210loc" << "tada2.wav";
-    QTest::newRow("9") << 9 << "StaticText3" << "cod210loc" << "tada2.wav";
-    QTest::newRow("11") << 11 << "StaticText4" << "cod213loc" << "tada2.wav";
-    QTest::newRow("12") << 12 << "StaticText5" << "avploc" << "tada3.wav";
-    QTest::newRow("13") << 13 << "StaticText7" << "ut" << "tada3.wav";
-    QTest::newRow("14") << 14 << "StaticText8" << "ut2004" << "tada3.wav";
+    QTest::newRow("1") << 1 << Program::CounterStrike << "tada.wav";
+    QTest::newRow("5") << 5 << Program::CounterStrike << "tada.wav";
+    QTest::newRow("7") << 7 << Program::CallOfDuty << "tada2.wav";
+    QTest::newRow("8") << 8 << Program::CallOfDuty2v10 << "tada2.wav";
+    QTest::newRow("9") << 9 << Program::CallOfDuty2v10 << "tada2.wav";
+    QTest::newRow("11") << 11 << Program::CallOfDuty2v13 << "tada2.wav";
+    QTest::newRow("12") << 12 << Program::AlienVsPredator2 << "tada3.wav";
+    QTest::newRow("13") << 13 << Program::UnrealTournament << "tada3.wav";
+    QTest::newRow("14") << 14 << Program::UnrealTournament2004 << "tada3.wav";
 }
 
-void CatalogueTest::entriesOfOneGroupShareItsPathSettingAndCue()
+void CatalogueTest::entriesOfOneGroupShareItsProgramAndCue()
 {
     QFETCH(int, number);
-    QFETCH(QString, setting);
-    QFETCH(QString, key);
+    QFETCH(Program, program);
     QFETCH(QString, cue);
     const GameGroup &g = groupOf(entry(number));
-    QCOMPARE(QLatin1String(g.pathSetting), setting);
-    QCOMPARE(QLatin1String(g.key->key), key);
-    QCOMPARE(QLatin1String(g.key->file), QLatin1String(LocalFiles::data));
+    QCOMPARE(g.program, program);
     QCOMPARE(QLatin1String(g.joinCue), cue);
 }
 
@@ -159,5 +138,5 @@ void CatalogueTest::panelsLieOverTheirTiles()
     }
 }
 
-QTEST_MAIN(CatalogueTest)
+QTEST_GUILESS_MAIN(CatalogueTest)
 #include "tst_catalogue.moc"

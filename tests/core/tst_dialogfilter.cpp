@@ -38,5 +38,5 @@ void DialogFilterTest::toQt()
     QCOMPARE(DialogFilter::toQt(filter, allFiles), expected);
 }
 
-QTEST_MAIN(DialogFilterTest)
+QTEST_GUILESS_MAIN(DialogFilterTest)
 #include "tst_dialogfilter.moc"

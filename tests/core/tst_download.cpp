@@ -463,5 +463,5 @@ void DownloadTest::leftoverOfAKilledFetchIsRemoved()
     QCOMPARE(readFile(players), QByteArray("mine"));
 }
 
-QTEST_MAIN(DownloadTest)
+QTEST_GUILESS_MAIN(DownloadTest)
 #include "tst_download.moc"

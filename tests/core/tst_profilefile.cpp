@@ -592,5 +592,5 @@ void tst_ProfileFile::loadLinesOfMissingFile()
     QVERIFY_THROWS_EXCEPTION(FileLoadError, m_store.loadLines(path("folder.inf")));
 }
 
-QTEST_MAIN(tst_ProfileFile)
+QTEST_GUILESS_MAIN(tst_ProfileFile)
 #include "tst_profilefile.moc"

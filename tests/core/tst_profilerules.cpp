@@ -192,5 +192,5 @@ void tst_ProfileRules::fileEncoding_data()
               kHead + hex("C48C C5A0") + "\r\n");
 }
 
-QTEST_MAIN(tst_ProfileRules)
+QTEST_GUILESS_MAIN(tst_ProfileRules)
 #include "tst_profilerules.moc"

@@ -102,5 +102,5 @@ void ProgramStartTest::decidesByContent()
     QCOMPARE(start.environment.value(QStringLiteral("PATH")), environment.value(QStringLiteral("PATH")));
 }
 
-QTEST_MAIN(ProgramStartTest)
+QTEST_GUILESS_MAIN(ProgramStartTest)
 #include "tst_programstart.moc"

@@ -87,5 +87,5 @@ void UrlsTest::noOtherSourceSpellsAPath()
     QVERIFY2(offenders.isEmpty(), qPrintable(offenders.join(", ")));
 }
 
-QTEST_MAIN(UrlsTest)
+QTEST_GUILESS_MAIN(UrlsTest)
 #include "tst_urls.moc"

@@ -58,5 +58,5 @@ void VersionDecisionTest::menuCaptionAppendsTheVersion()
     QCOMPARE(VersionDecision::menuCaption("Update to 1.9", "2.0"), QStringLiteral("Update to 1.9 2.0"));
 }
 
-QTEST_MAIN(VersionDecisionTest)
+QTEST_GUILESS_MAIN(VersionDecisionTest)
 #include "tst_versiondecision.moc"

@@ -119,7 +119,8 @@ void GameLaunchTest::joinStartsTheGameWithItsArgumentsInItsFolder()
     const QStringList &lines = started.arguments;
     QVERIFY(!lines.isEmpty());
     const QString &folder = started.folder;
-    const QString arguments = ServerCatalogue::argumentString(ServerCatalogue::entry(5), QStringLiteral("rent42"));
+    const QString arguments =
+        QStringLiteral("-game cstrike +connect %1:27101 +password rent42").arg(CommunityUrls::gameHost(3));
     QCOMPARE(lines, arguments.split(QLatin1Char(' ')));
     QCOMPARE(lines.last(), QStringLiteral("rent42"));
     QCOMPARE(folder, QDir(gameFolder.path()).canonicalPath());

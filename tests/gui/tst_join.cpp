@@ -1,4 +1,5 @@
 #include "ControlPoints.h"
+#include "GameHosts.h"
 #include "LauncherFixture.h"
 #include "Pointer.h"
 #include "SettingsPaths.h"
@@ -43,6 +44,28 @@ private:
 static QString gamePath(const char *display)
 {
     return QStringLiteral("C:\\Games\\%1\\game.exe").arg(QLatin1String(display));
+}
+
+// The arguments each entry's game gets while its password edit, if any, keeps "pw??".
+static QString argumentsOf(int number)
+{
+    static const char *const arguments[] = {
+        "-game cstrike +connect %h2:27016",
+        "-game cstrike +connect %h2:27015",
+        "-game cstrike +connect %h2:27018",
+        "-game cstrike +connect %h3:27112",
+        "-game cstrike +connect %h3:27101 +password pw??",
+        "+connect %h4:28963",
+        "+connect %h4:28965 +password pw??",
+        "+connect %h5:28971",
+        "+connect %h5:28981 +password pw??",
+        "+connect %h5:28970",
+        "+connect %h5:28980 +password pw??",
+        "+gsa_gamespy 1 -cmdfile avp2cmds.txt +gsa 1 +gsa_ip %h6 +gsa_port 27888",
+        "%h1:7777",
+        "%h1:8778",
+    };
+    return withGameHosts(QString::fromLatin1(arguments[number - 1]));
 }
 
 void JoinTest::init()
@@ -126,7 +149,7 @@ void JoinTest::joinStartsTheGroupsGame()
     QCOMPARE(call.kind, RecordingShell::Program);
     QCOMPARE(call.file, gamePath(qPrintable(display)));
     QCOMPARE(call.directory, QStringLiteral("C:\\Games\\%1\\").arg(display));
-    QCOMPARE(call.parameters, argumentString(e, e.passwordEdit ? QStringLiteral("pw??") : QString()));
+    QCOMPARE(call.parameters, argumentsOf(number));
 
     for (const ServerEntry &other : entries()) {
         QVERIFY2(!window()->control(QLatin1String(other.tile))->isEnabled(), other.tile);
@@ -158,11 +181,12 @@ void JoinTest::passwordEditFeedsTheArguments_data()
     QTest::addColumn<bool>("clear");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("password");
-    QTest::newRow("untouched") << 5 << false << "" << "pw??";
-    QTest::newRow("emptied") << 5 << true << "" << "";
-    QTest::newRow("upper case typed") << 7 << true << "SeCrEt 1" << "secret 1";
-    QTest::newRow("typed after the initial text") << 9 << false << "X" << "pw??x";
-    QTest::newRow("entry 11") << 11 << true << "ABC" << "abc";
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("untouched") << 5 << false << "" << "pw??" << "-game cstrike +connect %h3:27101 +password pw??";
+    QTest::newRow("emptied") << 5 << true << "" << "" << "-game cstrike +connect %h3:27101 +password ";
+    QTest::newRow("upper case typed") << 7 << true << "SeCrEt 1" << "secret 1" << "+connect %h4:28965 +password secret 1";
+    QTest::newRow("typed after the initial text") << 9 << false << "X" << "pw??x" << "+connect %h5:28981 +password pw??x";
+    QTest::newRow("entry 11") << 11 << true << "ABC" << "abc" << "+connect %h5:28980 +password abc";
 }
 
 void JoinTest::passwordEditFeedsTheArguments()
@@ -171,6 +195,7 @@ void JoinTest::passwordEditFeedsTheArguments()
     QFETCH(bool, clear);
     QFETCH(QString, typed);
     QFETCH(QString, password);
+    QFETCH(QString, expected);
     const ServerEntry &e = entry(number);
     auto *edit = window()->control<QLineEdit>(QLatin1String(e.passwordEdit));
     QVERIFY(edit);
@@ -189,7 +214,7 @@ void JoinTest::passwordEditFeedsTheArguments()
     QCOMPARE(m_f->shell->calls.size(), 1);
     const QString arguments = m_f->shell->calls.first().parameters;
     QVERIFY2(arguments.endsWith(QStringLiteral(" +password ") + password), qPrintable(arguments));
-    QCOMPARE(arguments, argumentString(e, password));
+    QCOMPARE(arguments, withGameHosts(expected));
     // Nothing of the password goes to a file.
     QVERIFY(m_f->profiles->writes.isEmpty());
 }
