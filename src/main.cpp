@@ -1,5 +1,5 @@
-#include "app/Launcher.h"
-#include "app/RunLauncher.h"
+#include "launcher/Launcher.h"
+#include "launcher/RunLauncher.h"
 #include "platform/ApplicationFonts.h"
 #include "platform/WebEngineSetup.h"
 

@@ -14,7 +14,7 @@
 #include <QScreen>
 #include <QTime>
 
-const WindowFrame TForm1::frame = {"TForm1", nullptr, {693, 615}, {-1, -1},
+const WindowFrame TForm1::frame = {"TForm1", nullptr, {clientWidth, clientHeight}, {-1, -1},
                                    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
                                    true, Qt::black, {}, "MS Sans Serif", 220};
 

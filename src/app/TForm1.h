@@ -18,6 +18,8 @@ class TForm1 : public QWidget
 {
     Q_OBJECT
 public:
+    static constexpr int clientWidth = 693;
+    static constexpr int clientHeight = 615;
     static const WindowFrame frame;
 
     TForm1(ErrorReporter &errors, BrowserFactory &browsers);

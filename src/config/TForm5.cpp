@@ -5,6 +5,7 @@
 #include "SettingsRows.h"
 #include "app/Cue.h"
 #include "platform/FileDialogService.h"
+#include "platform/PictureControl.h"
 #include "platform/SoundService.h"
 #include "platform/TextLabel.h"
 #include "platform/Transparency.h"

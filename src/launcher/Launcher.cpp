@@ -1,15 +1,26 @@
 #include "Launcher.h"
 
-#include "SoundCues.h"
-#include "TForm1.h"
-#include "TForm16.h"
-#include "TForm17.h"
-#include "TForm18.h"
-#include "TForm2.h"
+#include "LauncherSteps.h"
+#include "StartupChain.h"
+#include "app/HoverHighlighting.h"
+#include "app/SoundCues.h"
+#include "app/TForm1.h"
+#include "app/TForm16.h"
+#include "app/TForm17.h"
+#include "app/TForm18.h"
+#include "app/TForm2.h"
+#include "app/WindowChrome.h"
+#include "config/LanguageSwitch.h"
 #include "config/LocalFiles.h"
+#include "config/SettingsStartup.h"
 #include "config/TForm5.h"
 #include "platform/BrowserFactory.h"
 #include "platform/FirstPaint.h"
+#include "servers/AddressPanels.h"
+#include "servers/ServerMenu.h"
+#include "servers/VoiceAndLinkButtons.h"
+#include "web/CommunityUrls.h"
+#include "web/CounterRefresh.h"
 #include "web/TForm10.h"
 #include "web/TForm11.h"
 #include "web/TForm12.h"
@@ -19,8 +30,8 @@
 #include "web/TForm7.h"
 #include "web/TForm8.h"
 #include "web/TForm9.h"
-
-#include <QApplication>
+#include "web/UpdateCheck.h"
+#include "web/WebLinks.h"
 
 static void loadSkin()
 {
@@ -30,33 +41,45 @@ static void loadSkin()
 
 Launcher::Launcher(Services services)
     : m_services(std::move(services)),
-      m_files(std::make_unique<LocalFiles>(*m_services.profiles, m_services.applicationDirectory)),
-      m_cues(std::make_unique<SoundCues>(*this))
+      m_files(std::make_unique<LocalFiles>(*m_services.profiles, m_services.applicationDirectory))
 {
     m_files->removeLeftovers();
     loadSkin();
-    m_form1 = std::make_unique<TForm1>(*this);
-    m_form2 = std::make_unique<TForm2>(*this);
-    m_form5 = std::make_unique<TForm5>(*this);
-    m_form6 = std::make_unique<TForm6>(*this);
-    m_form7 = std::make_unique<TForm7>(*this);
-    m_form8 = std::make_unique<TForm8>(*this);
-    m_form9 = std::make_unique<TForm9>(*this);
-    m_form10 = std::make_unique<TForm10>(*this);
-    m_form11 = std::make_unique<TForm11>(*this);
-    m_form12 = std::make_unique<TForm12>(*this);
-    m_form13 = std::make_unique<TForm13>(*this);
-    m_form15 = std::make_unique<TForm15>(*this);
-    m_form16 = std::make_unique<TForm16>(*this);
-    m_form17 = std::make_unique<TForm17>(*this);
-    m_form18 = std::make_unique<TForm18>(*this);
-    m_group.add(m_form1.get());
-    for (Form *window : secondaryWindows())
-        m_group.add(window);
-    installSubsystems();
+    createWindows();
+    buildSubsystems();
+    connect(m_form1.get(), &TForm1::closed, this, &Launcher::end);
 }
 
 Launcher::~Launcher() = default;
+
+void Launcher::createWindows()
+{
+    ErrorReporter &errors = *m_services.errors;
+    BrowserFactory &browsers = *m_services.browsers;
+    m_form1 = std::make_unique<TForm1>(errors, browsers);
+    m_form2 = std::make_unique<TForm2>(errors, browsers);
+    m_form5 = std::make_unique<TForm5>(errors, browsers, *m_services.fileDialogs, *m_services.sound, *m_files,
+                                       m_transparency, *m_form1);
+    m_form6 = std::make_unique<TForm6>(errors, browsers);
+    m_form7 = std::make_unique<TForm7>(errors, browsers);
+    m_form8 = std::make_unique<TForm8>(errors, browsers);
+    m_form9 = std::make_unique<TForm9>(errors, browsers);
+    m_form10 = std::make_unique<TForm10>(errors, browsers);
+    m_form11 = std::make_unique<TForm11>(errors, browsers, *m_form1, *m_services.shell, *m_files,
+                                         m_services.applicationDirectory);
+    m_form12 = std::make_unique<TForm12>(errors, browsers);
+    m_form13 = std::make_unique<TForm13>(errors, browsers);
+    m_form15 = std::make_unique<TForm15>(errors, browsers);
+    m_form16 = std::make_unique<TForm16>(errors, browsers);
+    m_form17 = std::make_unique<TForm17>(errors, browsers);
+    m_form18 = std::make_unique<TForm18>(errors, browsers);
+    m_group.add(m_form1.get());
+    for (Form *window : secondaryWindows())
+        m_group.add(window);
+    // The main window and the speed-test window blend together.
+    m_transparency.add(m_form1.get(), TForm1::frame);
+    m_transparency.add(m_form9.get(), m_form9->frame());
+}
 
 std::vector<Form *> Launcher::secondaryWindows() const
 {
@@ -65,13 +88,55 @@ std::vector<Form *> Launcher::secondaryWindows() const
             m_form15.get(), m_form16.get(), m_form17.get(), m_form18.get()};
 }
 
+// Each subsystem builds its controls into the windows, in this order; then
+// the main window stacks its controls by layer. The hover highlighting comes
+// last: its tables name controls that the others have built.
+void Launcher::buildSubsystems()
+{
+    Services &s = m_services;
+    TForm1 &main = *m_form1;
+    m_cues = std::make_unique<SoundCues>(*s.sound, main, *m_form5->soundsSwitch());
+    m_chrome = std::make_unique<WindowChrome>(main, *m_cues, *s.tray, m_group, *m_form5, *m_form7);
+    m_serverMenu = std::make_unique<ServerMenu>(main, *m_form5, *m_cues, *s.shell, m_group);
+    m_webLinks = std::make_unique<WebLinks>(
+        main, *m_cues, *s.shell, WebWindows{*m_form6, *m_form7, *m_form8, *m_form9, *m_form10, *m_form15});
+    m_addressPanels = std::make_unique<AddressPanels>(main, *m_cues, m_webLinks->statusPage(), *m_serverMenu);
+    m_voiceAndLinks = std::make_unique<VoiceAndLinkButtons>(main, *m_form5, *m_cues, *s.shell);
+    m_counters = std::make_unique<CounterRefresh>(main, *m_files, *s.downloads, m_webLinks->accessStatistics(),
+                                                  m_webLinks->onlineStatistics());
+    m_update = std::make_unique<UpdateCheck>(main, *m_cues, *m_files, *s.downloads, *s.beep, *s.tray,
+                                             m_chrome->updateTo(), m_webLinks->versionStatistics(),
+                                             UpdateWindows{*m_form11, *m_form12, *m_form13, *m_form15});
+    m_language = std::make_unique<LanguageSwitch>(
+        main, *m_form5, *m_files,
+        LanguageTargets{&main.clockPrefix(), &m_webLinks->newsTitle(), &m_counters->statisticsTitle(),
+                        &m_counters->accessTitle(), &m_webLinks->newsPage(), &m_webLinks->statusPage()},
+        LanguagePages{CommunityUrls::newsCzech(), CommunityUrls::newsEnglish(), CommunityUrls::statusOverview()});
+    m_settingsStartup = std::make_unique<SettingsStartup>(*m_form5, *m_files, m_transparency, *s.tray, *m_cues);
+    m_hover = std::make_unique<HoverHighlighting>(main, *m_cues, m_serverMenu->tiles());
+    main.controls().restack();
+
+    m_steps = std::make_unique<LauncherSteps>(*m_counters, *m_language, *m_settingsStartup, *m_update, *m_webLinks);
+    m_chain = std::make_unique<StartupChain>(main, *m_form17, *s.errors, *m_steps);
+}
+
+StartupSteps &Launcher::steps()
+{
+    return *m_steps;
+}
+
+void Launcher::runSteps(StartupSteps &steps)
+{
+    m_chain->runSteps(steps);
+}
+
 // Pages start loading once the main window is on screen: starting the
 // browser engine takes a moment that nobody needs to wait for.
 void Launcher::start()
 {
-    m_form1->showFirstTime();
+    m_form1->showFirstTime(*m_form17);
     if (!m_ended)
-        FirstPaint::after(m_form1.get(), [this] { browsers().beginLoading(); });
+        FirstPaint::after(m_form1.get(), [this] { m_services.browsers->beginLoading(); });
 }
 
 // Hiding a window that runs modally ends its run, so the start-up chain
@@ -88,25 +153,5 @@ void Launcher::end()
 
 void Launcher::minimiseApplication()
 {
-    for (QWidget *window : m_group.windows()) {
-        if (window->isVisible() && !window->isMinimized())
-            window->showMinimized();
-    }
-}
-
-void Launcher::restoreApplication()
-{
-    for (QWidget *window : m_group.windows()) {
-        if (window->isVisible() && window->isMinimized())
-            window->showNormal();
-    }
-    if (m_form1->hasAppeared()) {
-        m_form1->show();
-        m_form1->raise();
-        m_form1->activateWindow();
-    }
-    if (QWidget *modal = QApplication::activeModalWidget()) {
-        modal->raise();
-        modal->activateWindow();
-    }
+    m_group.minimise();
 }

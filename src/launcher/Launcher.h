@@ -1,16 +1,25 @@
 #pragma once
 
 #include "Services.h"
-#include "StartupHooks.h"
+#include "platform/Transparency.h"
 #include "platform/WindowGroup.h"
 
 #include <QObject>
 #include <memory>
 #include <vector>
 
+class AddressPanels;
+class CounterRefresh;
 class Form;
+class HoverHighlighting;
+class LanguageSwitch;
+class LauncherSteps;
 class LocalFiles;
+class ServerMenu;
+class SettingsStartup;
 class SoundCues;
+class StartupChain;
+class StartupSteps;
 class TForm1;
 class TForm2;
 class TForm5;
@@ -26,16 +35,14 @@ class TForm15;
 class TForm16;
 class TForm17;
 class TForm18;
+class UpdateCheck;
+class VoiceAndLinkButtons;
+class WebLinks;
+class WindowChrome;
 
-// A subsystem's controls and handlers, installed into the windows once.
-class Subsystem
-{
-public:
-    virtual ~Subsystem() = default;
-};
-
-// One launcher run: owns the platform services and the fifteen windows, and
-// is how the windows reach each other.
+// One launcher run: owns the platform services, creates the fifteen windows
+// in their order, builds every subsystem with what it uses and runs the
+// start-up chain.
 class Launcher : public QObject
 {
     Q_OBJECT
@@ -53,27 +60,13 @@ public:
     void end();
     bool hasEnded() const { return m_ended; }
 
-    // Every shown window of the launcher leaves the screen; the taskbar entry
-    // stays.
+    // Every shown window of the launcher leaves the screen.
     void minimiseApplication();
-    // Brings back what is minimised and, once it has appeared, the main
-    // window; a modal window that is up stays on top of it with the focus.
-    void restoreApplication();
 
     QString applicationDirectory() const { return m_services.applicationDirectory; }
-    ProfileStore &profiles() { return *m_services.profiles; }
-    DownloadService &downloads() { return *m_services.downloads; }
-    ShellService &shell() { return *m_services.shell; }
-    SoundService &sound() { return *m_services.sound; }
-    BeepService &beep() { return *m_services.beep; }
-    FileDialogService &fileDialogs() { return *m_services.fileDialogs; }
-    ErrorReporter &errors() { return *m_services.errors; }
-    BrowserFactory &browsers() { return *m_services.browsers; }
-    TrayService &tray() { return *m_services.tray; }
-
-    LocalFiles &files() { return *m_files; }
-    SoundCues &cues() { return *m_cues; }
-    StartupHooks &hooks() { return m_hooks; }
+    // The steps the start-up chain runs; the launcher's own unless replaced.
+    StartupSteps &steps();
+    void runSteps(StartupSteps &steps);
 
     TForm1 *form1() const { return m_form1.get(); }
     TForm2 *form2() const { return m_form2.get(); }
@@ -96,15 +89,15 @@ signals:
     void finished();
 
 private:
-    void installSubsystems();
+    void createWindows();
+    void buildSubsystems();
     std::vector<Form *> secondaryWindows() const;
 
     Services m_services;
     WindowGroup m_group;
+    Transparency m_transparency;
     bool m_ended = false;
     std::unique_ptr<LocalFiles> m_files;
-    std::unique_ptr<SoundCues> m_cues;
-    StartupHooks m_hooks;
     // Windows, in the order they are created.
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TForm2> m_form2;
@@ -121,5 +114,18 @@ private:
     std::unique_ptr<TForm16> m_form16;
     std::unique_ptr<TForm17> m_form17;
     std::unique_ptr<TForm18> m_form18;
-    std::vector<std::unique_ptr<Subsystem>> m_subsystems;
+    // Subsystems, in the order they build their controls.
+    std::unique_ptr<SoundCues> m_cues;
+    std::unique_ptr<WindowChrome> m_chrome;
+    std::unique_ptr<ServerMenu> m_serverMenu;
+    std::unique_ptr<WebLinks> m_webLinks;
+    std::unique_ptr<AddressPanels> m_addressPanels;
+    std::unique_ptr<VoiceAndLinkButtons> m_voiceAndLinks;
+    std::unique_ptr<CounterRefresh> m_counters;
+    std::unique_ptr<UpdateCheck> m_update;
+    std::unique_ptr<LanguageSwitch> m_language;
+    std::unique_ptr<SettingsStartup> m_settingsStartup;
+    std::unique_ptr<HoverHighlighting> m_hover;
+    std::unique_ptr<LauncherSteps> m_steps;
+    std::unique_ptr<StartupChain> m_chain;
 };

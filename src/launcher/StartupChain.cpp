@@ -1,95 +1,99 @@
 #include "StartupChain.h"
 
-#include "Launcher.h"
-#include "TForm1.h"
-#include "TForm17.h"
+#include "StartupSteps.h"
+#include "app/TForm1.h"
+#include "app/TForm17.h"
 #include "platform/HandlerGuard.h"
 #include "platform/WindowTimer.h"
 
-StartupChain::StartupChain(Launcher &launcher, TForm1 &form) : m_launcher(launcher), m_form(form)
+StartupChain::StartupChain(TForm1 &mainWindow, TForm17 &progress, ErrorReporter &errors, StartupSteps &steps)
+    : m_mainWindow(mainWindow), m_progress(progress), m_errors(errors), m_steps(&steps)
 {
-    form.onTimer(QStringLiteral("Timer6"), [this] { Timer6Timer(); });
-    form.onTimer(QStringLiteral("Timer4"), [this] { Timer4Timer(); });
-    form.onTimer(QStringLiteral("updatert"), [this] { updatertTimer(); });
-    form.onTimer(QStringLiteral("news"), [this] { newsTimer(); });
+    const MainWindowTimers &timers = mainWindow.timers();
+    mainWindow.onTick(timers.Timer6, [this] { Timer6Timer(); });
+    mainWindow.onTick(timers.Timer4, [this] { Timer4Timer(); });
+    mainWindow.onTick(timers.updatert, [this] { updatertTimer(); });
+    mainWindow.onTick(timers.news, [this] { newsTimer(); });
 }
 
 void StartupChain::progress(int value)
 {
-    m_launcher.form17()->setProgress(value);
+    m_progress.setProgress(value);
 }
 
 // Once the main window has closed, no step arms the next one.
-void StartupChain::arm(const char *timer, bool on)
+void StartupChain::arm(WindowTimer *timer, bool on)
 {
-    m_form.timer(QLatin1String(timer))->setEnabled(on && !m_launcher.hasEnded());
+    timer->setEnabled(on && !m_mainWindow.hasClosed());
 }
 
-// A step goes on whatever fails inside one of its hooks: a progress window
+// A step goes on whatever fails inside one of its parts: a progress window
 // that never closed would leave the launcher unusable. Once the main window
-// has closed (the player may end the program from the tray while a hook
+// has closed (the player may end the program from the tray while a part
 // waits for a window), the rest of the step does nothing.
-void StartupChain::run(const std::function<void()> &hook)
+void StartupChain::run(void (StartupSteps::*part)())
 {
-    if (hook && !m_launcher.hasEnded())
-        runGuarded(&m_launcher.errors(), hook);
+    if (!m_mainWindow.hasClosed())
+        runGuarded(&m_errors, [&] { (m_steps->*part)(); });
 }
 
-bool StartupChain::ask(const std::function<bool()> &hook)
+bool StartupChain::ask(bool (StartupSteps::*part)())
 {
     bool answer = false;
-    if (hook && !m_launcher.hasEnded())
-        runGuarded(&m_launcher.errors(), [&] { answer = hook(); });
+    if (!m_mainWindow.hasClosed())
+        runGuarded(&m_errors, [&] { answer = (m_steps->*part)(); });
     return answer;
 }
 
 void StartupChain::Timer6Timer()
 {
+    const MainWindowTimers &timers = m_mainWindow.timers();
     progress(10);
-    arm("Timer6", false);
-    run(m_launcher.hooks().counters);
-    arm("Timer4", true);
+    arm(timers.Timer6, false);
+    run(&StartupSteps::counters);
+    arm(timers.Timer4, true);
     progress(20);
 }
 
 void StartupChain::Timer4Timer()
 {
-    arm("Timer4", false);
+    const MainWindowTimers &timers = m_mainWindow.timers();
+    arm(timers.Timer4, false);
     progress(30);
-    run(m_launcher.hooks().languageLoad);
+    run(&StartupSteps::languageLoad);
     progress(35);
-    run(m_launcher.hooks().loadFirstPaths);
+    run(&StartupSteps::loadFirstPaths);
     progress(40);
-    run(m_launcher.hooks().loadRemainingSettings);
-    arm("updatert", true);
+    run(&StartupSteps::loadRemainingSettings);
+    arm(timers.updatert, true);
     progress(60);
 }
 
 void StartupChain::updatertTimer()
 {
-    StartupHooks &hooks = m_launcher.hooks();
+    const MainWindowTimers &timers = m_mainWindow.timers();
     progress(63);
-    arm("updatert", false);
-    run(hooks.startPageLoads);
-    const bool firstRun = ask(hooks.readFirstRun);
+    arm(timers.updatert, false);
+    run(&StartupSteps::startPageLoads);
+    const bool firstRun = ask(&StartupSteps::readFirstRun);
     progress(73);
     if (firstRun)
-        run(hooks.firstRun);
-    run(hooks.readNotShow);
+        run(&StartupSteps::firstRun);
+    run(&StartupSteps::readNotShow);
     progress(80);
-    run(hooks.applyNotShow);
-    run(hooks.fetchVersion);
+    run(&StartupSteps::applyNotShow);
+    run(&StartupSteps::fetchVersion);
     progress(90);
-    if (ask(hooks.announceVersion))
+    if (ask(&StartupSteps::announceVersion))
         progress(90);
-    run(hooks.fillVersionDialog);
+    run(&StartupSteps::fillVersionDialog);
     progress(100);
-    m_launcher.form17()->finish();
-    arm("news", true);
+    m_progress.finish();
+    arm(timers.news, true);
 }
 
 void StartupChain::newsTimer()
 {
-    arm("news", false);
-    run(m_launcher.hooks().showNews);
+    arm(m_mainWindow.timers().news, false);
+    run(&StartupSteps::showNews);
 }

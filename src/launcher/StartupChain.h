@@ -2,16 +2,21 @@
 
 #include <functional>
 
-class Launcher;
+class ErrorReporter;
+class StartupSteps;
 class TForm1;
+class TForm17;
 
-// The four one-shot start-up steps, run behind the modal progress window.
-// Each step switches its own timer off, sets the progress values and arms
-// the next one; what happens inside a step comes from the start-up hooks.
+// The four one-shot start-up steps, run by the main window's timers behind
+// the modal progress window. Each step switches its own timer off, sets the
+// progress values and arms the next one.
 class StartupChain
 {
 public:
-    StartupChain(Launcher &launcher, TForm1 &form);
+    StartupChain(TForm1 &mainWindow, TForm17 &progress, ErrorReporter &errors, StartupSteps &steps);
+
+    // The steps the chain runs from now on.
+    void runSteps(StartupSteps &steps) { m_steps = &steps; }
 
     void Timer6Timer();
     void Timer4Timer();
@@ -20,10 +25,12 @@ public:
 
 private:
     void progress(int value);
-    void arm(const char *timer, bool on);
-    void run(const std::function<void()> &hook);
-    bool ask(const std::function<bool()> &hook);
+    void arm(class WindowTimer *timer, bool on);
+    void run(void (StartupSteps::*part)());
+    bool ask(bool (StartupSteps::*part)());
 
-    Launcher &m_launcher;
-    TForm1 &m_form;
+    TForm1 &m_mainWindow;
+    TForm17 &m_progress;
+    ErrorReporter &m_errors;
+    StartupSteps *m_steps;
 };

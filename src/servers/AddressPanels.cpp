@@ -3,6 +3,7 @@
 #include "AddressPanelControls.h"
 #include "SelectionKeeper.h"
 #include "ServerCatalogue.h"
+#include "ServerMenu.h"
 #include "app/SoundCues.h"
 #include "app/TForm1.h"
 #include "platform/BrowserControl.h"
@@ -13,14 +14,32 @@
 
 using namespace ServerCatalogue;
 
-AddressPanels::AddressPanels(Launcher &launcher) : m_launcher(launcher)
+namespace {
+// A screen reader tells the rows apart by the server's name.
+std::vector<AccessibleText> addressTexts(const ServerEntry &e)
 {
-    TForm1 *window = launcher.form1();
-    window->controls().build(addressPanelControls());
-    ControlEvents &events = window->controls().events();
+    const QString server = QString::fromUtf8(e.caption);
+    const QString address = QStringLiteral("Adresa / Address: ") + server;
+    const QString hide = QStringLiteral("Skryje adresu serveru / Hides the server's address");
+    return {
+        {QLatin1String(e.toggle), address, QStringLiteral("Ukáže adresu serveru / Shows the server's address")},
+        {QLatin1String(e.openTwin), address, hide},
+        {QLatin1String(e.closePicture), QStringLiteral("Zavřít adresu / Close address: ") + server, hide},
+        {QLatin1String(e.addressEdit), QStringLiteral("IP: ") + server,
+         QStringLiteral("Adresa ke zkopírování / Address to copy")},
+    };
+}
+} // namespace
+
+AddressPanels::AddressPanels(TForm1 &mainWindow, SoundCues &cues, BrowserControl &statusPage, const ServerMenu &menu)
+    : m_cues(cues), m_statusPage(statusPage)
+{
+    ControlHost &host = mainWindow.controls();
+    host.build(addressPanelControls());
+    ControlEvents &events = host.events();
     for (const ServerEntry &e : entries()) {
         // Black, with a lowered bevel inside a spaced outer one.
-        auto *panel = window->control<QFrame>(QLatin1String(e.addressPanel));
+        auto *panel = host.get<QFrame>(e.addressPanel);
         QPalette black = panel->palette();
         black.setColor(QPalette::Window, Qt::black);
         panel->setPalette(black);
@@ -28,41 +47,43 @@ AddressPanels::AddressPanels(Launcher &launcher) : m_launcher(launcher)
         panel->setLineWidth(1);
         panel->setContentsMargins(1, 1, 1, 1);
 
-        auto *edit = window->control<QLineEdit>(QLatin1String(e.addressEdit));
+        auto *edit = host.get<QLineEdit>(e.addressEdit);
         edit->setText(address(e));
         edit->setReadOnly(true);
         edit->setCursorPosition(0);
         SelectionKeeper::keep(edit);
 
-        events.onClick(QLatin1String(e.toggle), [this, &e] { open(e); });
-        events.onClick(QLatin1String(e.openTwin), [this, &e] { close(e); });
-        events.onClick(QLatin1String(e.closePicture), [this, &e] { close(e); });
+        QWidget *openTwin = host.get(e.openTwin);
+        m_panels[e.number] = {panel, openTwin};
+        events.onClick(host.get(e.toggle), [this, &e] { open(e); });
+        events.onClick(openTwin, [this, &e] { close(e); });
+        events.onClick(host.get(e.closePicture), [this, &e] { close(e); });
+        host.describe(addressTexts(e));
     }
-    events.onClick(QStringLiteral("Label31"), [this] { Label31Click(); });
+    events.onClick(menu.nameLabel(11), [this] { Label31Click(); });
 }
 
 void AddressPanels::open(const ServerEntry &e)
 {
-    m_launcher.cues().play(Cue::press);
+    m_cues.play(Cue::press);
     setOpen(e, true);
 }
 
 void AddressPanels::close(const ServerEntry &e)
 {
-    m_launcher.cues().play(Cue::press);
+    m_cues.play(Cue::press);
     setOpen(e, false);
 }
 
 void AddressPanels::setOpen(const ServerEntry &e, bool open)
 {
-    TForm1 *window = m_launcher.form1();
-    window->control(QLatin1String(e.addressPanel))->setVisible(open);
-    window->control(QLatin1String(e.openTwin))->setVisible(open);
+    const auto &[panel, openTwin] = m_panels.at(e.number);
+    panel->setVisible(open);
+    openTwin->setVisible(open);
 }
 
 void AddressPanels::Label31Click()
 {
-    m_launcher.cues().play(Cue::click, SoundCues::Guard::Unguarded);
-    if (auto *status = m_launcher.form1()->control<BrowserControl>(QStringLiteral("WebBrowser1")))
-        status->navigate(CommunityUrls::statusOfServer11());
+    m_cues.play(Cue::click, SoundCues::Guard::Unguarded);
+    m_statusPage.navigate(CommunityUrls::statusOfServer11());
 }

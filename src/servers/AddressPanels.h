@@ -1,16 +1,21 @@
 #pragma once
 
-#include "app/Launcher.h"
+#include <map>
 
+class BrowserControl;
+class QWidget;
+class ServerMenu;
+class SoundCues;
+class TForm1;
 namespace ServerCatalogue {
 struct ServerEntry;
 }
 
 // The address panels of the server rows and the status page label.
-class AddressPanels : public Subsystem
+class AddressPanels
 {
 public:
-    explicit AddressPanels(Launcher &launcher);
+    AddressPanels(TForm1 &mainWindow, SoundCues &cues, BrowserControl &statusPage, const ServerMenu &menu);
 
     // Toggle click: opens the entry's panel.
     void open(const ServerCatalogue::ServerEntry &entry);
@@ -22,5 +27,8 @@ public:
 private:
     void setOpen(const ServerCatalogue::ServerEntry &entry, bool open);
 
-    Launcher &m_launcher;
+    SoundCues &m_cues;
+    BrowserControl &m_statusPage;
+    // By entry number: the panel and the toggle's open-state twin.
+    std::map<int, std::pair<QWidget *, QWidget *>> m_panels;
 };

@@ -2,13 +2,14 @@
 
 #include <vector>
 
-// The click actions that join a server: which controls carry each one, the
-// entry it joins and its join cue (null: the action joins silently).
+// The click actions that join a server, one per carrier: every server tile
+// and every hover twin joins its entry with its group's join cue, except
+// that one tile joins without a sound.
 struct JoinAction {
-    const char *name;
-    const char *carriers[2]; // second may be null
+    const char *carrier;
     int entry;
-    const char *cue;
+    const char *cue; // null: the action joins silently
 };
 
-const std::vector<JoinAction> &joinActions();
+// Follows the catalogue: tile, then twin, entry by entry.
+std::vector<JoinAction> joinActions();

@@ -1,15 +1,15 @@
 #include "ServerMenu.h"
 
-#include "JoinActions.h"
 #include "LowerCaseValidator.h"
 #include "ServerCatalogue.h"
 #include "ServerMenuControls.h"
 #include "app/SoundCues.h"
 #include "app/TForm1.h"
-#include "config/LocalFiles.h"
 #include "config/TForm5.h"
+#include "platform/PictureControl.h"
 #include "platform/ShellService.h"
 #include "platform/TextLabel.h"
+#include "platform/WindowGroup.h"
 #include "platform/WindowTimer.h"
 
 #include <QLineEdit>
@@ -17,88 +17,101 @@
 
 using namespace ServerCatalogue;
 
-ServerMenu::ServerMenu(Launcher &launcher) : m_launcher(launcher)
+ServerMenu::ServerMenu(TForm1 &mainWindow, TForm5 &settings, SoundCues &cues, ShellService &shell,
+                       WindowGroup &windows)
+    : m_mainWindow(mainWindow), m_settings(settings), m_cues(cues), m_shell(shell), m_windows(windows),
+      m_actions(joinActions())
 {
-    TForm1 *window = launcher.form1();
-    window->controls().build(serverMenuControls());
+    ControlHost &host = mainWindow.controls();
+    host.build(gameHeaders());
     // Headers and name labels fit themselves to their captions.
     for (const GameGroup &g : groups())
-        window->control<TextLabel>(QLatin1String(g.headerLabel))->adjustSize();
+        host.get<TextLabel>(g.headerLabel)->adjustSize();
     for (const ServerEntry &e : entries())
-        window->control<TextLabel>(QLatin1String(e.nameLabel))->adjustSize();
-    preparePasswordEdits();
+        buildRow(e);
 
-    ControlEvents &events = window->controls().events();
-    for (const JoinAction &action : joinActions()) {
-        for (const char *carrier : action.carriers) {
-            if (carrier)
-                events.onClick(QLatin1String(carrier), [this, &action] { join(action); });
-        }
-    }
-    window->onTimer(QStringLiteral("Timer3"), [this] { Timer3Timer(); });
-    window->onTimer(QStringLiteral("Timer2"), [this] { Timer2Timer(); });
+    for (const JoinAction &action : m_actions)
+        host.events().onClick(host.get(action.carrier), [this, &action] { join(action); });
+    mainWindow.onTick(mainWindow.timers().Timer3, [this] { Timer3Timer(); });
+    mainWindow.onTick(mainWindow.timers().Timer2, [this] { Timer2Timer(); });
 }
 
-void ServerMenu::preparePasswordEdits()
+void ServerMenu::buildRow(const ServerEntry &e)
 {
+    ControlHost &host = m_mainWindow.controls();
+    host.build(std::vector<ControlRow>{::nameLabel(e)});
+    auto *label = host.get<TextLabel>(e.nameLabel);
+    label->adjustSize();
+    m_nameLabels[e.number] = label;
+    m_tiles.push_back(host.build(tile(e)).picture);
+    host.build(joiningControls(e));
+    m_joiningPanels[e.number] = host.get(e.joiningPanel);
+    if (!e.passwordEdit)
+        return;
+    auto *edit = host.get<QLineEdit>(e.passwordEdit);
+    edit->setValidator(new LowerCaseValidator(edit));
+    edit->setEchoMode(QLineEdit::Normal);
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    m_passwords[e.number] = edit;
+    host.describe({{QLatin1String(e.passwordEdit), QStringLiteral("Heslo / Password: ") + QString::fromUtf8(e.caption),
+                    QStringLiteral("Heslo, které dostane hra / Password handed to the game")}});
+}
+
+// The twins of the three lowest groups are the late ones.
+HoverTables::ServerTiles ServerMenu::tiles() const
+{
+    HoverTables::ServerTiles tiles;
     for (const ServerEntry &e : entries()) {
-        if (!e.passwordEdit)
-            continue;
-        auto *edit = m_launcher.form1()->control<QLineEdit>(QLatin1String(e.passwordEdit));
-        edit->setValidator(new LowerCaseValidator(edit));
-        edit->setEchoMode(QLineEdit::Normal);
-        edit->setMaxLength(std::numeric_limits<int>::max());
+        const bool late = e.group == Group::AlienVsPredator2 || e.group == Group::UnrealTournament
+                          || e.group == Group::UnrealTournament2004;
+        (late ? tiles.late : tiles.early).push_back({e.tile, e.twin});
     }
+    return tiles;
 }
 
-QString ServerMenu::executablePath(const GameGroup &group) const
+void ServerMenu::setTilesEnabled(bool on)
 {
-    const auto *setting = m_launcher.form5()->control<TextLabel>(QLatin1String(group.pathSetting));
-    return setting ? setting->caption() : QString::fromLatin1(LocalFiles::unsetPath);
-}
-
-QString ServerMenu::password(const char *editName) const
-{
-    if (!editName)
-        return QString();
-    return m_launcher.form1()->control<QLineEdit>(QLatin1String(editName))->text();
+    for (QWidget *t : m_tiles)
+        t->setEnabled(on);
 }
 
 void ServerMenu::join(const JoinAction &action)
 {
     const ServerEntry &e = entry(action.entry);
     if (action.cue)
-        m_launcher.cues().play(action.cue);
-    const QString path = executablePath(groupOf(e));
-    const QString directory = workingDirectory(path);
-    const QString arguments = argumentString(e, password(e.passwordEdit));
-    m_launcher.shell().startProgram(path, arguments, directory);
+        m_cues.play(action.cue);
+    const QString path = m_settings.programPath(groupOf(e).program);
+    const auto password = m_passwords.find(e.number);
+    const QString arguments = argumentString(e, password == m_passwords.end() ? QString() : password->second->text());
+    m_shell.startProgram(path, arguments, workingDirectory(path));
 
-    TForm1 *window = m_launcher.form1();
-    window->control(QLatin1String(e.joiningPanel))->show();
+    m_joiningPanels.at(e.number)->show();
     // A second click during a join keeps the first countdown.
-    window->timer(QStringLiteral("Timer2"))->setEnabled(true);
-    window->timer(QStringLiteral("Timer3"))->setEnabled(true);
+    m_mainWindow.timers().Timer2->setEnabled(true);
+    m_mainWindow.timers().Timer3->setEnabled(true);
     setTilesEnabled(false);
 }
 
 void ServerMenu::Timer3Timer()
 {
-    m_launcher.form1()->timer(QStringLiteral("Timer3"))->setEnabled(false);
-    m_launcher.minimiseApplication();
+    minimiseAfterJoin();
+}
+
+void ServerMenu::minimiseAfterJoin()
+{
+    m_mainWindow.timers().Timer3->setEnabled(false);
+    m_windows.minimise();
 }
 
 void ServerMenu::Timer2Timer()
 {
-    TForm1 *window = m_launcher.form1();
-    window->timer(QStringLiteral("Timer2"))->setEnabled(false);
-    setTilesEnabled(true);
-    for (const ServerEntry &e : entries())
-        window->control(QLatin1String(e.joiningPanel))->hide();
+    endJoin();
 }
 
-void ServerMenu::setTilesEnabled(bool on)
+void ServerMenu::endJoin()
 {
-    for (const ServerEntry &e : entries())
-        m_launcher.form1()->control(QLatin1String(e.tile))->setEnabled(on);
+    m_mainWindow.timers().Timer2->setEnabled(false);
+    setTilesEnabled(true);
+    for (const auto &[number, panel] : m_joiningPanels)
+        panel->hide();
 }

@@ -1,21 +1,37 @@
 #pragma once
 
-#include "app/Launcher.h"
+#include "JoinActions.h"
+#include "app/HoverTables.h"
 
 #include <QString>
+#include <map>
+#include <vector>
 
-struct JoinAction;
+class QLineEdit;
+class QWidget;
+class ShellService;
+class SoundCues;
+class TForm1;
+class TForm5;
+class WindowGroup;
 namespace ServerCatalogue {
-struct GameGroup;
+struct ServerEntry;
 }
 
 // The fourteen server rows: tiles, password edits and joining.
-class ServerMenu : public Subsystem
+class ServerMenu
 {
 public:
-    explicit ServerMenu(Launcher &launcher);
+    ServerMenu(TForm1 &mainWindow, TForm5 &settings, SoundCues &cues, ShellService &shell, WindowGroup &windows);
 
-    // One of the sixteen click actions: starts the entry's game.
+    // The tiles with their twins, for the hover highlighting.
+    HoverTables::ServerTiles tiles() const;
+    // The label naming entry 'number'.
+    QWidget *nameLabel(int number) const { return m_nameLabels.at(number); }
+    // Disabled tiles take no clicks and no pointer movement; their twins do.
+    void setTilesEnabled(bool on);
+
+    // A click on a tile or a twin: starts the entry's game.
     void join(const JoinAction &action);
     // The minimise timer's tick.
     void Timer3Timer();
@@ -23,10 +39,19 @@ public:
     void Timer2Timer();
 
 private:
-    void preparePasswordEdits();
-    QString executablePath(const ServerCatalogue::GameGroup &group) const;
-    QString password(const char *editName) const;
-    void setTilesEnabled(bool on);
+    void buildRow(const ServerCatalogue::ServerEntry &entry);
+    void minimiseAfterJoin();
+    void endJoin();
 
-    Launcher &m_launcher;
+    TForm1 &m_mainWindow;
+    TForm5 &m_settings;
+    SoundCues &m_cues;
+    ShellService &m_shell;
+    WindowGroup &m_windows;
+    std::vector<JoinAction> m_actions;
+    std::vector<QWidget *> m_tiles;
+    // By entry number.
+    std::map<int, QWidget *> m_nameLabels;
+    std::map<int, QWidget *> m_joiningPanels;
+    std::map<int, QLineEdit *> m_passwords;
 };

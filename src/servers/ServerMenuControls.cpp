@@ -2,7 +2,9 @@
 
 #include "ServerCatalogue.h"
 
+#include <QByteArray>
 #include <cstring>
+#include <deque>
 
 namespace {
 constexpr const char *nameStyle = "color: white; font: bold 11px \"MS Sans Serif\", \"Nimbus Sans\", \"DejaVu Sans\";";
@@ -20,47 +22,85 @@ int roughWidth(const char *caption, int charWidth)
     return int(std::strlen(caption)) * charWidth + 4;
 }
 
-std::vector<ControlRow> makeRows()
+// Texts that a row points to live for the whole run.
+const char *keep(const QString &text)
 {
-    using namespace ServerCatalogue;
-    std::vector<ControlRow> rows;
-    for (const GameGroup &g : groups()) {
-        rows.push_back({g.bar, ControlKind::Picture, g.barPlace.x(), g.barPlace.y(), barSize.width(),
-                        barSize.height(), ":/skin/header_bar.jpg", nullptr, Qt::ArrowCursor, true, 0});
-        rows.push_back({g.headerLabel, ControlKind::Label, g.headerPlace.x(), g.headerPlace.y(),
-                        roughWidth(g.headerCaption, 9), 18, g.headerCaption, nullptr, Qt::ArrowCursor, true,
-                        headerLayer, headerStyle});
-    }
-    const ControlRow icons[] = {
-        {"Image33", ControlKind::Picture, 22, 90, 13, 13, ":/skin/icon_cs.png", nullptr, Qt::ArrowCursor, true, 1},
-        {"Image34", ControlKind::Picture, 16, 234, 22, 15, ":/skin/icon_cod.png", nullptr, Qt::ArrowCursor, true, 1},
-        {"Image47", ControlKind::Picture, 16, 307, 22, 15, ":/skin/icon_cod2.png", nullptr, Qt::ArrowCursor, true, 1},
-        {"Image37", ControlKind::Picture, 16, 378, 22, 15, ":/skin/icon_cod213.png", nullptr, Qt::ArrowCursor, true,
-         1},
-    };
-    rows.insert(rows.end(), std::begin(icons), std::end(icons));
-    for (const ServerEntry &e : entries()) {
-        rows.push_back({e.nameLabel, ControlKind::Label, e.labelPlace.x(), e.labelPlace.y(), roughWidth(e.caption, 7),
-                        13, e.caption, nullptr, Qt::ArrowCursor, true, 1, nameStyle});
-        rows.push_back({e.tile, ControlKind::Picture, e.tilePlace.x(), e.tilePlace.y(), tileSize.width(),
-                        tileSize.height(), ":/skin/tile.jpg", nullptr, Qt::PointingHandCursor, true, 1});
-        rows.push_back({e.twin, ControlKind::Picture, e.tilePlace.x(), e.tilePlace.y(), tileSize.width(),
-                        tileSize.height(), ":/skin/tile_hover.jpg", nullptr, Qt::PointingHandCursor, false, 2});
-        const QRect &p = e.joiningPanelRect;
-        rows.push_back({e.joiningPanel, ControlKind::Panel, p.x(), p.y(), p.width(), p.height(), "JOINING...", nullptr,
-                        Qt::ArrowCursor, false, 3, joiningStyle});
-        if (e.passwordEdit) {
-            const QRect &r = e.passwordEditRect;
-            rows.push_back({e.passwordEdit, ControlKind::Edit, r.x(), r.y(), r.width(), r.height(), "pw??", nullptr,
-                            Qt::IBeamCursor, true, 1, passwordStyle});
-        }
-    }
-    return rows;
+    static std::deque<QByteArray> texts;
+    texts.push_back(text.toUtf8());
+    return texts.back().constData();
 }
 } // namespace
 
-const std::vector<ControlRow> &serverMenuControls()
+using namespace ServerCatalogue;
+
+const std::vector<ControlRow> &gameHeaders()
 {
-    static const std::vector<ControlRow> rows = makeRows();
+    static const std::vector<ControlRow> rows = [] {
+        std::vector<ControlRow> made;
+        for (const GameGroup &g : groups()) {
+            made.push_back({g.bar, ControlKind::Picture, g.barPlace.x(), g.barPlace.y(), barSize.width(),
+                            barSize.height(), ":/skin/header_bar.jpg", nullptr, Qt::ArrowCursor, true, 0});
+            made.push_back({g.headerLabel, ControlKind::Label, g.headerPlace.x(), g.headerPlace.y(),
+                            roughWidth(g.headerCaption, 9), 18, g.headerCaption, nullptr, Qt::ArrowCursor, true,
+                            headerLayer, headerStyle});
+        }
+        const ControlRow icons[] = {
+            {"Image33", ControlKind::Picture, 22, 90, 13, 13, ":/skin/icon_cs.png", nullptr, Qt::ArrowCursor, true, 1},
+            {"Image34", ControlKind::Picture, 16, 234, 22, 15, ":/skin/icon_cod.png", nullptr, Qt::ArrowCursor, true,
+             1},
+            {"Image47", ControlKind::Picture, 16, 307, 22, 15, ":/skin/icon_cod2.png", nullptr, Qt::ArrowCursor, true,
+             1},
+            {"Image37", ControlKind::Picture, 16, 378, 22, 15, ":/skin/icon_cod213.png", nullptr, Qt::ArrowCursor,
+             true, 1},
+        };
+        made.insert(made.end(), std::begin(icons), std::end(icons));
+        return made;
+    }();
+    return rows;
+}
+
+ControlRow nameLabel(const ServerEntry &e)
+{
+    return {e.nameLabel, ControlKind::Label, e.labelPlace.x(), e.labelPlace.y(), roughWidth(e.caption, 7), 13,
+            e.caption, nullptr, Qt::ArrowCursor, true, 1, nameStyle};
+}
+
+// A screen reader tells the tiles apart by the server's name.
+static PictureButtonRow makeTile(const ServerEntry &e)
+{
+    const QString game = QString::fromUtf8(groupOf(e).headerCaption).trimmed();
+    return {e.tile,
+            e.twin,
+            QRect(e.tilePlace, tileSize),
+            ":/skin/tile.jpg",
+            ":/skin/tile_hover.jpg",
+            nullptr,
+            keep(QStringLiteral("Připojit / Join: ") + QString::fromUtf8(e.caption)),
+            keep(QStringLiteral("Spustí %1 a připojí se k serveru / Starts %1 and connects to the server").arg(game))};
+}
+
+const PictureButtonRow &tile(const ServerEntry &e)
+{
+    static const std::vector<PictureButtonRow> rows = [] {
+        std::vector<PictureButtonRow> made;
+        for (const ServerEntry &entry : entries())
+            made.push_back(makeTile(entry));
+        return made;
+    }();
+    return rows.at(std::size_t(e.number - 1));
+}
+
+std::vector<ControlRow> joiningControls(const ServerEntry &e)
+{
+    const QRect &p = e.joiningPanelRect;
+    std::vector<ControlRow> rows = {
+        {e.joiningPanel, ControlKind::Panel, p.x(), p.y(), p.width(), p.height(), "JOINING...", nullptr,
+         Qt::ArrowCursor, false, 3, joiningStyle},
+    };
+    if (e.passwordEdit) {
+        const QRect &r = e.passwordEditRect;
+        rows.push_back({e.passwordEdit, ControlKind::Edit, r.x(), r.y(), r.width(), r.height(), "pw??", nullptr,
+                        Qt::IBeamCursor, true, 1, passwordStyle});
+    }
     return rows;
 }

@@ -1,10 +1,18 @@
 #pragma once
 
 #include "platform/ControlRow.h"
+#include "platform/PictureButton.h"
 
 #include <vector>
 
-// The server list of the main window: game headers with their bars and
-// icons, and per entry the name label, tile, hover twin, joining panel and
-// password edit.
-const std::vector<ControlRow> &serverMenuControls();
+namespace ServerCatalogue {
+struct ServerEntry;
+}
+
+// The server list of the main window, built in this order: the game headers
+// with their bars and icons; then per entry its name label, its tile with
+// the hover twin, its joining panel and its password edit.
+const std::vector<ControlRow> &gameHeaders();
+ControlRow nameLabel(const ServerCatalogue::ServerEntry &entry);
+const PictureButtonRow &tile(const ServerCatalogue::ServerEntry &entry);
+std::vector<ControlRow> joiningControls(const ServerCatalogue::ServerEntry &entry);

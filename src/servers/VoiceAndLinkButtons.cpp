@@ -3,71 +3,61 @@
 #include "ServerCatalogue.h"
 #include "app/SoundCues.h"
 #include "app/TForm1.h"
-#include "config/LocalFiles.h"
 #include "config/TForm5.h"
-#include "platform/ControlRow.h"
+#include "platform/PictureControl.h"
 #include "platform/ShellService.h"
-#include "platform/TextLabel.h"
 #include "web/CommunityUrls.h"
 
-#include <vector>
-
 namespace {
-const std::vector<ControlRow> &buttonControls()
-{
-    constexpr auto hand = Qt::PointingHandCursor;
-    static const std::vector<ControlRow> rows = {
-        {"Image132", ControlKind::Picture, 520, 63, 33, 27, ":/skin/ventrilo.jpg", "Ventrilo", hand, true, 1},
-        {"Image131", ControlKind::Picture, 520, 63, 33, 27, ":/skin/ventrilo_hover.jpg", "Ventrilo", hand, false, 2},
-        {"Image134", ControlKind::Picture, 491, 65, 27, 24, ":/skin/teamspeak.jpg", "TeamSpeak", hand, true, 1},
-        {"Image135", ControlKind::Picture, 491, 65, 27, 24, ":/skin/teamspeak_hover.jpg", "TeamSpeak", hand, false,
-         2},
-        {"Image20", ControlKind::Picture, 301, 139, 80, 20, ":/skin/banlist.jpg", nullptr, hand, true, 1},
-        {"Image19", ControlKind::Picture, 301, 139, 80, 20, ":/skin/banlist_hover.jpg", nullptr, hand, false, 2},
-        {"Image27", ControlKind::Picture, 405, 139, 80, 20, ":/skin/forum.jpg", nullptr, hand, true, 1},
-        {"Image28", ControlKind::Picture, 405, 139, 80, 20, ":/skin/forum_hover.jpg", nullptr, hand, false, 2},
-    };
-    return rows;
-}
+const PictureButtonRow ventrilo{"Image132", "Image131", {520, 63, 33, 27}, ":/skin/ventrilo.jpg",
+                                ":/skin/ventrilo_hover.jpg", "Ventrilo", nullptr, "Spustí Ventrilo / Starts Ventrilo"};
+const PictureButtonRow teamSpeak{"Image134", "Image135", {491, 65, 27, 24}, ":/skin/teamspeak.jpg",
+                                 ":/skin/teamspeak_hover.jpg", "TeamSpeak", nullptr,
+                                 "Spustí TeamSpeak / Starts TeamSpeak"};
+const PictureButtonRow banList{"Image20", "Image19", {301, 139, 80, 20}, ":/skin/banlist.jpg",
+                               ":/skin/banlist_hover.jpg", nullptr, "Banlist",
+                               "Otevře seznam banů v prohlížeči / Opens the ban list in the browser"};
+const PictureButtonRow forum{"Image27", "Image28", {405, 139, 80, 20}, ":/skin/forum.jpg", ":/skin/forum_hover.jpg",
+                             nullptr, "Fórum / Forum", "Otevře fórum v prohlížeči / Opens the forum in the browser"};
 } // namespace
 
-VoiceAndLinkButtons::VoiceAndLinkButtons(Launcher &launcher) : m_launcher(launcher)
+VoiceAndLinkButtons::VoiceAndLinkButtons(TForm1 &mainWindow, TForm5 &settings, SoundCues &cues, ShellService &shell)
+    : m_settings(settings), m_cues(cues), m_shell(shell)
 {
-    TForm1 *window = launcher.form1();
-    window->controls().build(buttonControls());
-    ControlEvents &events = window->controls().events();
+    ControlHost &host = mainWindow.controls();
     // One action serves both pictures of a voice-chat pair.
-    for (const char *name : {"Image132", "Image131"})
-        events.onClick(QLatin1String(name), [this] { Image131Click(); });
-    for (const char *name : {"Image134", "Image135"})
-        events.onClick(QLatin1String(name), [this] { Image134Click(); });
-    events.onClick(QStringLiteral("Image20"), [this] { Image20Click(); });
-    events.onClick(QStringLiteral("Image27"), [this] { Image27Click(); });
-    events.onClick(QStringLiteral("Image19"), [this] { Image19Click(); });
-    events.onClick(QStringLiteral("Image28"), [this] { Image28Click(); });
+    host.onClick(host.build(ventrilo), [this] { Image131Click(); });
+    host.onClick(host.build(teamSpeak), [this] { Image134Click(); });
+    // The twins of the link buttons sound before they open the page.
+    const PictureButton bans = host.build(banList);
+    const PictureButton board = host.build(forum);
+    ControlEvents &events = host.events();
+    events.onClick(bans.picture, [this] { Image20Click(); });
+    events.onClick(board.picture, [this] { Image27Click(); });
+    events.onClick(bans.twin, [this] { Image19Click(); });
+    events.onClick(board.twin, [this] { Image28Click(); });
 }
 
-void VoiceAndLinkButtons::startClient(const char *pathSetting)
+void VoiceAndLinkButtons::startClient(Program program)
 {
-    m_launcher.cues().playAndLatch(Cue::press);
-    const auto *setting = m_launcher.form5()->control<TextLabel>(QLatin1String(pathSetting));
-    const QString path = setting ? setting->caption() : QString::fromLatin1(LocalFiles::unsetPath);
-    m_launcher.shell().startProgram(path, QString(), ServerCatalogue::workingDirectory(path));
+    m_cues.playAndLatch(Cue::press);
+    const QString path = m_settings.programPath(program);
+    m_shell.startProgram(path, QString(), ServerCatalogue::workingDirectory(path));
 }
 
 void VoiceAndLinkButtons::openPage(const QString &url)
 {
-    m_launcher.shell().openAddress(url);
+    m_shell.openAddress(url);
 }
 
 void VoiceAndLinkButtons::Image131Click()
 {
-    startClient("StaticText6");
+    startClient(Program::Ventrilo);
 }
 
 void VoiceAndLinkButtons::Image134Click()
 {
-    startClient("StaticText9");
+    startClient(Program::TeamSpeak);
 }
 
 void VoiceAndLinkButtons::Image20Click()
@@ -82,12 +72,12 @@ void VoiceAndLinkButtons::Image27Click()
 
 void VoiceAndLinkButtons::Image19Click()
 {
-    m_launcher.cues().playAndLatch(Cue::press);
+    m_cues.playAndLatch(Cue::press);
     Image20Click();
 }
 
 void VoiceAndLinkButtons::Image28Click()
 {
-    m_launcher.cues().playAndLatch(Cue::press);
+    m_cues.playAndLatch(Cue::press);
     Image27Click();
 }

@@ -1,14 +1,19 @@
 #pragma once
 
-#include "app/Launcher.h"
+#include "config/Program.h"
 
 #include <QString>
 
+class ShellService;
+class SoundCues;
+class TForm1;
+class TForm5;
+
 // The Ventrilo and TeamSpeak buttons, and the ban-list and forum buttons.
-class VoiceAndLinkButtons : public Subsystem
+class VoiceAndLinkButtons
 {
 public:
-    explicit VoiceAndLinkButtons(Launcher &launcher);
+    VoiceAndLinkButtons(TForm1 &mainWindow, TForm5 &settings, SoundCues &cues, ShellService &shell);
 
     void Image131Click(); // Ventrilo
     void Image134Click(); // TeamSpeak
@@ -18,8 +23,10 @@ public:
     void Image28Click();  // forum, hover twin
 
 private:
-    void startClient(const char *pathSetting);
+    void startClient(Program program);
     void openPage(const QString &url);
 
-    Launcher &m_launcher;
+    TForm5 &m_settings;
+    SoundCues &m_cues;
+    ShellService &m_shell;
 };

@@ -1,8 +1,9 @@
 #include "LauncherFixture.h"
+#include "StepHooks.h"
 #include "ModalWindow.h"
 #include "Pointer.h"
 #include "TrayIconWindow.h"
-#include "app/RunLauncher.h"
+#include "launcher/RunLauncher.h"
 #include "app/TForm1.h"
 #include "app/TForm17.h"
 #include "config/TForm5.h"
@@ -71,7 +72,7 @@ void whileUpInStartUp(Fixture &f, const QString &name, std::function<void()> act
         f.downloads->bodies.remove(CommunityUrls::versionInf());
     Launcher &l = f.make();
     if (name == "TForm17") {
-        l.hooks().counters = act;
+        hooks(l).counters = act;
         return;
     }
     QWidget *w = launcherWindow(l, name);
@@ -441,7 +442,7 @@ void ChromeTest::exitDuringStartUpEndsTheRun()
         dialogShown = true;
         l.form13()->hide();
     });
-    l.hooks().fetchVersion();
+    hooks(l).fetchVersion();
     QVERIFY(!dialogShown && !l.form13()->isVisible());
     QCOMPARE(f.sound->played.count("error.wav"), errorCues);
 }

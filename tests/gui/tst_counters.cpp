@@ -1,4 +1,5 @@
 #include "LauncherFixture.h"
+#include "StepHooks.h"
 #include "ServedLauncher.h"
 #include "app/TForm1.h"
 #include "app/TForm17.h"
@@ -181,9 +182,9 @@ void CountersTest::startupStepLoadsPagesAndCountersInOrder()
     f.downloads->bodies[CommunityUrls::accessCounter()] = "1";
     f.downloads->bodies[CommunityUrls::onlineCounter()] = "2";
     Launcher &l = f.make();
-    auto counters = l.hooks().counters;
+    auto counters = hooks(l).counters;
     int progressInside = -1;
-    l.hooks().counters = [&, counters] {
+    hooks(l).counters = [&, counters] {
         progressInside = l.form17()->progress();
         counters();
     };

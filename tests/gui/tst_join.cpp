@@ -4,6 +4,7 @@
 #include "Pointer.h"
 #include "SettingsPaths.h"
 #include "app/TForm1.h"
+#include "config/SettingsRows.h"
 #include "config/TForm5.h"
 #include "platform/WindowTimer.h"
 #include "servers/ServerCatalogue.h"
@@ -86,8 +87,10 @@ void JoinTest::cleanup()
 
 void JoinTest::setAllPaths()
 {
-    for (const GameGroup &g : groups())
-        SettingsPaths::set(*m_f->launcher, QLatin1String(g.pathSetting), gamePath(g.pathSetting));
+    for (const GameGroup &g : groups()) {
+        const char *display = pathRowOf(g.program).display;
+        SettingsPaths::set(*m_f->launcher, QLatin1String(display), gamePath(display));
+    }
 }
 
 void JoinTest::joinStartsTheGroupsGame_data()

@@ -527,7 +527,7 @@ void SettingsTest::closeBoxKeepsLiveValuesWithoutWriting()
         Pointer::click(s, centreOf(s->soundsSwitch()));
         s->close();
     });
-    s->showModalSettings();
+    s->showModal();
     QVERIFY(!s->isVisible());
     // The window is the live store: readers see the new values at once.
     QCOMPARE(s->path("csloc"), QStringLiteral("/opt/cs/hl.exe"));
@@ -586,7 +586,7 @@ void SettingsTest::opensCentredOnTheMainWindow()
         centre = l.form5()->geometry().center();
         l.form5()->close();
     });
-    l.form5()->showModalSettings();
+    l.form5()->showModal();
     QVERIFY2((centre - l.form1()->geometry().center()).manhattanLength() <= 4,
              qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
 }

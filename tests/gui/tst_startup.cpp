@@ -1,4 +1,5 @@
 #include "LauncherFixture.h"
+#include "StepHooks.h"
 #include "ModalWindow.h"
 #include "Pointer.h"
 #include "ServedLauncher.h"
@@ -121,7 +122,7 @@ void StartupTest::progressRunsThroughEveryValueInOrder()
     QObject::connect(l.form17()->findChild<QProgressBar *>("stav"), &QProgressBar::valueChanged,
                      [&](int v) { values << v; });
     bool newerSeenAt90 = false;
-    l.hooks().announceVersion = [&] {
+    hooks(l).announceVersion = [&] {
         newerSeenAt90 = l.form17()->progress() == 90;
         return true;
     };
@@ -142,7 +143,7 @@ void StartupTest::eachStepRunsOnceInOrder()
             ran << QLatin1String(name);
         };
     };
-    StartupHooks &h = l.hooks();
+    StepHooks &h = hooks(l);
     h.counters = hook("counters", 10);
     h.languageLoad = hook("language", 30);
     h.loadFirstPaths = hook("first paths", 35);
@@ -177,7 +178,7 @@ void StartupTest::mainWindowAppearsOnlyAfterTheProgressWindowCloses()
     f.presetQuietStart();
     Launcher &l = f.make();
     bool checked = false;
-    l.hooks().fetchVersion = [&] {
+    hooks(l).fetchVersion = [&] {
         QVERIFY(l.form17()->isVisible());
         QVERIFY(!l.form1()->isVisible());
         QCOMPARE(QApplication::activeModalWidget(), l.form17());
@@ -217,10 +218,10 @@ void StartupTest::aFailingStepStillReachesTheEnd()
     LauncherFixture f;
     f.presetQuietStart();
     Launcher &l = f.make();
-    l.hooks().counters = [] { throw std::runtime_error("counter step broke"); };
-    l.hooks().fetchVersion = [] { throw std::runtime_error("update step broke"); };
+    hooks(l).counters = [] { throw std::runtime_error("counter step broke"); };
+    hooks(l).fetchVersion = [] { throw std::runtime_error("update step broke"); };
     bool later = false;
-    l.hooks().fillVersionDialog = [&] { later = true; };
+    hooks(l).fillVersionDialog = [&] { later = true; };
     l.start();
     QCOMPARE(l.form17()->progress(), 100);
     QVERIFY(later);

@@ -1,4 +1,5 @@
 #include "LauncherFixture.h"
+#include "StepHooks.h"
 #include "ModalWindow.h"
 #include "Pointer.h"
 #include "ServedLauncher.h"
@@ -26,8 +27,8 @@ namespace {
 // Step 2 leaves the sounds switch in this state, whatever else it loads.
 void soundsAfterStep2(Launcher &l, bool on)
 {
-    auto previous = l.hooks().loadRemainingSettings;
-    l.hooks().loadRemainingSettings = [&l, previous, on] {
+    auto previous = hooks(l).loadRemainingSettings;
+    hooks(l).loadRemainingSettings = [&l, previous, on] {
         if (previous)
             previous();
         l.form5()->soundsSwitch()->setChecked(on);
@@ -232,8 +233,8 @@ void UpdateTest::pageLoadsStartBeforeTheFetch()
     QVERIFY(news && statistics);
     QVERIFY(!statistics->onScreen);
     QVERIFY(statistics->y() >= TForm1::clientHeight);
-    auto fetch = l.hooks().fetchVersion;
-    l.hooks().fetchVersion = [&, fetch] {
+    auto fetch = hooks(l).fetchVersion;
+    hooks(l).fetchVersion = [&, fetch] {
         newsAtFetch = news->urls;
         statisticsAtFetch = statistics->urls;
         fetch();

@@ -10,7 +10,7 @@
 #include "RecordingTray.h"
 #include "ScriptedDownloads.h"
 #include "ScriptedFileDialogs.h"
-#include "app/Launcher.h"
+#include "launcher/Launcher.h"
 
 #include <QTemporaryDir>
 #include <memory>

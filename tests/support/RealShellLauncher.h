@@ -2,7 +2,7 @@
 
 #include "EventLog.h"
 #include "RecordingSound.h"
-#include "app/Launcher.h"
+#include "launcher/Launcher.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -10,7 +10,7 @@
 #include "RecordingSound.h"
 #include "RecordingTray.h"
 #include "ScriptedFileDialogs.h"
-#include "app/Launcher.h"
+#include "launcher/Launcher.h"
 #include "platform/QtNetworkDownloadService.h"
 
 #include <QElapsedTimer>

@@ -1,21 +1,14 @@
 #include "SettingsPaths.h"
 
-#include "app/Launcher.h"
 #include "config/TForm5.h"
+#include "launcher/Launcher.h"
 #include "platform/TextLabel.h"
 
 namespace SettingsPaths {
 
 void set(Launcher &launcher, const QString &display, const QString &path)
 {
-    TForm5 *settings = launcher.form5();
-    auto *label = settings->control<TextLabel>(display);
-    if (!label) {
-        // A settings window without its path displays yet: stand one in.
-        label = new TextLabel(settings);
-        label->setObjectName(display);
-    }
-    label->setCaption(path);
+    launcher.form5()->control<TextLabel>(display)->setCaption(path);
 }
 
 } // namespace SettingsPaths
