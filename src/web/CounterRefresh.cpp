@@ -12,34 +12,26 @@
 #include <QScopedValueRollback>
 #include <exception>
 
-const CounterRefresh::Counter CounterRefresh::access{LocalFiles::statistic, &CommunityUrls::accessCounter, "Memo1", "stat"};
-const CounterRefresh::Counter CounterRefresh::online{LocalFiles::online, &CommunityUrls::onlineCounter, "Memo2", "Label52"};
-
-namespace {
-BrowserControl *browser(TForm1 *main, const char *name)
+CounterRefresh::CounterRefresh(TForm1 &mainWindow, LocalFiles &files, DownloadService &downloads,
+                               BrowserControl &accessStatistics, BrowserControl &onlineStatistics)
+    : m_files(files), m_downloads(downloads), m_accessStatistics(accessStatistics), m_onlineStatistics(onlineStatistics)
 {
-    return main->control<BrowserControl>(QLatin1String(name));
-}
-
-// A counter may come in several lines; the label grows downwards to show
-// those that fit in the statistics block.
-void show(TextLabel *label, const QString &text)
-{
-    label->setCaption(text);
-}
-} // namespace
-
-CounterRefresh::CounterRefresh(Launcher &launcher) : m_launcher(launcher)
-{
-    TForm1 *main = launcher.form1();
-    main->controls().build(counterControls());
-    for (const Counter *counter : {&access, &online}) {
-        auto *label = main->control<TextLabel>(QLatin1String(counter->label));
+    ControlHost &main = mainWindow.controls();
+    main.build(counterControls());
+    m_statisticsTitle = main.get<TextLabel>("Label13");
+    m_accessTitle = main.get<TextLabel>("Label50");
+    m_access = {LocalFiles::statistic, &CommunityUrls::accessCounter, main.get<QPlainTextEdit>("Memo1"),
+                main.get<TextLabel>("stat")};
+    m_online = {LocalFiles::online, &CommunityUrls::onlineCounter, main.get<QPlainTextEdit>("Memo2"),
+                main.get<TextLabel>("Label52")};
+    // A counter may come in several lines; the label grows downwards to show
+    // those that fit in the statistics block.
+    for (TextLabel *label : {m_access.label, m_online.label}) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->keepWithin(statisticsRoom());
     }
-    main->onTimer(QStringLiteral("onlinecounter"), [this] { onlinecounterTimer(); });
-    launcher.hooks().counters = [this] { counters(); };
+    mainWindow.onTick(mainWindow.timers().onlinecounter, [this] { onlinecounterTimer(); });
+    QObject::connect(&mainWindow, &TForm1::closing, &mainWindow, [this] { removeCopies(); });
 }
 
 // The two fetches of a step share one time budget, so a web server that
@@ -49,12 +41,11 @@ CounterRefresh::CounterRefresh(Launcher &launcher) : m_launcher(launcher)
 void CounterRefresh::counters()
 {
     const QScopedValueRollback<bool> busy(m_refreshing, true);
-    DownloadBatch batch(m_launcher.downloads());
-    TForm1 *main = m_launcher.form1();
-    browser(main, "WebBrowser4")->navigate(CommunityUrls::statistics());
-    refresh(access);
-    browser(main, "WebBrowser5")->navigate(CommunityUrls::statisticsOnline());
-    refresh(online);
+    DownloadBatch batch(m_downloads);
+    m_accessStatistics.navigate(CommunityUrls::statistics());
+    refresh(m_access);
+    m_onlineStatistics.navigate(CommunityUrls::statisticsOnline());
+    refresh(m_online);
 }
 
 // The event loop runs while a refresh waits for its fetches, and this timer
@@ -65,13 +56,13 @@ void CounterRefresh::onlinecounterTimer()
     if (m_refreshing)
         return;
     const QScopedValueRollback<bool> busy(m_refreshing, true);
-    DownloadBatch batch(m_launcher.downloads());
-    refresh(access);
+    DownloadBatch batch(m_downloads);
+    refresh(m_access);
     try {
-        browser(m_launcher.form1(), "WebBrowser5")->refresh();
+        m_onlineStatistics.refresh();
     } catch (const std::exception &) {
     }
-    refresh(online);
+    refresh(m_online);
 }
 
 // Delete, fetch, then show the text, as much of it as can show. A failed
@@ -79,19 +70,23 @@ void CounterRefresh::onlinecounterTimer()
 // caption.
 void CounterRefresh::refresh(const Counter &counter)
 {
-    LocalFiles &files = m_launcher.files();
-    TForm1 *main = m_launcher.form1();
     try {
-        files.remove(counter.file);
-        m_launcher.downloads().downloadToFile(counter.url(), files.path(counter.file));
+        m_files.remove(counter.file);
+        m_downloads.downloadToFile(counter.url(), m_files.path(counter.file));
     } catch (const std::exception &) {
     }
     try {
-        const QString text = files.loadHead(counter.file, counterLinesShown, counterCharactersShown);
-        auto *memo = main->control<QPlainTextEdit>(QLatin1String(counter.memo));
+        const QString text = m_files.loadHead(counter.file, counterLinesShown, counterCharactersShown);
         QString lines = text;
-        memo->setPlainText(lines.replace(QLatin1String("\r\n"), QLatin1String("\n")));
-        show(main->control<TextLabel>(QLatin1String(counter.label)), text);
+        counter.memo->setPlainText(lines.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        counter.label->setCaption(text);
     } catch (const std::exception &) {
     }
+}
+
+// What goes with the program: the counters' local copies. Removing never fails.
+void CounterRefresh::removeCopies()
+{
+    m_files.remove(LocalFiles::online);
+    m_files.remove(LocalFiles::statistic);
 }

@@ -7,5 +7,5 @@ class TForm10 : public TForm9
 {
     Q_OBJECT
 public:
-    explicit TForm10(Launcher &launcher);
+    TForm10(ErrorReporter &errors, BrowserFactory &browsers);
 };

@@ -1,18 +1,21 @@
 #include "TForm11.h"
 
-#include "ClickBinding.h"
-#include "app/Launcher.h"
 #include "app/TForm1.h"
 #include "config/LocalFiles.h"
 #include "platform/HandlerGuard.h"
+#include "platform/ShellService.h"
 #include "platform/TextLabel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QPushButton>
 
 namespace {
 constexpr const char *bold = "font-weight: bold;";
 constexpr Qt::CursorShape arrow = Qt::ArrowCursor;
+
+const WindowFrame newVersionFrame = {"TForm11", "New version of OVCL avaible!", {273, 207}, {528, 309},
+                                     Form::toolWindowWithoutIcons(), false, {}, {}, "Tahoma"};
 
 const std::vector<ControlRow> &newVersionControls()
 {
@@ -35,42 +38,50 @@ const std::vector<ControlRow> &newVersionControls()
 }
 } // namespace
 
-TForm11::TForm11(Launcher &launcher)
-    : Form({"TForm11", "New version of OVCL avaible!", {273, 207}, {528, 309}, Form::toolWindowWithoutIcons()},
-           &launcher.errors(), &launcher.browsers()),
-      m_launcher(launcher)
+TForm11::TForm11(ErrorReporter &errors, BrowserFactory &browsers, TForm1 &mainWindow, ShellService &shell,
+                 LocalFiles &files, const QString &applicationDirectory)
+    : Form(newVersionFrame, errors, browsers),
+      m_mainWindow(mainWindow),
+      m_shell(shell),
+      m_files(files),
+      m_applicationDirectory(applicationDirectory)
 {
-    setFont(QFont(QStringLiteral("Tahoma"), 8));
     auto *group = new QGroupBox(QStringLiteral("Informace o nové verzi, new verison info"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(8, 38, 257, 70);
     controls().build(newVersionControls());
+    m_version = controls().get<TextLabel>("Label6");
+    m_news1 = controls().get<TextLabel>("Label8");
+    m_news2 = controls().get<TextLabel>("Label9");
+    m_notShow = controls().get<QCheckBox>("CheckBox1");
 
-    ErrorReporter *errors = &launcher.errors();
-    bindClick(controls(), errors, QStringLiteral("Button1"), [this] { Button1Click(); });
-    bindClick(controls(), errors, QStringLiteral("Button2"), [this] { Button2Click(); });
+    controls().events().onClick(controls().get<QPushButton>("Button1"), [this] { Button1Click(); });
+    controls().events().onClick(controls().get<QPushButton>("Button2"), [this] { Button2Click(); });
     // Every change of state writes, also one that the start-up check makes.
-    connect(notShowBox(), &QCheckBox::toggled, this, [this, errors] { runGuarded(errors, [this] { CheckBox1Click(); }); });
-}
-
-QCheckBox *TForm11::notShowBox() const
-{
-    return control<QCheckBox>(QStringLiteral("CheckBox1"));
+    connect(m_notShow, &QCheckBox::toggled, this, [this, reporter = &errors] {
+        runGuarded(reporter, [this] { CheckBox1Click(); });
+    });
 }
 
 void TForm11::showOffer(const QString &version, const QString &news1, const QString &news2)
 {
-    control<TextLabel>(QStringLiteral("Label6"))->setCaption(version);
-    control<TextLabel>(QStringLiteral("Label8"))->setCaption(news1);
-    control<TextLabel>(QStringLiteral("Label9"))->setCaption(news2);
+    m_version->setCaption(version);
+    m_news1->setCaption(news1);
+    m_news2->setCaption(news2);
+}
+
+void TForm11::showOlderOffer(const QString &version, const QString &news)
+{
+    m_version->setCaption(version);
+    m_news1->setCaption(news);
 }
 
 // The launcher is told to end first; the updater then starts from the
 // application directory, and whether it started is not looked at.
 void TForm11::Button1Click()
 {
-    m_launcher.form1()->close();
-    m_launcher.shell().startProgram(QStringLiteral("ovcl_update.exe"), QString(), m_launcher.applicationDirectory());
+    m_mainWindow.close();
+    m_shell.startProgram(QStringLiteral("ovcl_update.exe"), QString(), m_applicationDirectory);
 }
 
 void TForm11::Button2Click()
@@ -80,5 +91,5 @@ void TForm11::Button2Click()
 
 void TForm11::CheckBox1Click()
 {
-    m_launcher.files().write(LocalFiles::notshow, LocalFiles::flag(notShowBox()->isChecked()));
+    m_files.write(LocalFiles::notshow, LocalFiles::flag(m_notShow->isChecked()));
 }

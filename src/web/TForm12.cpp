@@ -1,13 +1,14 @@
 #include "TForm12.h"
 
-#include "ClickBinding.h"
-#include "TForm11.h"
-#include "app/Launcher.h"
-#include "platform/HandlerGuard.h"
 #include "platform/WindowTimer.h"
+
+#include <QPushButton>
 
 namespace {
 constexpr const char *text = "color: white; font-weight: bold;";
+
+const WindowFrame noUpdateFrame = {"TForm12", "OVCL: Aktualizace / Update", {394, 74}, {462, 339},
+                                   Form::toolWindow(), true, Qt::black, {}, "Tahoma"};
 
 const std::vector<ControlRow> &noUpdateControls()
 {
@@ -20,25 +21,9 @@ const std::vector<ControlRow> &noUpdateControls()
 }
 } // namespace
 
-TForm12::TForm12(Launcher &launcher)
-    : Form({"TForm12", "OVCL: Aktualizace / Update", {394, 74}, {462, 339}, Form::toolWindow()}, &launcher.errors(),
-           &launcher.browsers()),
-      m_launcher(launcher),
-      m_shownew(new WindowTimer(QStringLiteral("shownew"), 200, false, this))
+TForm12::TForm12(ErrorReporter &errors, BrowserFactory &browsers)
+    : Form(noUpdateFrame, errors, browsers), m_shownew(new WindowTimer(QStringLiteral("shownew"), 200, false, this))
 {
-    setFixedSize(394, 74);
-    setFont(QFont(QStringLiteral("Tahoma"), 8));
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
     controls().build(noUpdateControls());
-    bindClick(controls(), &launcher.errors(), QStringLiteral("Button1"), [this] { close(); });
-    connect(m_shownew, &WindowTimer::tick, this, [this] { runGuarded(&m_launcher.errors(), [this] { shownewTimer(); }); });
-}
-
-void TForm12::shownewTimer()
-{
-    m_shownew->setEnabled(false);
-    m_launcher.form11()->showModal();
+    controls().events().onClick(controls().get<QPushButton>("Button1"), [this] { close(); });
 }

@@ -2,7 +2,6 @@
 
 #include "platform/Form.h"
 
-class Launcher;
 class WindowTimer;
 
 // The no-update dialog.
@@ -10,14 +9,12 @@ class TForm12 : public Form
 {
     Q_OBJECT
 public:
-    explicit TForm12(Launcher &launcher);
+    TForm12(ErrorReporter &errors, BrowserFactory &browsers);
 
-    // Its own "shownew" timer, which nothing switches on.
+    // Its own "shownew" timer, which nothing switches on. Its tick opens the
+    // new-version dialog, as the main window's timer of the same name does.
     WindowTimer *shownew() const { return m_shownew; }
 
-    void shownewTimer();
-
 private:
-    Launcher &m_launcher;
     WindowTimer *m_shownew;
 };

@@ -1,10 +1,12 @@
 #include "TForm13.h"
 
-#include "ClickBinding.h"
-#include "app/Launcher.h"
+#include <QPushButton>
 
 namespace {
 constexpr const char *bold = "font-weight: bold;";
+
+const WindowFrame errorFrame = {"TForm13", "Chyba / Error", {381, 98}, {554, 312}, Form::toolWindowWithoutIcons(),
+                                true, Qt::white, {}, "Tahoma"};
 
 const std::vector<ControlRow> &errorControls()
 {
@@ -18,16 +20,8 @@ const std::vector<ControlRow> &errorControls()
 }
 } // namespace
 
-TForm13::TForm13(Launcher &launcher)
-    : Form({"TForm13", "Chyba / Error", {381, 98}, {554, 312}, Form::toolWindowWithoutIcons()}, &launcher.errors(),
-           &launcher.browsers())
+TForm13::TForm13(ErrorReporter &errors, BrowserFactory &browsers) : Form(errorFrame, errors, browsers)
 {
-    setFixedSize(381, 98);
-    setFont(QFont(QStringLiteral("Tahoma"), 8));
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
     controls().build(errorControls());
-    bindClick(controls(), &launcher.errors(), QStringLiteral("Button1"), [this] { close(); });
+    controls().events().onClick(controls().get<QPushButton>("Button1"), [this] { close(); });
 }

@@ -2,12 +2,10 @@
 
 #include "platform/Form.h"
 
-class Launcher;
-
 // The update-server error dialog.
 class TForm13 : public Form
 {
     Q_OBJECT
 public:
-    explicit TForm13(Launcher &launcher);
+    TForm13(ErrorReporter &errors, BrowserFactory &browsers);
 };

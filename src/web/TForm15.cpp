@@ -1,9 +1,11 @@
 #include "TForm15.h"
 
-#include "app/Launcher.h"
 #include "platform/BrowserControl.h"
 
 namespace {
+const WindowFrame newsFrame = {"TForm15", "Orvanta - Novinky / News", {512, 309}, {119, 176}, Form::toolWindow(),
+                               true, Qt::black};
+
 const std::vector<ControlRow> &newsControls()
 {
     static const std::vector<ControlRow> rows = {
@@ -16,18 +18,14 @@ const std::vector<ControlRow> &newsControls()
 }
 } // namespace
 
-TForm15::TForm15(Launcher &launcher)
-    : Form({"TForm15", "Orvanta - Novinky / News", {512, 309}, {119, 176}, Form::toolWindow()}, &launcher.errors(), &launcher.browsers())
+TForm15::TForm15(ErrorReporter &errors, BrowserFactory &browsers) : Form(newsFrame, errors, browsers)
 {
-    setFixedSize(512, 309);
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
     controls().build(newsControls());
-}
-
-BrowserControl *TForm15::browser() const
-{
-    return control<BrowserControl>(QStringLiteral("WebBrowser1"));
+    m_browser = controls().get<BrowserControl>("WebBrowser1");
+    // No button of this window plays a cue.
+    m_links = {
+        {controls().get("Button1"), LinkCue::None, LinkAction::CloseWindow},
+        {controls().get("Button2"), LinkCue::None, LinkAction::NewsHome},
+        {controls().get("Button3"), LinkCue::None, LinkAction::NewsVisitOrvanta},
+    };
 }

@@ -1,16 +1,24 @@
 #pragma once
 
+#include "LinkControl.h"
 #include "platform/Form.h"
 
+#include <vector>
+
 class BrowserControl;
-class Launcher;
 
 // The news window, shown once at the end of start-up.
 class TForm15 : public Form
 {
     Q_OBJECT
 public:
-    explicit TForm15(Launcher &launcher);
+    TForm15(ErrorReporter &errors, BrowserFactory &browsers);
 
-    BrowserControl *browser() const;
+    BrowserControl *browser() const { return m_browser; }
+    // "OK", "Home" and "Visit Orvanta".
+    const std::vector<LinkControl> &links() const { return m_links; }
+
+private:
+    BrowserControl *m_browser;
+    std::vector<LinkControl> m_links;
 };

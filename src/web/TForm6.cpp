@@ -1,11 +1,12 @@
 #include "TForm6.h"
 
-#include "app/Launcher.h"
 #include "platform/BrowserControl.h"
 
 #include <QResizeEvent>
 
 namespace {
+const WindowFrame chatFrame = {"TForm6", "Chat - v testování", {623, 431}, {411, 216}, Qt::Window};
+
 const std::vector<ControlRow> &chatControls()
 {
     static const std::vector<ControlRow> rows = {
@@ -15,21 +16,16 @@ const std::vector<ControlRow> &chatControls()
 }
 } // namespace
 
-TForm6::TForm6(Launcher &launcher)
-    : Form({"TForm6", "Chat - v testování", {623, 431}, {411, 216}, Qt::Window}, &launcher.errors(), &launcher.browsers())
+TForm6::TForm6(ErrorReporter &errors, BrowserFactory &browsers) : Form(chatFrame, errors, browsers)
 {
     controls().build(chatControls());
-}
-
-BrowserControl *TForm6::browser() const
-{
-    return control<BrowserControl>(QStringLiteral("WebBrowser1"));
+    m_browser = controls().get<BrowserControl>("WebBrowser1");
 }
 
 // The page keeps filling the window whatever size the player gives it.
 void TForm6::resizeEvent(QResizeEvent *event)
 {
     Form::resizeEvent(event);
-    if (BrowserControl *page = browser())
-        page->setGeometry(rect());
+    if (m_browser)
+        m_browser->setGeometry(rect());
 }

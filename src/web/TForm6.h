@@ -3,17 +3,19 @@
 #include "platform/Form.h"
 
 class BrowserControl;
-class Launcher;
 
 // The chat window: one browser over the whole client area, sizeable.
 class TForm6 : public Form
 {
     Q_OBJECT
 public:
-    explicit TForm6(Launcher &launcher);
+    TForm6(ErrorReporter &errors, BrowserFactory &browsers);
 
-    BrowserControl *browser() const;
+    BrowserControl *browser() const { return m_browser; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    BrowserControl *m_browser = nullptr;
 };

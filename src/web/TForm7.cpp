@@ -1,13 +1,12 @@
 #include "TForm7.h"
 
-#include "app/Launcher.h"
 #include "app/ProductInfo.h"
-
-#include <QFont>
 
 namespace {
 constexpr const char *title = "font-weight: bold; font-size: 10pt;";
 constexpr const char *link = "color: #0000c0; text-decoration: underline;";
+
+const WindowFrame aboutFrame = {"TForm7", "About OV Game Client", {400, 300}, {-1, -1}, Form::toolWindow(), true};
 
 const std::vector<ControlRow> &aboutControls()
 {
@@ -31,11 +30,19 @@ const std::vector<ControlRow> &aboutControls()
 }
 } // namespace
 
-TForm7::TForm7(Launcher &launcher)
-    : Form({"TForm7", "About OV Game Client", {400, 300}, {-1, -1}, Form::toolWindow()}, &launcher.errors(), &launcher.browsers())
+TForm7::TForm7(ErrorReporter &errors, BrowserFactory &browsers) : Form(aboutFrame, errors, browsers)
 {
-    setFixedSize(400, 300);
     controls().build(aboutControls());
+    const ControlHost &c = controls();
+    m_links = {
+        {c.get("Label11"), LinkCue::Dialog, LinkAction::OpenHome},
+        {c.get("Label12"), LinkCue::Dialog, LinkAction::OpenForum},
+        {c.get("Label13"), LinkCue::Dialog, LinkAction::ShowBugReport},
+        {c.get("Label14"), LinkCue::Dialog, LinkAction::ShowBugReport},
+        {c.get("Label15"), LinkCue::Dialog, LinkAction::ShowSpeedTest},
+        {c.get("Label16"), LinkCue::Dialog, LinkAction::OpenAuthor},
+        {c.get("Button1"), LinkCue::Dialog, LinkAction::CloseWindow},
+    };
 }
 
 void TForm7::open()

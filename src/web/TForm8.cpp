@@ -1,12 +1,14 @@
 #include "TForm8.h"
 
 #include "CommunityUrls.h"
-#include "app/Launcher.h"
 #include "platform/BrowserControl.h"
 
 namespace {
 constexpr const char *heading = "color: white; font-weight: bold;";
 constexpr const char *bar = "background-color: #d4d0c8;";
+
+const WindowFrame bugReportFrame = {"TForm8", "OVCL BUG REPORT", {426, 312}, {453, 173}, Form::toolWindow(), true,
+                                    Qt::black};
 
 const std::vector<ControlRow> &bugReportControls()
 {
@@ -24,20 +26,15 @@ const std::vector<ControlRow> &bugReportControls()
 }
 } // namespace
 
-TForm8::TForm8(Launcher &launcher)
-    : Form({"TForm8", "OVCL BUG REPORT", {426, 312}, {453, 173}, Form::toolWindow()}, &launcher.errors(), &launcher.browsers())
+TForm8::TForm8(ErrorReporter &errors, BrowserFactory &browsers) : Form(bugReportFrame, errors, browsers)
 {
-    setFixedSize(426, 312);
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
     controls().build(bugReportControls());
+    m_browser = controls().get<BrowserControl>("WebBrowser1");
+    // The bottom bar outside the button closes the window too, without a cue.
+    m_links = {
+        {controls().get("Button1"), LinkCue::Dialog, LinkAction::CloseWindow},
+        {controls().get("Panel2"), LinkCue::None, LinkAction::CloseWindow},
+    };
     // Loaded once per run: later openings show the page as the player left it.
-    browser()->navigate(CommunityUrls::bugReport());
-}
-
-BrowserControl *TForm8::browser() const
-{
-    return control<BrowserControl>(QStringLiteral("WebBrowser1"));
+    m_browser->navigate(CommunityUrls::bugReport());
 }

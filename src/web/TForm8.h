@@ -1,16 +1,24 @@
 #pragma once
 
+#include "LinkControl.h"
 #include "platform/Form.h"
 
+#include <vector>
+
 class BrowserControl;
-class Launcher;
 
 // The bug-report window. Its page is loaded once, when the window is created.
 class TForm8 : public Form
 {
     Q_OBJECT
 public:
-    explicit TForm8(Launcher &launcher);
+    TForm8(ErrorReporter &errors, BrowserFactory &browsers);
 
-    BrowserControl *browser() const;
+    BrowserControl *browser() const { return m_browser; }
+    // The OK button and the bottom bar around it.
+    const std::vector<LinkControl> &links() const { return m_links; }
+
+private:
+    BrowserControl *m_browser;
+    std::vector<LinkControl> m_links;
 };

@@ -1,6 +1,5 @@
 #include "TForm9.h"
 
-#include "app/Launcher.h"
 #include "platform/BrowserControl.h"
 
 namespace {
@@ -14,22 +13,24 @@ const std::vector<ControlRow> &speedTestControls()
 }
 } // namespace
 
-TForm9::TForm9(Launcher &launcher, const char *name, const char *caption)
-    : Form({name, caption, {596, 378}, {0, 0},
-            Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint},
-           &launcher.errors(), &launcher.browsers())
+// Minimise and maximise buttons only, no system menu; blended at 230.
+WindowFrame TForm9::speedTestFrame(const char *name, const char *caption)
 {
-    setFixedSize(596, 378);
+    return {name, caption, {596, 378}, {0, 0},
+            Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint,
+            true, {}, {}, "MS Sans Serif", 230};
+}
+
+TForm9::TForm9(ErrorReporter &errors, BrowserFactory &browsers)
+    : TForm9(speedTestFrame("TForm9", "Speedtest of net"), errors, browsers)
+{
+}
+
+TForm9::TForm9(const WindowFrame &frame, ErrorReporter &errors, BrowserFactory &browsers)
+    : Form(frame, errors, browsers)
+{
     controls().build(speedTestControls());
+    m_browser = controls().get<BrowserControl>("WebBrowser1");
+    m_links = {{controls().get("Button1"), LinkCue::None, LinkAction::CloseWindow}};
     setTransparent(true);
-}
-
-void TForm9::setTransparent(bool on)
-{
-    setWindowOpacity(on ? transparentAlpha / 255.0 : 1.0);
-}
-
-BrowserControl *TForm9::browser() const
-{
-    return control<BrowserControl>(QStringLiteral("WebBrowser1"));
 }

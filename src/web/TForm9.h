@@ -1,19 +1,30 @@
 #pragma once
 
+#include "LinkControl.h"
 #include "platform/Form.h"
 
-class BrowserControl;
-class Launcher;
+#include <vector>
 
-// The speed-test window. Its OK button is the way to close it.
+class BrowserControl;
+
+// The speed-test window. Its OK button is the way to close it. It blends
+// from the start; the transparency setting switches it with the main window.
 class TForm9 : public Form
 {
     Q_OBJECT
 public:
-    static constexpr double transparentAlpha = 230;
+    TForm9(ErrorReporter &errors, BrowserFactory &browsers);
 
-    explicit TForm9(Launcher &launcher, const char *name = "TForm9", const char *caption = "Speedtest of net");
+    BrowserControl *browser() const { return m_browser; }
+    // The OK button.
+    const std::vector<LinkControl> &links() const { return m_links; }
 
-    void setTransparent(bool on);
-    BrowserControl *browser() const;
+protected:
+    // The same window under another name.
+    TForm9(const WindowFrame &frame, ErrorReporter &errors, BrowserFactory &browsers);
+    static WindowFrame speedTestFrame(const char *name, const char *caption);
+
+private:
+    BrowserControl *m_browser;
+    std::vector<LinkControl> m_links;
 };

@@ -1,6 +1,5 @@
 #include "UpdateCheck.h"
 
-#include "ClickBinding.h"
 #include "CommunityUrls.h"
 #include "TForm11.h"
 #include "TForm12.h"
@@ -11,57 +10,54 @@
 #include "app/SoundCues.h"
 #include "app/TForm1.h"
 #include "config/LocalFiles.h"
+#include "platform/BeepService.h"
 #include "platform/BrowserControl.h"
-#include "platform/HandlerGuard.h"
-#include "platform/TextLabel.h"
+#include "platform/DownloadService.h"
+#include "platform/TrayService.h"
 #include "platform/WindowTimer.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QPushButton>
 
-namespace {
-QAction *updateto1(TForm1 *main)
+UpdateCheck::UpdateCheck(TForm1 &mainWindow, SoundCues &cues, LocalFiles &files, DownloadService &downloads,
+                         BeepService &beep, TrayService &tray, QAction &updateTo, BrowserControl &versionStatistics,
+                         UpdateWindows windows)
+    : m_mainWindow(mainWindow),
+      m_cues(cues),
+      m_files(files),
+      m_downloads(downloads),
+      m_beep(beep),
+      m_tray(tray),
+      m_updateTo(updateTo),
+      m_versionStatistics(versionStatistics),
+      m_windows(windows)
 {
-    return main->findChild<QAction *>(QStringLiteral("Updateto1"));
-}
-} // namespace
-
-UpdateCheck::UpdateCheck(Launcher &launcher) : m_launcher(launcher)
-{
-    TForm1 *main = launcher.form1();
-    main->controls().build(updateControls());
-    ErrorReporter *errors = &launcher.errors();
-    bindClick(main->controls(), errors, QStringLiteral("Image156"), [this] { Image156Click(); });
-    bindClick(main->controls(), errors, QStringLiteral("Image155"), [this] { Image156Click(); });
-    bindClick(main->controls(), errors, QStringLiteral("Button1"), [this] { Button1Click(); });
-    main->onTimer(QStringLiteral("shownew"), [this] { shownewTimer(); });
-    if (QAction *item = updateto1(main))
-        QObject::connect(item, &QAction::triggered, main, [this, errors] { runGuarded(errors, [this] { Updateto1Click(); }); });
-
-    StartupHooks &hooks = launcher.hooks();
-    hooks.startPageLoads = [this] { startPageLoads(); };
-    hooks.readNotShow = [this] { readNotShow(); };
-    hooks.applyNotShow = [this] { applyNotShow(); };
-    hooks.fetchVersion = [this] { fetchVersion(); };
-    hooks.announceVersion = [this] { return announceVersion(); };
-    hooks.fillVersionDialog = [this] { fillVersionDialog(); };
+    ControlHost &main = mainWindow.controls();
+    main.onClick(main.build(updateButton()), [this] { Image156Click(); });
+    main.build(olderCheckControls());
+    main.events().onClick(main.get<QPushButton>("Button1"), [this] { Button1Click(); });
+    mainWindow.onTick(mainWindow.timers().shownew, [this] { shownewTimer(); });
+    main.events().onClick(&updateTo, [this] { Updateto1Click(); });
+    WindowTimer &dialogShownew = *windows.noUpdate.shownew();
+    mainWindow.onTick(&dialogShownew, [this, &dialogShownew] { openNewVersionOnce(dialogShownew); });
 }
 
 // Both pages load while the step goes on; nothing waits for them.
 void UpdateCheck::startPageLoads()
 {
-    m_launcher.form15()->browser()->navigate(CommunityUrls::launcherNews());
-    m_launcher.form1()->control<BrowserControl>(QStringLiteral("WebBrowser3"))->navigate(CommunityUrls::statisticsOfVersion());
+    m_windows.news.browser()->navigate(CommunityUrls::launcherNews());
+    m_versionStatistics.navigate(CommunityUrls::statisticsOfVersion());
 }
 
 void UpdateCheck::readNotShow()
 {
-    m_notshow = m_launcher.files().read(LocalFiles::notshow);
+    m_notshow = m_files.read(LocalFiles::notshow);
 }
 
 void UpdateCheck::applyNotShow()
 {
-    m_launcher.form11()->notShowBox()->setChecked(LocalFiles::notshowTicksBox(m_notshow));
+    m_windows.newVersion.notShowBox()->setChecked(LocalFiles::notshowTicksBox(m_notshow));
 }
 
 // The step waits here while the event loop runs: the clock ticks, a counter
@@ -70,33 +66,29 @@ void UpdateCheck::applyNotShow()
 // step again or brings a window up ahead of its turn.
 void UpdateCheck::fetchVersion()
 {
-    LocalFiles &files = m_launcher.files();
-    files.remove(LocalFiles::versionInf);
+    m_files.remove(LocalFiles::versionInf);
     try {
-        m_launcher.downloads().downloadToFile(CommunityUrls::versionInf(), files.path(LocalFiles::versionInf));
+        m_downloads.downloadToFile(CommunityUrls::versionInf(), m_files.path(LocalFiles::versionInf));
     } catch (const DownloadError &) {
-        m_launcher.cues().play(Cue::error);
-        m_launcher.form13()->showModal();
+        m_cues.play(Cue::error);
+        m_windows.updateError.showModal();
     }
 }
 
 bool UpdateCheck::announceVersion()
 {
-    LocalFiles &files = m_launcher.files();
-    m_version = files.read(LocalFiles::infVer);
-    m_news1 = files.read(LocalFiles::infNew1);
-    m_news2 = files.read(LocalFiles::infNew2);
+    m_version = m_files.read(LocalFiles::infVer);
+    m_news1 = m_files.read(LocalFiles::infNew1);
+    m_news2 = m_files.read(LocalFiles::infNew2);
     if (!VersionDecision::offersNewVersion(m_version)) {
-        files.write(LocalFiles::ready, LocalFiles::flag(false));
-        files.remove(LocalFiles::versionInf);
+        m_files.write(LocalFiles::ready, LocalFiles::flag(false));
+        m_files.remove(LocalFiles::versionInf);
         return false;
     }
-    files.write(LocalFiles::ready, LocalFiles::flag(true));
-    m_launcher.tray().showBalloon(VersionDecision::balloonTitle(), VersionDecision::balloonText(m_version));
-    if (QAction *item = updateto1(m_launcher.form1())) {
-        item->setVisible(true);
-        item->setText(VersionDecision::menuCaption(item->text(), m_version));
-    }
+    m_files.write(LocalFiles::ready, LocalFiles::flag(true));
+    m_tray.showBalloon(VersionDecision::balloonTitle(), VersionDecision::balloonText(m_version));
+    m_updateTo.setVisible(true);
+    m_updateTo.setText(VersionDecision::menuCaption(m_updateTo.text(), m_version));
     if (LocalFiles::notshowLetsDialogOpen(m_notshow))
         armShownew();
     return true;
@@ -104,48 +96,51 @@ bool UpdateCheck::announceVersion()
 
 void UpdateCheck::fillVersionDialog()
 {
-    m_launcher.form11()->showOffer(m_version, m_news1, m_news2);
+    m_windows.newVersion.showOffer(m_version, m_news1, m_news2);
 }
 
 void UpdateCheck::armShownew()
 {
-    m_launcher.form1()->timer(QStringLiteral("shownew"))->setEnabled(true);
+    m_mainWindow.timers().shownew->setEnabled(true);
 }
 
-// A dialog already on screen is not shown a second time.
+// The main window's timer and the no-update dialog's own one both open the
+// dialog once. A dialog already on screen is not shown a second time.
+void UpdateCheck::openNewVersionOnce(WindowTimer &timer)
+{
+    timer.setEnabled(false);
+    m_windows.newVersion.showModal();
+}
+
 void UpdateCheck::shownewTimer()
 {
-    m_launcher.form1()->timer(QStringLiteral("shownew"))->setEnabled(false);
-    m_launcher.form11()->showModal();
+    openNewVersionOnce(*m_mainWindow.timers().shownew);
 }
 
 // The beep is no sound cue: it sounds whatever the sounds switch says.
 void UpdateCheck::Image156Click()
 {
-    if (LocalFiles::updateIsReady(m_launcher.files().read(LocalFiles::ready))) {
+    if (LocalFiles::updateIsReady(m_files.read(LocalFiles::ready))) {
         armShownew();
         return;
     }
-    m_launcher.beep().beep();
-    m_launcher.form12()->showModal();
+    m_beep.beep();
+    m_windows.noUpdate.showModal();
 }
 
 void UpdateCheck::Updateto1Click()
 {
-    m_launcher.form11()->showModal();
+    m_windows.newVersion.showModal();
 }
 
 // The older check against version.dat. A failed download is not caught here:
 // it reaches the error report and the rest is skipped.
 void UpdateCheck::Button1Click()
 {
-    LocalFiles &files = m_launcher.files();
-    m_launcher.downloads().downloadToFile(CommunityUrls::versionDat(), files.path(LocalFiles::versionDat));
-    const QString version = files.read(LocalFiles::datVer);
-    const QString news = files.read(LocalFiles::datNews);
+    m_downloads.downloadToFile(CommunityUrls::versionDat(), m_files.path(LocalFiles::versionDat));
+    const QString version = m_files.read(LocalFiles::datVer);
+    const QString news = m_files.read(LocalFiles::datNews);
     if (version != QLatin1String(LocalFiles::datVer.defaultValue))
         armShownew();
-    TForm11 *dialog = m_launcher.form11();
-    dialog->control<TextLabel>(QStringLiteral("Label6"))->setCaption(version);
-    dialog->control<TextLabel>(QStringLiteral("Label8"))->setCaption(news);
+    m_windows.newVersion.showOlderOffer(version, news);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/ControlRow.h"
+#include "platform/PictureButton.h"
 
 #include <vector>
 
-// The main window's Update picture with its twin, and the hidden button of
-// the older version check.
-const std::vector<ControlRow> &updateControls();
+// The main window's Update picture with its twin.
+const PictureButtonRow &updateButton();
+// The hidden button of the older version check.
+const std::vector<ControlRow> &olderCheckControls();

@@ -1,9 +1,29 @@
 #pragma once
 
+#include "LinkKinds.h"
 #include "platform/ControlRow.h"
+#include "platform/PictureButton.h"
 
 #include <vector>
 
-// The main window's browser controls, their titles and frames, the logo, the
-// footer credit and the icon buttons of the web windows.
-const std::vector<ControlRow> &webLinkControls();
+// The main window's controls of the community pages, built in this order.
+namespace WebLinkControls {
+
+// The frames around the news and status boxes, the two browsers the player
+// sees with their titles, and the three below the client area.
+const std::vector<ControlRow> &pages();
+
+// A picture button of the main window and what its click does.
+struct ButtonLink {
+    PictureButtonRow button;
+    LinkAction action;
+};
+
+// The logo.
+const ButtonLink &logo();
+// The footer credit; it opens the About window.
+const ControlRow &credit();
+// The icon buttons of the web windows, each with its hover twin on top.
+const std::vector<ButtonLink> &iconButtons();
+
+} // namespace WebLinkControls

@@ -1,6 +1,5 @@
 #include "WebLinks.h"
 
-#include "ClickBinding.h"
 #include "CommunityUrls.h"
 #include "TForm10.h"
 #include "TForm15.h"
@@ -12,36 +11,63 @@
 #include "app/SoundCues.h"
 #include "app/TForm1.h"
 #include "platform/BrowserControl.h"
+#include "platform/PictureControl.h"
+#include "platform/ShellService.h"
+#include "platform/TextLabel.h"
 
-WebLinks::WebLinks(Launcher &launcher) : m_launcher(launcher)
+WebLinks::WebLinks(TForm1 &mainWindow, SoundCues &cues, ShellService &shell, WebWindows windows)
+    : m_mainWindow(mainWindow), m_cues(cues), m_shell(shell), m_windows(windows)
 {
-    TForm1 *main = launcher.form1();
-    main->controls().build(webLinkControls());
+    ControlHost &main = mainWindow.controls();
+    main.build(WebLinkControls::pages());
+    m_statusPage = main.get<BrowserControl>("WebBrowser1");
+    m_newsPage = main.get<BrowserControl>("WebBrowser2");
+    m_versionStatistics = main.get<BrowserControl>("WebBrowser3");
+    m_accessStatistics = main.get<BrowserControl>("WebBrowser4");
+    m_onlineStatistics = main.get<BrowserControl>("WebBrowser5");
+    m_newsTitle = main.get<TextLabel>("Label45");
 
-    const auto host = [&](const QString &window) -> std::pair<ControlHost *, QWidget *> {
-        if (window == QLatin1String("TForm1"))
-            return {&main->controls(), main};
-        for (Form *form : std::initializer_list<Form *>{launcher.form7(), launcher.form8(), launcher.form9(),
-                                                         launcher.form10(), launcher.form15()}) {
-            if (form->objectName() == window)
-                return {&form->controls(), form};
-        }
-        return {nullptr, nullptr};
+    bind(main.events(), buildMainWindowLinks(), mainWindow);
+    const auto bindWindow = [this](Form &window, const std::vector<LinkControl> &links) {
+        bind(window.controls().events(), links, window);
     };
-    for (const LinkRow &row : webLinkTable()) {
-        const auto [controls, window] = host(QLatin1String(row.window));
-        Q_ASSERT_X(controls, "WebLinks", row.window);
-        bindClick(*controls, &launcher.errors(), QLatin1String(row.control),
-                  [this, &row, window = window] { click(row, window); });
-    }
-
-    launcher.hooks().showNews = [this] { showNews(); };
+    bindWindow(windows.about, windows.about.links());
+    bindWindow(windows.bugReport, windows.bugReport.links());
+    bindWindow(windows.speedTest, windows.speedTest.links());
+    bindWindow(windows.speedTest2, windows.speedTest2.links());
+    bindWindow(windows.news, windows.news.links());
 }
 
-void WebLinks::click(const LinkRow &row, QWidget *window)
+// The logo, the footer credit and the icon buttons; both pictures of a pair
+// carry the same link.
+std::vector<LinkControl> WebLinks::buildMainWindowLinks()
 {
-    play(row.cue);
-    act(row.action, window);
+    ControlHost &main = m_mainWindow.controls();
+    std::vector<LinkControl> links;
+    const auto add = [&](const WebLinkControls::ButtonLink &link) {
+        const PictureButton button = main.build(link.button);
+        links.push_back({button.picture, LinkCue::MainWindow, link.action});
+        if (button.twin)
+            links.push_back({button.twin, LinkCue::MainWindow, link.action});
+    };
+    add(WebLinkControls::logo());
+    main.build({WebLinkControls::credit()});
+    links.push_back({main.get(WebLinkControls::credit().name), LinkCue::MainWindow, LinkAction::ShowAbout});
+    for (const WebLinkControls::ButtonLink &link : WebLinkControls::iconButtons())
+        add(link);
+    return links;
+}
+
+void WebLinks::bind(ControlEvents &events, const std::vector<LinkControl> &links, QWidget &window)
+{
+    for (const LinkControl &link : links)
+        events.onClick(link.control, [this, link, &window] { click(link, window); });
+}
+
+void WebLinks::click(const LinkControl &link, QWidget &window)
+{
+    play(link.cue);
+    act(link.action, window);
 }
 
 void WebLinks::play(LinkCue cue)
@@ -50,15 +76,15 @@ void WebLinks::play(LinkCue cue)
     case LinkCue::None:
         break;
     case LinkCue::MainWindow:
-        m_launcher.cues().playAndLatch(Cue::press);
+        m_cues.playAndLatch(Cue::press);
         break;
     case LinkCue::Dialog:
-        m_launcher.cues().play(Cue::press, SoundCues::Guard::Guarded, SoundCues::Mode::Synchronous);
+        m_cues.play(Cue::press, SoundCues::Guard::Guarded, SoundCues::Mode::Synchronous);
         break;
     }
 }
 
-void WebLinks::act(LinkAction action, QWidget *window)
+void WebLinks::act(LinkAction action, QWidget &window)
 {
     switch (action) {
     case LinkAction::OpenHome:
@@ -71,10 +97,10 @@ void WebLinks::act(LinkAction action, QWidget *window)
         open(CommunityUrls::author());
         break;
     case LinkAction::ShowAbout:
-        m_launcher.form7()->open();
+        m_windows.about.open();
         break;
     case LinkAction::ShowBugReport:
-        m_launcher.form8()->showModal();
+        m_windows.bugReport.showModal();
         break;
     case LinkAction::ShowSpeedTest:
         showSpeedTest();
@@ -83,43 +109,43 @@ void WebLinks::act(LinkAction action, QWidget *window)
         showChat();
         break;
     case LinkAction::NewsHome:
-        m_launcher.form15()->browser()->navigate(CommunityUrls::launcherNews());
+        m_windows.news.browser()->navigate(CommunityUrls::launcherNews());
         break;
     case LinkAction::NewsVisitOrvanta:
-        m_launcher.form15()->browser()->navigate(CommunityUrls::home());
+        m_windows.news.browser()->navigate(CommunityUrls::home());
         break;
     case LinkAction::CloseWindow:
-        window->close();
+        window.close();
         break;
     }
 }
 
 void WebLinks::open(const QString &url)
 {
-    m_launcher.shell().openAddress(url);
+    m_shell.openAddress(url);
 }
 
 // Every opening loads the test page afresh.
 void WebLinks::showSpeedTest()
 {
-    m_launcher.form9()->browser()->navigate(CommunityUrls::speedTest());
-    m_launcher.form9()->showModal();
+    m_windows.speedTest.browser()->navigate(CommunityUrls::speedTest());
+    m_windows.speedTest.showModal();
 }
 
 // Modeless: the main window stays usable. Every click reloads the chat.
 void WebLinks::showChat()
 {
-    TForm6 *chat = m_launcher.form6();
-    chat->show();
-    chat->raise();
-    chat->activateWindow();
-    chat->browser()->navigate(CommunityUrls::chat());
+    TForm6 &chat = m_windows.chat;
+    chat.show();
+    chat.raise();
+    chat.activateWindow();
+    chat.browser()->navigate(CommunityUrls::chat());
 }
 
 void WebLinks::showNews()
 {
-    TForm15 *news = m_launcher.form15();
-    news->show();
-    news->raise();
-    news->activateWindow();
+    TForm15 &news = m_windows.news;
+    news.show();
+    news.raise();
+    news.activateWindow();
 }

@@ -1,26 +1,74 @@
 #pragma once
 
-#include "WebLinkTable.h"
-#include "app/Launcher.h"
+#include "LinkControl.h"
 
+#include <vector>
+
+class BrowserControl;
+class ControlEvents;
+class QString;
 class QWidget;
+class ShellService;
+class SoundCues;
+class TextLabel;
+class TForm1;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm10;
+class TForm15;
 
-// The main window's links and the news, chat, bug-report, speed-test and About windows.
-class WebLinks : public Subsystem
+// The windows whose pages and links WebLinks serves.
+struct WebWindows {
+    TForm6 &chat;
+    TForm7 &about;
+    TForm8 &bugReport;
+    TForm9 &speedTest;
+    TForm10 &speedTest2;
+    TForm15 &news;
+};
+
+// The main window's browser controls and links, and the links of the news,
+// chat, bug-report, speed-test and About windows: every link click of the
+// launcher's pages goes through here.
+class WebLinks
 {
 public:
-    explicit WebLinks(Launcher &launcher);
+    WebLinks(TForm1 &mainWindow, SoundCues &cues, ShellService &shell, WebWindows windows);
+    WebLinks(const WebLinks &) = delete;
+    WebLinks &operator=(const WebLinks &) = delete;
+
+    // The main window's browsers.
+    BrowserControl &statusPage() const { return *m_statusPage; }               // WebBrowser1
+    BrowserControl &newsPage() const { return *m_newsPage; }                   // WebBrowser2
+    BrowserControl &versionStatistics() const { return *m_versionStatistics; } // WebBrowser3
+    BrowserControl &accessStatistics() const { return *m_accessStatistics; }   // WebBrowser4
+    BrowserControl &onlineStatistics() const { return *m_onlineStatistics; }   // WebBrowser5
+    // "Novinky:" over the news box.
+    TextLabel &newsTitle() const { return *m_newsTitle; }
 
     // The last start-up step: the news window comes up beside the main window.
     void showNews();
 
 private:
-    void click(const LinkRow &row, QWidget *window);
+    std::vector<LinkControl> buildMainWindowLinks();
+    void bind(ControlEvents &events, const std::vector<LinkControl> &links, QWidget &window);
+    void click(const LinkControl &link, QWidget &window);
     void play(LinkCue cue);
-    void act(LinkAction action, QWidget *window);
+    void act(LinkAction action, QWidget &window);
     void open(const QString &url);
     void showSpeedTest();
     void showChat();
 
-    Launcher &m_launcher;
+    TForm1 &m_mainWindow;
+    SoundCues &m_cues;
+    ShellService &m_shell;
+    const WebWindows m_windows;
+    BrowserControl *m_statusPage;
+    BrowserControl *m_newsPage;
+    BrowserControl *m_versionStatistics;
+    BrowserControl *m_accessStatistics;
+    BrowserControl *m_onlineStatistics;
+    TextLabel *m_newsTitle;
 };

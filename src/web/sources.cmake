@@ -3,8 +3,8 @@ set(OVCL_CORE_WEB
   VersionDecision.h VersionDecision.cpp
 )
 set(OVCL_GUI_WEB
-  ClickBinding.h ClickBinding.cpp
-  WebLinkTable.h WebLinkTable.cpp
+  LinkKinds.h
+  LinkControl.h
   WebLinkControls.h WebLinkControls.cpp
   WebLinks.h WebLinks.cpp
   CounterControls.h CounterControls.cpp

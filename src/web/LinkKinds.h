@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 // How a link click sounds.
 enum class LinkCue {
     None,       // no cue
@@ -22,14 +20,3 @@ enum class LinkAction {
     NewsVisitOrvanta, // the home page inside the news window
     CloseWindow,     // closes the window the control is on
 };
-
-// One clickable control of the web windows: the window it is on (by object
-// name), the control, its cue and its action.
-struct LinkRow {
-    const char *window;
-    const char *control;
-    LinkCue cue;
-    LinkAction action;
-};
-
-const std::vector<LinkRow> &webLinkTable();
