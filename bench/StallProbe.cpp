@@ -5,7 +5,7 @@
 // each figure stands the part of it the thread spent ready to run but waiting
 // for a processor, which other programs on a busy machine account for.
 #include "CommunityServer.h"
-#include "app/Launcher.h"
+#include "launcher/Launcher.h"
 #include "app/TForm1.h"
 #include "app/TForm17.h"
 #include "platform/WebEngineSetup.h"

@@ -33,6 +33,8 @@
 #include "web/UpdateCheck.h"
 #include "web/WebLinks.h"
 
+#include <QCheckBox>
+
 static void loadSkin()
 {
     // The skin lives in the static gui library; make sure it is linked in.

@@ -30,7 +30,10 @@ set(OVCL_GUI_PLATFORM
   ControlEvents.h ControlEvents.cpp
   ControlBuilder.h ControlBuilder.cpp
   AccessibleText.h
+  PictureButton.h
   ControlHost.h ControlHost.cpp
+  WindowFrame.h WindowFrame.cpp
+  Transparency.h Transparency.cpp
   Form.h Form.cpp
   WindowGroup.h WindowGroup.cpp
   QtShellService.h QtShellService.cpp

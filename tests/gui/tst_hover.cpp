@@ -213,11 +213,17 @@ void HoverTest::resetAreasPutOutTheirTwins()
 
 void HoverTest::twinsWithoutHandlerSwallowMovement()
 {
-    ControlEvents &events = window()->controls().events();
+    // Only four twins answer the pointer; over any other nothing changes.
     for (const QString &twin : allTwins) {
         const bool handled = QStringList{"Image21", "Image126", "Image128", "closeact"}.contains(twin);
-        QVERIFY2(events.hasMove(twin) == handled, qPrintable(twin));
+        light(allTwins);
+        window()->setLatch(QStringLiteral("1"));
+        move(twin);
+        const bool changed = litTwins() != allTwins || window()->latch() != QStringLiteral("1");
+        QVERIFY2(changed == handled, qPrintable(twin));
     }
+    for (const QString &twin : allTwins)
+        control(twin)->hide();
     // A lit tile twin under the pointer changes nothing, even when a header
     // bar or the bare window lies just beside it.
     light({"Image148", "Image130"});

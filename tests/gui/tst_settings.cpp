@@ -4,6 +4,7 @@
 #include "SecondLauncher.h"
 #include "app/TForm1.h"
 #include "app/TForm17.h"
+#include "config/SettingsRows.h"
 #include "config/TForm5.h"
 #include "platform/QtFileDialogService.h"
 #include "platform/TextLabel.h"
@@ -347,8 +348,8 @@ void SettingsTest::storedPathsFillTheirDisplays()
         QCOMPARE(s->path(QLatin1String(keys[i])), value);
     }
     // The first four also become their dialogs' initial files.
-    QCOMPARE(s->dialogInitialFile("OpenDialog1"), QStringLiteral("E:\\csloc.exe"));
-    QCOMPARE(s->dialogInitialFile("cod213"), QStringLiteral("E:\\cod213loc.exe"));
+    QCOMPARE(s->dialogInitialFile(*pathRowForKey("csloc")), QStringLiteral("E:\\csloc.exe"));
+    QCOMPARE(s->dialogInitialFile(*pathRowForKey("cod213loc")), QStringLiteral("E:\\cod213loc.exe"));
     QVERIFY(dataWrites(f.profiles->writes).isEmpty());
 }
 
