@@ -94,7 +94,7 @@ QByteArray savedSettings()
 
 } // namespace
 
-class tst_ProfileFile : public QObject
+class ProfileFileTest : public QObject
 {
     Q_OBJECT
 
@@ -140,13 +140,13 @@ private:
     IniProfileStore m_store;
 };
 
-void tst_ProfileFile::init()
+void ProfileFileTest::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
 
-void tst_ProfileFile::windows1250Bytes_data()
+void ProfileFileTest::windows1250Bytes_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
@@ -164,7 +164,7 @@ void tst_ProfileFile::windows1250Bytes_data()
     QTest::newRow("unassigned byte") << QByteArray("\x81") << QString(QChar(0x81));
 }
 
-void tst_ProfileFile::windows1250Bytes()
+void ProfileFileTest::windows1250Bytes()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
@@ -173,7 +173,7 @@ void tst_ProfileFile::windows1250Bytes()
     QCOMPARE(Windows1250::encode(text), bytes);
 }
 
-void tst_ProfileFile::windows1250RoundTripsEveryByte()
+void ProfileFileTest::windows1250RoundTripsEveryByte()
 {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
@@ -184,7 +184,7 @@ void tst_ProfileFile::windows1250RoundTripsEveryByte()
     QCOMPARE(Windows1250::encode(text), all);
 }
 
-void tst_ProfileFile::windows1250RejectsOtherCharacters()
+void ProfileFileTest::windows1250RejectsOtherCharacters()
 {
     QVERIFY(!Windows1250::canEncode(QStringLiteral("日本")));
     QVERIFY(!Windows1250::canEncode(QStringLiteral("ñ"))); // Latin-1, not in 1250
@@ -192,7 +192,7 @@ void tst_ProfileFile::windows1250RejectsOtherCharacters()
     QCOMPARE(Windows1250::encode(QStringLiteral("a日b")), QByteArray("a?b"));
 }
 
-void tst_ProfileFile::readValue_data()
+void ProfileFileTest::readValue_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("section");
@@ -231,7 +231,7 @@ void tst_ProfileFile::readValue_data()
         << QByteArray("[\xC8]\nk=v\n") << QString("č") << "k" << d;
 }
 
-void tst_ProfileFile::readValue()
+void ProfileFileTest::readValue()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, section);
@@ -243,7 +243,7 @@ void tst_ProfileFile::readValue()
              expected);
 }
 
-void tst_ProfileFile::readValueCutsAfterTrimming()
+void ProfileFileTest::readValueCutsAfterTrimming()
 {
     const QByteArray longValue(3000, 'a');
     writeBytes(path("data.dat"), "[s]\nlong=   " + longValue + "\nexact=" + longValue.left(2047)
@@ -254,7 +254,7 @@ void tst_ProfileFile::readValueCutsAfterTrimming()
     QCOMPARE(m_store.readValue(path("data.dat"), "s", "exact", ""), QString(2047, QLatin1Char('a')));
 }
 
-void tst_ProfileFile::readValueOfMissingFileOrFolder()
+void ProfileFileTest::readValueOfMissingFileOrFolder()
 {
     QCOMPARE(m_store.readValue(path("data.dat"), "Setting", "first", "true"), QStringLiteral("true"));
     QCOMPARE(m_store.readValue(path("nofolder/lng.dat"), "LNG", "type", "cz"), QStringLiteral("cz"));
@@ -263,7 +263,7 @@ void tst_ProfileFile::readValueOfMissingFileOrFolder()
     QVERIFY(!QFile::exists(path("data.dat")));
 }
 
-void tst_ProfileFile::readValueSeesEveryChange()
+void ProfileFileTest::readValueSeesEveryChange()
 {
     m_store.writeValue(path("lng.dat"), "LNG", "type", "en");
     QCOMPARE(m_store.readValue(path("lng.dat"), "LNG", "type", "cz"), QStringLiteral("en"));
@@ -273,7 +273,7 @@ void tst_ProfileFile::readValueSeesEveryChange()
     QCOMPARE(m_store.readValue(path("lng.dat"), "LNG", "type", "x"), QStringLiteral("x"));
 }
 
-void tst_ProfileFile::writeValue_data()
+void ProfileFileTest::writeValue_data()
 {
     QTest::addColumn<bool>("fileExists");
     QTest::addColumn<QByteArray>("before");
@@ -327,7 +327,7 @@ void tst_ProfileFile::writeValue_data()
         << QByteArray("[a]\r\np=" + kCzech1250 + "\r\nq=1\r\n");
 }
 
-void tst_ProfileFile::writeValue()
+void ProfileFileTest::writeValue()
 {
     QFETCH(bool, fileExists);
     QFETCH(QByteArray, before);
@@ -346,7 +346,7 @@ void tst_ProfileFile::writeValue()
              QStringList{QStringLiteral("data.dat")});
 }
 
-void tst_ProfileFile::writeValueRoundTrips_data()
+void ProfileFileTest::writeValueRoundTrips_data()
 {
     QTest::addColumn<QString>("text");
 
@@ -360,7 +360,7 @@ void tst_ProfileFile::writeValueRoundTrips_data()
     QTest::newRow("looks like a section") << QStringLiteral("[Sounds]");
 }
 
-void tst_ProfileFile::writeValueRoundTrips()
+void ProfileFileTest::writeValueRoundTrips()
 {
     QFETCH(QString, text);
     m_store.writeValue(path("data.dat"), "Setting", "first", "false");
@@ -371,7 +371,7 @@ void tst_ProfileFile::writeValueRoundTrips()
     QCOMPARE(m_store.readValue(path("data.dat"), "Sounds", "enabled", "1"), QStringLiteral("0"));
 }
 
-void tst_ProfileFile::lineBreakInValueStaysOnItsLine()
+void ProfileFileTest::lineBreakInValueStaysOnItsLine()
 {
     m_store.writeValue(path("data.dat"), "a", "x", "1\r\ny=2\n[b]\rz=3");
     QCOMPARE(readBytes(path("data.dat")), QByteArray("[a]\r\nx=1  y=2 [b] z=3\r\n"));
@@ -380,7 +380,7 @@ void tst_ProfileFile::lineBreakInValueStaysOnItsLine()
     QCOMPARE(m_store.readValue(path("data.dat"), "a", "x", ""), QStringLiteral("1  y=2 [b] z=3"));
 }
 
-void tst_ProfileFile::writeFailure_data()
+void ProfileFileTest::writeFailure_data()
 {
     QTest::addColumn<QString>("target");
 
@@ -389,7 +389,7 @@ void tst_ProfileFile::writeFailure_data()
     QTest::newRow("path is a folder") << "adir";
 }
 
-void tst_ProfileFile::writeFailure()
+void ProfileFileTest::writeFailure()
 {
     QFETCH(QString, target);
 
@@ -414,14 +414,14 @@ void tst_ProfileFile::writeFailure()
     QVERIFY(QDir(path("adir")).isEmpty());
 }
 
-void tst_ProfileFile::writeOnFullFileSystem_data()
+void ProfileFileTest::writeOnFullFileSystem_data()
 {
     QTest::addColumn<bool>("tmpfs");
     QTest::newRow("file size limit") << false;
     QTest::newRow("full tmpfs") << true;
 }
 
-void tst_ProfileFile::writeOnFullFileSystem()
+void ProfileFileTest::writeOnFullFileSystem()
 {
 #ifdef Q_OS_LINUX
     QFETCH(bool, tmpfs);
@@ -461,7 +461,7 @@ void tst_ProfileFile::writeOnFullFileSystem()
 #endif
 }
 
-void tst_ProfileFile::leftoverTemporary_data()
+void ProfileFileTest::leftoverTemporary_data()
 {
     QTest::addColumn<bool>("atStart");
     QTest::addColumn<QStringList>("remaining");
@@ -471,7 +471,7 @@ void tst_ProfileFile::leftoverTemporary_data()
     QTest::newRow("start removes those of every local file") << true << players;
 }
 
-void tst_ProfileFile::leftoverTemporary()
+void ProfileFileTest::leftoverTemporary()
 {
     QFETCH(bool, atStart);
     QFETCH(QStringList, remaining);
@@ -494,7 +494,7 @@ void tst_ProfileFile::leftoverTemporary()
     QCOMPARE(readBytes(path("data.dat.bak")), QByteArray("data.dat.bak"));
 }
 
-void tst_ProfileFile::linkedFileStaysALink()
+void ProfileFileTest::linkedFileStaysALink()
 {
     QVERIFY(QDir(m_dir->path()).mkdir("real"));
     writeBytes(path("real/data.dat"), "[a]\r\nx=1\r\n");
@@ -505,7 +505,7 @@ void tst_ProfileFile::linkedFileStaysALink()
     QCOMPARE(QDir(path("real")).entryList(QDir::Files | QDir::Hidden), QStringList{"data.dat"});
 }
 
-void tst_ProfileFile::deleteFile()
+void ProfileFileTest::deleteFile()
 {
     writeBytes(path("online.inf"), "12\r\n");
     m_store.deleteFile(path("online.inf"));
@@ -514,7 +514,7 @@ void tst_ProfileFile::deleteFile()
     m_store.deleteFile(path("nofolder/statistic.inf"));
 }
 
-void tst_ProfileFile::loadLines_data()
+void ProfileFileTest::loadLines_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("lines");
@@ -533,7 +533,7 @@ void tst_ProfileFile::loadLines_data()
         << QByteArray("\xEF\xBB\xBF" + QString("hráči").toUtf8()) << QStringList{QString("hráči")};
 }
 
-void tst_ProfileFile::loadLines()
+void ProfileFileTest::loadLines()
 {
     QFETCH(QByteArray, content);
     QFETCH(QStringList, lines);
@@ -542,7 +542,7 @@ void tst_ProfileFile::loadLines()
     QCOMPARE(m_store.loadLines(path("statistic.inf")), lines);
 }
 
-void tst_ProfileFile::loadFirstLines_data()
+void ProfileFileTest::loadFirstLines_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("maxLines");
@@ -565,7 +565,7 @@ void tst_ProfileFile::loadFirstLines_data()
                                                 << QStringList{QString::fromUtf8("hrĂˇÄŤi")};
 }
 
-void tst_ProfileFile::loadFirstLines()
+void ProfileFileTest::loadFirstLines()
 {
     QFETCH(QByteArray, content);
     QFETCH(int, maxLines);
@@ -576,7 +576,7 @@ void tst_ProfileFile::loadFirstLines()
     QVERIFY_THROWS_EXCEPTION(FileLoadError, m_store.loadFirstLines(path("online.inf"), maxLines, maxChars));
 }
 
-void tst_ProfileFile::loadLinesOfMissingFile()
+void ProfileFileTest::loadLinesOfMissingFile()
 {
     const QString full = path("online.inf");
     bool thrown = false;
@@ -592,5 +592,5 @@ void tst_ProfileFile::loadLinesOfMissingFile()
     QVERIFY_THROWS_EXCEPTION(FileLoadError, m_store.loadLines(path("folder.inf")));
 }
 
-QTEST_GUILESS_MAIN(tst_ProfileFile)
+QTEST_GUILESS_MAIN(ProfileFileTest)
 #include "tst_profilefile.moc"

@@ -41,7 +41,7 @@ void writeCase(const char *name, const QByteArray &file, const QString &written,
 
 } // namespace
 
-class tst_ProfileRules : public QObject
+class ProfileRulesTest : public QObject
 {
     Q_OBJECT
 
@@ -65,7 +65,7 @@ private:
     void check();
 };
 
-void tst_ProfileRules::check()
+void ProfileRulesTest::check()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, section);
@@ -85,7 +85,7 @@ void tst_ProfileRules::check()
     QCOMPARE(store.readValue(path, section, key, kNone), read);
 }
 
-void tst_ProfileRules::quotes_data()
+void ProfileRulesTest::quotes_data()
 {
     addColumns();
     readCase("double pair removed", kHead + "\"double\"", "double");
@@ -107,7 +107,7 @@ void tst_ProfileRules::quotes_data()
         << QByteArray("[s]\r\nk=\"C:\\Hry\\hl.exe\"\r\n") << "C:\\Hry\\hl.exe";
 }
 
-void tst_ProfileRules::lineEnds_data()
+void ProfileRulesTest::lineEnds_data()
 {
     addColumns();
     readCase("CR alone ends a line", "[s]\rk=v\r", "v");
@@ -117,7 +117,7 @@ void tst_ProfileRules::lineEnds_data()
     writeCase("LF CR is two line ends", "[s]\n\rk=v", "w", "[s]\r\n\r\nk=v\r\nn=w\r\n", "s", "n");
 }
 
-void tst_ProfileRules::ctrlZ_data()
+void ProfileRulesTest::ctrlZ_data()
 {
     addColumns();
     readCase("around the value", kHead + hex("1A") + "v" + hex("1A"), "v");
@@ -130,7 +130,7 @@ void tst_ProfileRules::ctrlZ_data()
     writeCase("replaced key written without it", "[s]\r\n" + hex("1A") + "k=1\r\n", "2", "[s]\r\nk=2\r\n");
 }
 
-void tst_ProfileRules::sectionHeaders_data()
+void ProfileRulesTest::sectionHeaders_data()
 {
     addColumns();
     readCase("name runs to the last bracket", "[a]b]\r\nk=v", "v", "a]b");
@@ -142,7 +142,7 @@ void tst_ProfileRules::sectionHeaders_data()
     writeCase("name with a bracket found again", "[a]b]\r\nk=1\r\n", "2", "[a]b]\r\nk=2\r\n", "a]b");
 }
 
-void tst_ProfileRules::nul_data()
+void ProfileRulesTest::nul_data()
 {
     addColumns();
     readCase("ends the value", kHead + "ab" + hex("00") + "cd", "ab");
@@ -155,7 +155,7 @@ void tst_ProfileRules::nul_data()
                                              << QByteArray("[s]\r\nk=ab\r\n") << "ab";
 }
 
-void tst_ProfileRules::byteOrderMark_data()
+void ProfileRulesTest::byteOrderMark_data()
 {
     addColumns();
     // "[s]", CR LF, "k=" in UTF-16LE.
@@ -172,7 +172,7 @@ void tst_ProfileRules::byteOrderMark_data()
               hex("EFBBBF") + kHead + hex("C599") + "\r\n");
 }
 
-void tst_ProfileRules::fileEncoding_data()
+void ProfileRulesTest::fileEncoding_data()
 {
     addColumns();
     // "ČŠ" in Windows-1250 (C8 8A) is valid UTF-8 too; "ř" (F8) is not.
@@ -192,5 +192,5 @@ void tst_ProfileRules::fileEncoding_data()
               kHead + hex("C48C C5A0") + "\r\n");
 }
 
-QTEST_GUILESS_MAIN(tst_ProfileRules)
+QTEST_GUILESS_MAIN(ProfileRulesTest)
 #include "tst_profilerules.moc"
