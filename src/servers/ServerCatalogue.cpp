@@ -37,19 +37,14 @@ QRect at(int left, int top, QSize size)
 const std::vector<GameGroup> &groups()
 {
     static const std::vector<GameGroup> table = {
-        {Group::CounterStrike, "Counter-Strike 1.6", "Label20", "Image110", Program::CounterStrike,
-         Cue::tada, {41, 88}, {8, 89}},
-        {Group::CallOfDuty, "Call Of Duty ", "Label21", "Image44", Program::CallOfDuty, Cue::tada2,
-         {44, 234}, {8, 233}},
-        {Group::CallOfDuty2v10, "Call Of Duty 2 - 1.0", "Label26", "Image52", Program::CallOfDuty2v10,
-         Cue::tada2, {41, 306}, {8, 306}},
-        {Group::CallOfDuty2v13, "Call Of Duty 2 - 1.3", "Label29", "Image54", Program::CallOfDuty2v13,
-         Cue::tada2, {41, 378}, {8, 377}},
-        {Group::AlienVsPredator2, "Alien vs Predator 2", "Label42", "Image116", Program::AlienVsPredator2,
-         Cue::tada3, {41, 451}, {8, 451}},
-        {Group::UnrealTournament, "Unreal Tournament", "Label16", "Image115", Program::UnrealTournament,
-         Cue::tada3, {42, 503}, {8, 503}},
-        {Group::UnrealTournament2004, "Unreal Tournament 2004", "Label17", "Image137", Program::UnrealTournament2004, Cue::tada3, {40, 552}, {8, 552}},
+        {Group::CounterStrike, "Counter-Strike 1.6", "Label20", "Image110", Cue::tada, {41, 88}, {8, 89}},
+        {Group::CallOfDuty, "Call Of Duty ", "Label21", "Image44", Cue::tada2, {44, 234}, {8, 233}},
+        {Group::CallOfDuty2v10, "Call Of Duty 2 - 1.0", "Label26", "Image52", Cue::tada2, {41, 306}, {8, 306}},
+        {Group::CallOfDuty2v13, "Call Of Duty 2 - 1.3", "Label29", "Image54", Cue::tada2, {41, 378}, {8, 377}},
+        {Group::AlienVsPredator2, "Alien vs Predator 2", "Label42", "Image116", Cue::tada3, {41, 451}, {8, 451}},
+        {Group::UnrealTournament, "Unreal Tournament", "Label16", "Image115", Cue::tada3, {42, 503}, {8, 503}},
+        {Group::UnrealTournament2004, "Unreal Tournament 2004", "Label17", "Image137", Cue::tada3, {40, 552},
+         {8, 552}},
     };
     return table;
 }

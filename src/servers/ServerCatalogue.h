@@ -13,22 +13,14 @@
 // run. Entries are numbered 1 to 14 from the top of the main window down.
 namespace ServerCatalogue {
 
-enum class Group {
-    CounterStrike,
-    CallOfDuty,
-    CallOfDuty2v10,
-    CallOfDuty2v13,
-    AlienVsPredator2,
-    UnrealTournament,
-    UnrealTournament2004,
-};
+// A game group is known by the game whose path the settings window keeps.
+using Group = Program;
 
 struct GameGroup {
     Group group;
     const char *headerCaption;
     const char *headerLabel;  // bold white caption of the group
     const char *bar;          // picture behind the header
-    Program program;          // the game whose path the settings window keeps
     const char *joinCue;
     QPoint headerPlace;
     QPoint barPlace;

@@ -80,7 +80,7 @@ void ServerMenu::join(const JoinAction &action)
     const ServerEntry &e = entry(action.entry);
     if (action.cue)
         m_cues.play(action.cue);
-    const QString path = m_settings.programPath(groupOf(e).program);
+    const QString path = m_settings.programPath(e.group);
     const auto password = m_passwords.find(e.number);
     const QString arguments = argumentString(e, password == m_passwords.end() ? QString() : password->second->text());
     m_shell.startProgram(path, arguments, workingDirectory(path));

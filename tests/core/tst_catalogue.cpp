@@ -124,7 +124,7 @@ void CatalogueTest::entriesOfOneGroupShareItsProgramAndCue()
     QFETCH(Program, program);
     QFETCH(QString, cue);
     const GameGroup &g = groupOf(entry(number));
-    QCOMPARE(g.program, program);
+    QCOMPARE(g.group, program);
     QCOMPARE(QLatin1String(g.joinCue), cue);
 }
 

@@ -88,7 +88,7 @@ void JoinTest::cleanup()
 void JoinTest::setAllPaths()
 {
     for (const GameGroup &g : groups()) {
-        const char *display = pathRowOf(g.program).display;
+        const char *display = pathRowOf(g.group).display;
         SettingsPaths::set(*m_f->launcher, QLatin1String(display), gamePath(display));
     }
 }
