@@ -137,17 +137,14 @@ void Launcher::runSteps(StartupSteps &steps)
 void Launcher::start()
 {
     m_form1->showFirstTime(*m_form17);
-    if (!m_ended)
+    if (!m_form1->hasClosed())
         FirstPaint::after(m_form1.get(), [this] { m_services.browsers->beginLoading(); });
 }
 
 // Hiding a window that runs modally ends its run, so the start-up chain
-// returns from whatever it waited for and stops.
+// returns from whatever it waited for and stops. The main window closes once.
 void Launcher::end()
 {
-    if (m_ended)
-        return;
-    m_ended = true;
     for (Form *window : secondaryWindows())
         window->retire();
     emit finished();

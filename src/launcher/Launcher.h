@@ -58,7 +58,6 @@ public:
     // The main window has closed: every other window leaves the screen, and
     // nothing shows a window or goes on with the start-up chain any more.
     void end();
-    bool hasEnded() const { return m_ended; }
 
     // Every shown window of the launcher leaves the screen.
     void minimiseApplication();
@@ -96,7 +95,6 @@ private:
     Services m_services;
     WindowGroup m_group;
     Transparency m_transparency;
-    bool m_ended = false;
     std::unique_ptr<LocalFiles> m_files;
     // Windows, in the order they are created.
     std::unique_ptr<TForm1> m_form1;

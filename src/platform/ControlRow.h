@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <Qt>
 
 // The kinds of control a window is built from.
@@ -30,3 +31,6 @@ struct ControlRow {
     const char *style = nullptr;  // style sheet of the control
     const char *parent = nullptr; // name of the panel that holds it; null = the window
 };
+
+// A text made at run time that a row points to: kept for the whole run.
+const char *keptText(const QByteArray &text);

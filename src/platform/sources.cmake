@@ -26,7 +26,7 @@ set(OVCL_GUI_PLATFORM
   PictureControl.h PictureControl.cpp
   TextFit.h TextFit.cpp
   TextLabel.h TextLabel.cpp
-  ControlRow.h
+  ControlRow.h ControlRow.cpp
   ControlEvents.h ControlEvents.cpp
   ControlBuilder.h ControlBuilder.cpp
   AccessibleText.h

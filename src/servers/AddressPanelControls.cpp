@@ -2,8 +2,6 @@
 
 #include "ServerCatalogue.h"
 
-#include <QByteArray>
-#include <deque>
 
 namespace {
 constexpr int layer = 4; // above tile, hover twin and joining panel
@@ -13,12 +11,10 @@ constexpr const char *captionStyle = "color: white; font: bold 13px \"MS Sans Se
 // cleanly inside the 18-pixel edit.
 constexpr const char *editStyle = "font: 10px \"MS Sans Serif\", \"DejaVu Sans\";";
 
-// Names of the inner pieces that nothing refers to; kept for the whole run.
-const char *keepName(const char *panel, const char *piece)
+// Names of the inner pieces that nothing refers to.
+const char *pieceName(const char *panel, const char *piece)
 {
-    static std::deque<QByteArray> names;
-    names.push_back(QByteArray(panel) + piece);
-    return names.back().constData();
+    return keptText(QByteArray(panel) + piece);
 }
 
 QPoint editPlace(int number)
@@ -44,11 +40,11 @@ std::vector<ControlRow> makeRows()
         rows.push_back({e.addressPanel, ControlKind::Panel, p.x(), p.y(), p.width(), p.height(), nullptr, nullptr,
                         Qt::ArrowCursor, false, layer});
         const int secondTop = e.number == 5 ? 10 : 9;
-        rows.push_back({keepName(e.addressPanel, "Back1"), ControlKind::Picture, 1, 1, 264, 10, ":/skin/ip_bg.jpg",
+        rows.push_back({pieceName(e.addressPanel, "Back1"), ControlKind::Picture, 1, 1, 264, 10, ":/skin/ip_bg.jpg",
                         nullptr, Qt::ArrowCursor, true, layer, nullptr, e.addressPanel});
-        rows.push_back({keepName(e.addressPanel, "Back2"), ControlKind::Picture, 1, secondTop, 264, 10,
+        rows.push_back({pieceName(e.addressPanel, "Back2"), ControlKind::Picture, 1, secondTop, 264, 10,
                         ":/skin/ip_bg.jpg", nullptr, Qt::ArrowCursor, true, layer, nullptr, e.addressPanel});
-        rows.push_back({keepName(e.addressPanel, "Caption"), ControlKind::Label, 5, 2, 22, 16, "IP:", nullptr,
+        rows.push_back({pieceName(e.addressPanel, "Caption"), ControlKind::Label, 5, 2, 22, 16, "IP:", nullptr,
                         Qt::ArrowCursor, true, layer, captionStyle, e.addressPanel});
         const QPoint edit = editPlace(e.number);
         rows.push_back({e.addressEdit, ControlKind::Edit, edit.x(), edit.y(), 153, 18, nullptr, nullptr,

@@ -2,9 +2,7 @@
 
 #include "ServerCatalogue.h"
 
-#include <QByteArray>
 #include <cstring>
-#include <deque>
 
 namespace {
 constexpr const char *nameStyle = "color: white; font: bold 11px \"MS Sans Serif\", \"Nimbus Sans\", \"DejaVu Sans\";";
@@ -20,14 +18,6 @@ constexpr const char *passwordStyle = "background-color: black; color: white; bo
 int roughWidth(const char *caption, int charWidth)
 {
     return int(std::strlen(caption)) * charWidth + 4;
-}
-
-// Texts that a row points to live for the whole run.
-const char *keep(const QString &text)
-{
-    static std::deque<QByteArray> texts;
-    texts.push_back(text.toUtf8());
-    return texts.back().constData();
 }
 } // namespace
 
@@ -75,8 +65,10 @@ static PictureButtonRow makeTile(const ServerEntry &e)
             ":/skin/tile.jpg",
             ":/skin/tile_hover.jpg",
             nullptr,
-            keep(QStringLiteral("Připojit / Join: ") + QString::fromUtf8(e.caption)),
-            keep(QStringLiteral("Spustí %1 a připojí se k serveru / Starts %1 and connects to the server").arg(game))};
+            keptText((QStringLiteral("Připojit / Join: ") + QString::fromUtf8(e.caption)).toUtf8()),
+            keptText(QStringLiteral("Spustí %1 a připojí se k serveru / Starts %1 and connects to the server")
+                         .arg(game)
+                         .toUtf8())};
 }
 
 const PictureButtonRow &tile(const ServerEntry &e)
