@@ -17,6 +17,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QMouseEvent>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -111,7 +112,7 @@ int main(int argc, char **argv)
         return longest;
     };
 
-    Launcher launcher(Services::real(dir.path() + QLatin1Char('/')));
+    Launcher launcher(Services::real(dir.path() + QLatin1Char('/'), QProcessEnvironment::systemEnvironment()));
 
     // Dialogs wait for the player: press OK at once. The progress window
     // closes by itself when the start-up chain is done.

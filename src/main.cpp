@@ -5,9 +5,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QProcessEnvironment>
 
 int main(int argc, char *argv[])
 {
+    // Programs the launcher starts get the environment the player gave it,
+    // without what it sets for its own browser engine.
+    const QProcessEnvironment playerEnvironment = QProcessEnvironment::systemEnvironment();
     WebEngineSetup::beforeApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OVCL"));
@@ -15,6 +19,6 @@ int main(int argc, char *argv[])
 
     const QString directory = QDir(QApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
     ApplicationFonts::load(directory);
-    Launcher launcher(Services::real(directory));
+    Launcher launcher(Services::real(directory, playerEnvironment));
     return runLauncher(launcher);
 }

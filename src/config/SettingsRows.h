@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LocalFiles.h"
-#include "Program.h"
+#include "games/Program.h"
 
 #include <QString>
 #include <vector>
@@ -17,6 +17,7 @@ struct PathRow {
     const char *button;    // opens the dialog
     const char *dialog;    // the dialog's name
     const char *filter;    // "description|pattern|description|pattern"
+    const char *nativeFilter; // further entries for native builds of the program, or null
     const ProfileKey *key; // where data.dat keeps the path
     int storeOrder;        // 1 to 9: order of the keys when loaded and when saved
     bool early;            // loaded in the first group; also the dialog's initial file then

@@ -50,5 +50,7 @@ void SettingsStartup::firstRun()
                        "and programs"));
     // This cue does not ask the sounds switch; the latch follows it.
     m_cues.play(Cue::firstRun, SoundCues::Guard::Unguarded, SoundCues::Mode::Asynchronous, SoundCues::Latch::Set);
+    // What was found on this machine is offered at once.
+    m_settings.offerFoundPrograms();
     m_settings.showModal();
 }

@@ -4,6 +4,7 @@
 #include "SettingsControls.h"
 #include "SettingsRows.h"
 #include "app/Cue.h"
+#include "games/GameSearch.h"
 #include "platform/FileDialogService.h"
 #include "platform/PictureControl.h"
 #include "platform/SoundService.h"
@@ -19,13 +20,14 @@ const WindowFrame TForm5::frame = {"TForm5", "OVCL - Nastavení", {306, 579}, {-
                                    true, Qt::black, Qt::white};
 
 TForm5::TForm5(ErrorReporter &errors, BrowserFactory &browsers, FileDialogService &fileDialogs, SoundService &sound,
-               LocalFiles &files, Transparency &transparency, const QWidget &mainWindow)
+               LocalFiles &files, Transparency &transparency, const QWidget &mainWindow, GameSearch &games)
     : Form(frame, errors, browsers),
       m_fileDialogs(fileDialogs),
       m_sound(sound),
       m_files(files),
       m_transparency(transparency),
-      m_mainWindow(mainWindow)
+      m_mainWindow(mainWindow),
+      m_games(games)
 {
     ControlHost &host = controls();
     host.build(settingsControls());
@@ -115,15 +117,47 @@ void TForm5::showModal()
     if (isVisible())
         return;
     centreOnMainWindow();
+    m_games.start();
     Form::showModal();
+}
+
+void TForm5::offerFoundPrograms()
+{
+    m_games.start();
+    if (m_games.isDone())
+        fillFoundPrograms();
+    else
+        connect(&m_games, &GameSearch::done, this, [this] {
+            if (isVisible())
+                fillFoundPrograms();
+        }, Qt::SingleShotConnection);
+}
+
+void TForm5::fillFoundPrograms()
+{
+    for (const PathRow &row : pathRows()) {
+        const QString found = m_games.found().unambiguous(row.program);
+        if (!found.isEmpty() && programPath(row.program) == QLatin1String(LocalFiles::unsetPath))
+            display(row)->setCaption(found);
+    }
 }
 
 void TForm5::pick(const PathRow &row)
 {
     setDialogInitialFile(row, display(row)->caption());
+    // The dialog offers the folders the row's program was found in, and an
+    // unset row opens on the best of them.
+    m_games.waitUntilDone();
+    const FoundPrograms &found = m_games.found();
+    QString initial = dialogInitialFile(row);
+    if (initial == QLatin1String(LocalFiles::unsetPath) && !found.best(row.program).isEmpty())
+        initial = found.best(row.program);
+    QString filter = QString::fromUtf8(row.filter);
+    if (row.nativeFilter)
+        filter += QLatin1Char('|') + QString::fromUtf8(row.nativeFilter);
     // The dialog is titled with the program the row names.
     const QString chosen =
-        m_fileDialogs.openFile(QString::fromUtf8(row.label), dialogInitialFile(row), QString::fromUtf8(row.filter));
+        m_fileDialogs.openFile(QString::fromUtf8(row.label), initial, filter, found.folders(row.program));
     if (chosen.isEmpty())
         return;
     setDialogInitialFile(row, chosen);

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "Program.h"
+#include "games/Program.h"
 #include "platform/Form.h"
 
 #include <QString>
 #include <map>
 
 class FileDialogService;
+class GameSearch;
 class LocalFiles;
 class QCheckBox;
 class SoundService;
@@ -24,7 +25,7 @@ public:
     static const WindowFrame frame;
 
     TForm5(ErrorReporter &errors, BrowserFactory &browsers, FileDialogService &fileDialogs, SoundService &sound,
-           LocalFiles &files, Transparency &transparency, const QWidget &mainWindow);
+           LocalFiles &files, Transparency &transparency, const QWidget &mainWindow, GameSearch &games);
 
     QCheckBox *soundsSwitch() const { return m_soundsBox; }
     QCheckBox *transparencySwitch() const { return m_transparencyBox; }
@@ -45,7 +46,12 @@ public:
     void showHeading(bool english);
 
     // Centred on the main window, modally; returns when it has been closed.
+    // The search for the player's programs starts now unless it has already.
     void showModal() override;
+    // Every row still unset whose program was found beyond doubt shows it,
+    // now or as soon as the search ends while the window is shown. Nothing
+    // is written until a save.
+    void offerFoundPrograms();
 
     // Handlers.
     void pick(const PathRow &row); // Button1Click to Button9Click
@@ -56,12 +62,14 @@ public:
 private:
     TextLabel *display(const PathRow &row) const;
     void centreOnMainWindow();
+    void fillFoundPrograms();
 
     FileDialogService &m_fileDialogs;
     SoundService &m_sound;
     LocalFiles &m_files;
     Transparency &m_transparency;
     const QWidget &m_mainWindow;
+    GameSearch &m_games;
     QCheckBox *m_soundsBox;
     QCheckBox *m_transparencyBox;
     QWidget *m_saveHover;

@@ -1,5 +1,4 @@
 set(OVCL_CORE_CONFIG
-  Program.h
   LocalFiles.h LocalFiles.cpp
 )
 set(OVCL_GUI_CONFIG

@@ -14,6 +14,7 @@
 #include "config/LocalFiles.h"
 #include "config/SettingsStartup.h"
 #include "config/TForm5.h"
+#include "games/StartFailureNotice.h"
 #include "platform/BrowserFactory.h"
 #include "platform/FirstPaint.h"
 #include "servers/AddressPanels.h"
@@ -43,7 +44,10 @@ static void loadSkin()
 
 Launcher::Launcher(Services services)
     : m_services(std::move(services)),
-      m_files(std::make_unique<LocalFiles>(*m_services.profiles, m_services.applicationDirectory))
+      m_files(std::make_unique<LocalFiles>(*m_services.profiles, m_services.applicationDirectory)),
+      m_shell(std::make_unique<StartFailureNotice>(*m_services.shell, *m_services.tray, [this] {
+          return m_language && m_language->current() == LanguageSwitch::Language::English;
+      }))
 {
     m_files->removeLeftovers();
     loadSkin();
@@ -61,13 +65,13 @@ void Launcher::createWindows()
     m_form1 = std::make_unique<TForm1>(errors, browsers);
     m_form2 = std::make_unique<TForm2>(errors, browsers);
     m_form5 = std::make_unique<TForm5>(errors, browsers, *m_services.fileDialogs, *m_services.sound, *m_files,
-                                       m_transparency, *m_form1);
+                                       m_transparency, *m_form1, *m_services.games);
     m_form6 = std::make_unique<TForm6>(errors, browsers);
     m_form7 = std::make_unique<TForm7>(errors, browsers);
     m_form8 = std::make_unique<TForm8>(errors, browsers);
     m_form9 = std::make_unique<TForm9>(errors, browsers);
     m_form10 = std::make_unique<TForm10>(errors, browsers);
-    m_form11 = std::make_unique<TForm11>(errors, browsers, *m_form1, *m_services.shell, *m_files,
+    m_form11 = std::make_unique<TForm11>(errors, browsers, *m_form1, *m_shell, *m_files,
                                          m_services.applicationDirectory);
     m_form12 = std::make_unique<TForm12>(errors, browsers);
     m_form13 = std::make_unique<TForm13>(errors, browsers);
@@ -99,11 +103,11 @@ void Launcher::buildSubsystems()
     TForm1 &main = *m_form1;
     m_cues = std::make_unique<SoundCues>(*s.sound, main, *m_form5->soundsSwitch());
     m_chrome = std::make_unique<WindowChrome>(main, *m_cues, *s.tray, m_group, *m_form5, *m_form7);
-    m_serverMenu = std::make_unique<ServerMenu>(main, *m_form5, *m_cues, *s.shell, m_group);
+    m_serverMenu = std::make_unique<ServerMenu>(main, *m_form5, *m_cues, *m_shell, m_group);
     m_webLinks = std::make_unique<WebLinks>(
-        main, *m_cues, *s.shell, WebWindows{*m_form6, *m_form7, *m_form8, *m_form9, *m_form10, *m_form15});
+        main, *m_cues, *m_shell, WebWindows{*m_form6, *m_form7, *m_form8, *m_form9, *m_form10, *m_form15});
     m_addressPanels = std::make_unique<AddressPanels>(main, *m_cues, m_webLinks->statusPage(), *m_serverMenu);
-    m_voiceAndLinks = std::make_unique<VoiceAndLinkButtons>(main, *m_form5, *m_cues, *s.shell);
+    m_voiceAndLinks = std::make_unique<VoiceAndLinkButtons>(main, *m_form5, *m_cues, *m_shell);
     m_counters = std::make_unique<CounterRefresh>(main, *m_files, *s.downloads, m_webLinks->accessStatistics(),
                                                   m_webLinks->onlineStatistics());
     m_update = std::make_unique<UpdateCheck>(main, *m_cues, *m_files, *s.downloads, *s.beep, *s.tray,

@@ -18,6 +18,7 @@ class LocalFiles;
 class ServerMenu;
 class SettingsStartup;
 class SoundCues;
+class StartFailureNotice;
 class StartupChain;
 class StartupSteps;
 class TForm1;
@@ -96,6 +97,8 @@ private:
     WindowGroup m_group;
     Transparency m_transparency;
     std::unique_ptr<LocalFiles> m_files;
+    // Every program start goes through it; it tells the player why one failed.
+    std::unique_ptr<StartFailureNotice> m_shell;
     // Windows, in the order they are created.
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TForm2> m_form2;

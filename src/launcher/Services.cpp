@@ -1,27 +1,30 @@
 #include "Services.h"
 
+#include "games/ProgramShell.h"
 #include "platform/QtNetworkDownloadService.h"
 #include "platform/IniProfileStore.h"
 #include "platform/MessageBoxErrorReporter.h"
 #include "platform/QtBeepService.h"
 #include "platform/QtFileDialogService.h"
-#include "platform/QtShellService.h"
 #include "platform/QtSoundService.h"
 #include "platform/SystemTrayService.h"
 #include "platform/WebEngineBrowserFactory.h"
 
-Services Services::real(const QString &applicationDirectory)
+#include <QDir>
+
+Services Services::real(const QString &applicationDirectory, const QProcessEnvironment &playerEnvironment)
 {
     Services s;
     s.applicationDirectory = applicationDirectory;
     s.profiles = std::make_unique<IniProfileStore>();
     s.downloads = std::make_unique<QtNetworkDownloadService>();
-    s.shell = std::make_unique<QtShellService>();
+    s.shell = std::make_unique<ProgramShell>(playerEnvironment);
     s.sound = std::make_unique<QtSoundService>(applicationDirectory);
     s.beep = std::make_unique<QtBeepService>();
     s.fileDialogs = std::make_unique<QtFileDialogService>();
     s.errors = std::make_unique<MessageBoxErrorReporter>();
     s.browsers = std::make_unique<WebEngineBrowserFactory>();
     s.tray = std::make_unique<SystemTrayService>();
+    s.games = std::make_unique<GameSearch>(QDir::homePath());
     return s;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "games/GameSearch.h"
 #include "platform/BeepService.h"
 #include "platform/BrowserFactory.h"
 #include "platform/DownloadService.h"
@@ -10,6 +11,7 @@
 #include "platform/SoundService.h"
 #include "platform/TrayService.h"
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <memory>
 
@@ -25,7 +27,10 @@ struct Services {
     std::unique_ptr<ErrorReporter> errors;
     std::unique_ptr<BrowserFactory> browsers;
     std::unique_ptr<TrayService> tray;
+    // Where the player's programs are.
+    std::unique_ptr<GameSearch> games;
 
-    // The real services of this machine, for a launcher in 'applicationDirectory'.
-    static Services real(const QString &applicationDirectory);
+    // The real services of this machine, for a launcher in 'applicationDirectory';
+    // programs start in 'playerEnvironment'.
+    static Services real(const QString &applicationDirectory, const QProcessEnvironment &playerEnvironment);
 };

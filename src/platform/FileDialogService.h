@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <QStringList>
+
 // A file-open dialog. The filter uses "description|pattern|description|pattern".
 class FileDialogService
 {
@@ -9,6 +11,7 @@ public:
     virtual ~FileDialogService() = default;
 
     // The chosen file's full path, or an empty string when cancelled.
-    virtual QString openFile(const QString &title, const QString &initialFile,
-                             const QString &filter) = 0;
+    // 'places' are folders offered in the dialog's sidebar.
+    virtual QString openFile(const QString &title, const QString &initialFile, const QString &filter,
+                             const QStringList &places = {}) = 0;
 };

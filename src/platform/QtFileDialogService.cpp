@@ -4,9 +4,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QUrl>
 
-QString QtFileDialogService::openFile(const QString &title, const QString &initialFile,
-                                      const QString &filter)
+QString QtFileDialogService::openFile(const QString &title, const QString &initialFile, const QString &filter,
+                                      const QStringList &places)
 {
 #ifdef Q_OS_WIN
     const bool allFiles = false;
@@ -21,6 +22,11 @@ QString QtFileDialogService::openFile(const QString &title, const QString &initi
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFilter(dialog.filter() | QDir::Hidden);
 #endif
+    QList<QUrl> sidebar = dialog.sidebarUrls();
+    for (const QString &place : places)
+        if (!sidebar.contains(QUrl::fromLocalFile(place)))
+            sidebar << QUrl::fromLocalFile(place);
+    dialog.setSidebarUrls(sidebar);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.selectedFiles().value(0);

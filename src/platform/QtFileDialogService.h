@@ -5,5 +5,6 @@
 class QtFileDialogService : public FileDialogService
 {
 public:
-    QString openFile(const QString &title, const QString &initialFile, const QString &filter) override;
+    QString openFile(const QString &title, const QString &initialFile, const QString &filter,
+                     const QStringList &places = {}) override;
 };

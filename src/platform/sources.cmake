@@ -8,7 +8,6 @@ set(OVCL_CORE_PLATFORM
   FileDialogService.h
   HandlerGuard.h
   DialogFilter.h DialogFilter.cpp
-  ProgramStart.h ProgramStart.cpp
   Windows1250.h Windows1250.cpp
   ProfileEncoding.h ProfileEncoding.cpp
   AtomicFile.h AtomicFile.cpp
@@ -36,7 +35,6 @@ set(OVCL_GUI_PLATFORM
   Transparency.h Transparency.cpp
   Form.h Form.cpp
   WindowGroup.h WindowGroup.cpp
-  QtShellService.h QtShellService.cpp
   QtSoundService.h QtSoundService.cpp
   QtBeepService.h QtBeepService.cpp
   QtFileDialogService.h QtFileDialogService.cpp

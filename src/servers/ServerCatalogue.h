@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/Program.h"
+#include "games/Program.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "platform/ProgramStart.h"
+#include "games/ProgramStart.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +11,8 @@ class ProgramStartTest : public QObject
 private slots:
     void decidesByContent_data();
     void decidesByContent();
+    void steamAppsStartThroughSteam_data();
+    void steamAppsStartThroughSteam();
 };
 
 // Creates 'relative' under 'root': a folder when it ends with '/', a link to
@@ -100,6 +102,65 @@ void ProgramStartTest::decidesByContent()
     QCOMPARE(start.environment.value(QStringLiteral("WINEPREFIX")),
              prefix.isEmpty() ? QStringLiteral("/home/player/.wine") : root.filePath(prefix));
     QCOMPARE(start.environment.value(QStringLiteral("PATH")), environment.value(QStringLiteral("PATH")));
+}
+
+void ProgramStartTest::steamAppsStartThroughSteam_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("around"); // "path=content": further things to create
+    QTest::addColumn<QStringList>("started"); // program (under the test folder) and its words before the game's
+    QTest::addColumn<int>("failure");
+    const QString hl = QStringLiteral("lib/steamapps/common/Half-Life/hl_linux");
+    const QString manifest10 = QStringLiteral("lib/steamapps/appmanifest_10.acf=\"AppState\" { \"installdir\" \"Half-Life\" }");
+    const QStringList applaunch10{"-applaunch", "10"};
+    const int none = int(StartFailure::None);
+    QTest::newRow("steam on PATH") << hl << QStringList{"bin/steam=", "bin/flatpak=", manifest10}
+                                   << QStringList{"bin/steam"} + applaunch10 << none;
+    QTest::newRow("flatpak steam")
+        << hl << QStringList{"bin/flatpak=", "home/.local/share/flatpak/app/com.valvesoftware.Steam/", manifest10}
+        << QStringList{"bin/flatpak", "run", "com.valvesoftware.Steam"} + applaunch10 << none;
+    QTest::newRow("flatpak without steam") << hl << QStringList{"bin/flatpak=", manifest10} << QStringList{hl} << none;
+    QTest::newRow("no steam") << hl << QStringList{manifest10} << QStringList{hl} << none;
+    QTest::newRow("a folder no manifest names")
+        << hl << QStringList{"bin/steam=", "lib/steamapps/appmanifest_10.acf=\"AppState\" { \"installdir\" \"Other\" }"}
+        << QStringList{hl} << none;
+    QTest::newRow("proton copy of a windows game")
+        << "lib/steamapps/common/Call of Duty 2/CoD2MP_s.exe"
+        << QStringList{"bin/steam=", "bin/wine=", "lib/steamapps/appmanifest_2630.acf=\"AppState\" { \"installdir\" \"Call of Duty 2\" }"}
+        << QStringList{"bin/steam", "-applaunch", "2630"} << none;
+    QTest::newRow("missing file") << "Games/hl.exe" << QStringList{"bin/wine="} << QStringList{""}
+                                  << int(StartFailure::MissingFile);
+    QTest::newRow("windows program without wine") << "Games/w.exe" << QStringList{"Games/w.exe=MZ"}
+                                                  << QStringList{""} << int(StartFailure::NoWine);
+}
+
+void ProgramStartTest::steamAppsStartThroughSteam()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, around);
+    QFETCH(QStringList, started);
+    QFETCH(int, failure);
+    QTemporaryDir dir;
+    const QDir root(dir.path());
+    QVERIFY(root.mkpath(QStringLiteral("bin")));
+    for (const QString &thing : around) {
+        const int split = thing.indexOf(QLatin1Char('='));
+        QVERIFY(split < 0 ? make(root, thing) : make(root, thing.left(split), thing.mid(split + 1).toUtf8()));
+    }
+    if (file.startsWith(QLatin1String("lib/")))
+        QVERIFY(make(root, file, file.endsWith(QLatin1String(".exe")) ? "MZ" : "\x7f" "ELF"));
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("PATH"), root.filePath(QStringLiteral("bin")));
+    environment.insert(QStringLiteral("HOME"), root.filePath(QStringLiteral("home")));
+    const QStringList words{"-game", "cstrike"};
+
+    const ProgramStart start = ProgramStart::of(root.filePath(file), words, environment);
+    QCOMPARE(int(start.failure), failure);
+    if (failure != int(StartFailure::None))
+        return;
+    QCOMPARE(start.program, root.filePath(started.first()));
+    QCOMPARE(start.arguments, started.mid(1) + words);
+    QCOMPARE(start.environment, environment);
 }
 
 QTEST_GUILESS_MAIN(ProgramStartTest)

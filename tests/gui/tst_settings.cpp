@@ -446,7 +446,7 @@ void SettingsTest::pick_data()
     QTest::addColumn<QString>("filter");
     QTest::newRow("cs") << "Button1" << "StaticText1" << "OpenDialog1" << "Counter -Strike 1.6"
                         << "Half-Life Launcher (hl.exe)|hl.exe|CS 1.6 Launcher (cstrike.exe)|cstrike.exe|Steam "
-                           "(steam.exe)|steam.exe";
+                           "(steam.exe)|steam.exe|Half-Life Linux (hl_linux)|hl_linux";
     QTest::newRow("cod") << "Button2" << "StaticText2" << "cod1" << "Call Of Duty" << "COD MP (codmp.exe)|codmp.exe";
     QTest::newRow("cod2 1.0") << "Button3" << "StaticText3" << "cod210" << "Call Of Duty 2 - 1.0"
                               << "COD MP  1.0  (cod2mp_s.exe)|cod2mp_s.exe";

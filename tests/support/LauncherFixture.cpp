@@ -20,6 +20,7 @@ LauncherFixture::LauncherFixture()
     m_services.errors = std::unique_ptr<RecordingErrors>(errors = new RecordingErrors(&log));
     m_services.browsers = std::unique_ptr<RecordingBrowserFactory>(browsers = new RecordingBrowserFactory(&log));
     m_services.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
+    m_services.games = std::make_unique<GameSearch>(home.path());
 }
 
 LauncherFixture::~LauncherFixture()

@@ -41,6 +41,8 @@ public:
     Launcher &start();
 
     QTemporaryDir dir;
+    // The player's home the launcher searches for programs; empty unless a test fills it.
+    QTemporaryDir home;
     EventLog log;
     RecordingProfileStore *profiles;
     ScriptedDownloads *downloads;

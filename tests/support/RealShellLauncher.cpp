@@ -7,7 +7,7 @@
 #include "RecordingTray.h"
 #include "ScriptedDownloads.h"
 #include "ScriptedFileDialogs.h"
-#include "platform/QtShellService.h"
+#include "games/ProgramShell.h"
 
 RealShellLauncher::RealShellLauncher()
 {
@@ -15,13 +15,14 @@ RealShellLauncher::RealShellLauncher()
     s.applicationDirectory = dir.path() + QLatin1Char('/');
     s.profiles = std::make_unique<RecordingProfileStore>(&log);
     s.downloads = std::make_unique<ScriptedDownloads>(&log);
-    s.shell = std::make_unique<QtShellService>();
+    s.shell = std::make_unique<ProgramShell>(QProcessEnvironment::systemEnvironment());
     s.sound = std::unique_ptr<RecordingSound>(sound = new RecordingSound(&log));
     s.beep = std::make_unique<RecordingBeep>(&log);
     s.fileDialogs = std::make_unique<ScriptedFileDialogs>();
     s.errors = std::make_unique<RecordingErrors>(&log);
     s.browsers = std::make_unique<RecordingBrowserFactory>(&log);
     s.tray = std::make_unique<RecordingTray>(&log);
+    s.games = std::make_unique<GameSearch>(dir.filePath(QStringLiteral("home")));
     m_launcher = std::make_unique<Launcher>(std::move(s));
 }
 

@@ -15,11 +15,12 @@ public:
     };
     explicit RecordingShell(EventLog *log = nullptr) : m_log(log) {}
 
-    void startProgram(const QString &file, const QString &arguments, const QString &directory) override
+    StartFailure startProgram(const QString &file, const QString &arguments, const QString &directory) override
     {
         calls.push_back({Program, file, arguments, directory});
         if (m_log)
             m_log->add(QStringLiteral("program %1").arg(file));
+        return failure;
     }
     void openAddress(const QString &url) override
     {
@@ -29,6 +30,8 @@ public:
     }
 
     QVector<Call> calls;
+    // What every start answers.
+    StartFailure failure = StartFailure::None;
 
 private:
     EventLog *m_log;

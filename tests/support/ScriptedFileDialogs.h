@@ -11,10 +11,12 @@ class ScriptedFileDialogs : public FileDialogService
 public:
     struct Call {
         QString title, initialFile, filter;
+        QStringList places;
     };
-    QString openFile(const QString &title, const QString &initialFile, const QString &filter) override
+    QString openFile(const QString &title, const QString &initialFile, const QString &filter,
+                     const QStringList &places) override
     {
-        calls.push_back({title, initialFile, filter});
+        calls.push_back({title, initialFile, filter, places});
         return answers.isEmpty() ? QString() : answers.dequeue();
     }
     QQueue<QString> answers;

@@ -13,6 +13,7 @@ SecondLauncher::SecondLauncher(const QString &directory)
     s.errors = std::unique_ptr<RecordingErrors>(errors = new RecordingErrors(&log));
     s.browsers = std::make_unique<RecordingBrowserFactory>(&log);
     s.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
+    s.games = std::make_unique<GameSearch>(QString());
     m_launcher = std::make_unique<Launcher>(std::move(s));
 }
 

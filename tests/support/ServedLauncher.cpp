@@ -42,6 +42,7 @@ ServedLauncher::ServedLauncher(const DownloadLimits &limits)
     m_services.errors = std::unique_ptr<RecordingErrors>(errors = new RecordingErrors(&log));
     m_services.browsers = std::make_unique<RecordingBrowserFactory>(&log);
     m_services.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
+    m_services.games = std::make_unique<GameSearch>(QString());
 }
 
 ServedLauncher::~ServedLauncher()

@@ -1,4 +1,4 @@
-#include "QtShellService.h"
+#include "ProgramShell.h"
 
 #include "ProgramStart.h"
 
@@ -8,7 +8,11 @@
 #include <QProcess>
 #include <QUrl>
 
-QString QtShellService::resolveProgram(const QString &file, const QString &directory)
+ProgramShell::ProgramShell(QProcessEnvironment playerEnvironment) : m_environment(std::move(playerEnvironment))
+{
+}
+
+QString ProgramShell::resolveProgram(const QString &file, const QString &directory)
 {
     QString program = file;
     if (QFileInfo(program).isRelative() && !directory.isEmpty())
@@ -24,23 +28,22 @@ QString QtShellService::resolveProgram(const QString &file, const QString &direc
     return program;
 }
 
-void QtShellService::openAddress(const QString &url)
+void ProgramShell::openAddress(const QString &url)
 {
     QDesktopServices::openUrl(QUrl(url));
 }
 
-void QtShellService::startProgram(const QString &file, const QString &parameters, const QString &directory)
+StartFailure ProgramShell::startProgram(const QString &file, const QString &parameters, const QString &directory)
 {
     const QString program = resolveProgram(file, directory);
     const QString workDir = directory.isEmpty() || !QFileInfo(directory).isDir() ? QString() : directory;
-    const ProgramStart start =
-        ProgramStart::of(program, QProcess::splitCommand(parameters), QProcessEnvironment::systemEnvironment());
-    if (start.program.isEmpty())
-        return;
+    const ProgramStart start = ProgramStart::of(program, QProcess::splitCommand(parameters), m_environment);
+    if (start.failure != StartFailure::None)
+        return start.failure;
     QProcess process;
     process.setProgram(start.program);
     process.setArguments(start.arguments);
     process.setWorkingDirectory(workDir);
     process.setProcessEnvironment(start.environment);
-    process.startDetached();
+    return process.startDetached() ? StartFailure::None : StartFailure::Refused;
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Program.h"
+
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <vector>
+
+// The program files found for each settings row, best first.
+class FoundPrograms
+{
+public:
+    // 'certain': the file is this row's for sure (a Call of Duty 2 program
+    // whose version could not be read is offered to both of its rows, and
+    // is certain for neither). A file already listed for the row is not
+    // listed again.
+    void add(Program program, const QString &file, bool certain = true);
+
+    QStringList files(Program program) const;
+    // The folders of the row's candidates, each once, in their order.
+    QStringList folders(Program program) const;
+    // The best candidate, or empty.
+    QString best(Program program) const;
+    // The one candidate when it is the only one and certain, else empty.
+    QString unambiguous(Program program) const;
+    bool isEmpty() const { return m_found.empty(); }
+
+private:
+    struct Candidate {
+        QString file;
+        bool certain;
+    };
+    std::map<Program, std::vector<Candidate>> m_found;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/ShellService.h"
+
+#include <QProcessEnvironment>
+
+// The real shell: a program starts detached as ProgramStart says (through
+// Steam, Wine or directly), with the environment the player started the
+// launcher in; addresses go to the desktop's default browser.
+class ProgramShell : public ShellService
+{
+public:
+    // 'playerEnvironment': the launcher's environment as it found it, before
+    // it set anything for itself.
+    explicit ProgramShell(QProcessEnvironment playerEnvironment);
+
+    StartFailure startProgram(const QString &file, const QString &arguments, const QString &directory) override;
+    void openAddress(const QString &url) override;
+
+    // The program that startProgram() would start for 'file' in 'directory'.
+    static QString resolveProgram(const QString &file, const QString &directory);
+
+private:
+    QProcessEnvironment m_environment;
+};

@@ -1,0 +1,18 @@
+set(OVCL_CORE_GAMES
+  Program.h
+  KeyValues.h KeyValues.cpp
+  SteamLibraries.h SteamLibraries.cpp
+  WinePrefixes.h WinePrefixes.cpp
+  WineRegistry.h WineRegistry.cpp
+  PeVersion.h PeVersion.cpp
+  ProgramFiles.h ProgramFiles.cpp
+  FileSearch.h FileSearch.cpp
+  FoundPrograms.h FoundPrograms.cpp
+  GameDiscovery.h GameDiscovery.cpp
+  GameSearch.h GameSearch.cpp
+  ProgramStart.h ProgramStart.cpp
+)
+set(OVCL_GUI_GAMES
+  ProgramShell.h ProgramShell.cpp
+  StartFailureNotice.h StartFailureNotice.cpp
+)
