@@ -32,11 +32,15 @@ StartFailure StartFailureNotice::startProgram(const QString &file, const QString
     if (failure == StartFailure::None || !m_told.insert(failure).second)
         return failure;
     const bool english = m_english();
-    for (const Notice &n : notices)
-        if (n.cause == failure)
-            m_tray.showBalloon(english ? QStringLiteral("The program did not start")
-                                       : QStringLiteral("Program se nespustil"),
-                               QString::fromUtf8(english ? n.english : n.czech).arg(file));
+    for (const Notice &n : notices) {
+        if (n.cause != failure)
+            continue;
+        QString text = QString::fromUtf8(english ? n.english : n.czech);
+        if (text.contains(QLatin1String("%1")))
+            text = text.arg(file);
+        m_tray.showBalloon(english ? QStringLiteral("The program did not start") : QStringLiteral("Program se nespustil"),
+                           text);
+    }
     return failure;
 }
 

@@ -3,6 +3,7 @@
 #include "RealShellLauncher.h"
 #include "SettingsPaths.h"
 #include "app/TForm1.h"
+#include "games/ProgramShell.h"
 #include "platform/WindowTimer.h"
 #include "servers/ServerCatalogue.h"
 #include "web/CommunityUrls.h"
@@ -23,6 +24,10 @@ private slots:
     void programStartsAsItsContentSays_data();
     void programStartsAsItsContentSays();
     void joinWithoutWineRunsItsCourse();
+    void joinOfASteamCopy_data();
+    void joinOfASteamCopy();
+    void startedProgramsGetThePlayersEnvironment_data();
+    void startedProgramsGetThePlayersEnvironment();
 
 private:
     QByteArray m_path;
@@ -53,7 +58,7 @@ static bool writeRecorder(const QString &path, const QString &who, const QString
         && script.write(QStringLiteral("#!/bin/sh\n"
                                        "{ echo %1; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; pwd -P;"
                                        " printf '%s\\n' \"$WINEPREFIX\"; } > '%2.part'\n"
-                                       "mv '%2.part' '%2'\n")
+                                       "/bin/mv '%2.part' '%2'\n")
                             .arg(who, record)
                             .toUtf8())
                > 0
@@ -225,6 +230,9 @@ void GameLaunchTest::joinWithoutWineRunsItsCourse()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     Pointer::click(window, ControlPoints::centre(window, QStringLiteral("Image14")));
+    const QVector<QPair<QString, QString>> told{
+        {QStringLiteral("Program se nespustil"), QStringLiteral("Wine není nainstalováno: nainstalujte balíček wine")}};
+    QCOMPARE(run.tray->balloons, told);
 
     QVERIFY(!window->control(QStringLiteral("Panel1"))->isHidden());
     QVERIFY(!window->control(QStringLiteral("Image15"))->isEnabled());
@@ -240,6 +248,92 @@ void GameLaunchTest::joinWithoutWineRunsItsCourse()
     QVERIFY(window->control(QStringLiteral("Image15"))->isEnabled());
     QVERIFY(window->control(QStringLiteral("Panel1"))->isHidden());
     QVERIFY(run.log.events.filter(QStringLiteral("error")).isEmpty());
+    // Once per run and cause.
+    Pointer::click(window, ControlPoints::centre(window, QStringLiteral("Image15")));
+    QCOMPARE(run.tray->balloons, told);
+}
+
+void GameLaunchTest::joinOfASteamCopy_data()
+{
+    QTest::addColumn<bool>("steam");
+    QTest::addRow("steam installed") << true;
+    QTest::addRow("no steam") << false;
+}
+
+// Counter-Strike's native build in a Steam library on a second drive.
+void GameLaunchTest::joinOfASteamCopy()
+{
+    QFETCH(bool, steam);
+    QTemporaryDir dir;
+    const QDir root(dir.path());
+    const QString record = root.filePath(QStringLiteral("started.txt"));
+    QVERIFY(root.mkpath(QStringLiteral("bin")));
+    if (steam)
+        QVERIFY(writeRecorder(root.filePath(QStringLiteral("bin/steam")), QStringLiteral("steam"), record));
+    qputenv("PATH", QFile::encodeName(root.filePath(QStringLiteral("bin"))));
+    const QString game = root.filePath(QStringLiteral("drive2/steamapps/common/Half-Life/hl_linux"));
+    QVERIFY(writeRecorder(game, QStringLiteral("game"), record));
+    QFile manifest(root.filePath(QStringLiteral("drive2/steamapps/appmanifest_10.acf")));
+    QVERIFY(manifest.open(QIODevice::WriteOnly));
+    manifest.write("\"AppState\"\n{\n\t\"appid\"\t\"10\"\n\t\"installdir\"\t\"Half-Life\"\n}\n");
+    manifest.close();
+
+    RealShellLauncher run;
+    TForm1 *window = run.launcher().form1();
+    window->timer(QStringLiteral("Timer6"))->setEnabled(false);
+    SettingsPaths::set(run.launcher(), QStringLiteral("StaticText1"), game);
+    Pointer::click(window, ControlPoints::centre(window, QStringLiteral("Image14")));
+
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 5000);
+    const Started started = readRecord(record);
+    const QStringList entry1{"-game", "cstrike", "+connect", CommunityUrls::gameHost(2) + QStringLiteral(":27016")};
+    QCOMPARE(started.who, steam ? QStringLiteral("steam") : QStringLiteral("game"));
+    QCOMPARE(started.arguments, (steam ? QStringList{"-applaunch", "10"} + entry1 : entry1));
+    QVERIFY(run.tray->balloons.isEmpty());
+}
+
+void GameLaunchTest::startedProgramsGetThePlayersEnvironment_data()
+{
+    QTest::addColumn<QByteArray>("players"); // the player's value of both variables; empty: unset
+    QTest::addRow("player set neither") << QByteArray();
+    QTest::addRow("player set both") << QByteArray("xcb_egl");
+}
+
+// The launcher sets both variables for its own browser engine after it took
+// the player's environment.
+void GameLaunchTest::startedProgramsGetThePlayersEnvironment()
+{
+    QFETCH(QByteArray, players);
+    const char *const variables[] = {"QT_XCB_GL_INTEGRATION", "QTWEBENGINE_CHROMIUM_FLAGS"};
+    QByteArray before[2];
+    for (int i = 0; i < 2; ++i) {
+        before[i] = qgetenv(variables[i]);
+        players.isEmpty() ? qunsetenv(variables[i]) : qputenv(variables[i], players);
+    }
+    ProgramShell shell(QProcessEnvironment::systemEnvironment());
+    qputenv(variables[0], "none");
+    qputenv(variables[1], "--process-per-site");
+
+    QTemporaryDir dir;
+    const QString record = dir.filePath(QStringLiteral("env.txt"));
+    const QString program = dir.filePath(QStringLiteral("env.sh"));
+    QFile script(program);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"${QT_XCB_GL_INTEGRATION-unset}\" "
+                                "\"${QTWEBENGINE_CHROMIUM_FLAGS-unset}\" > '%1.part'\n/bin/mv '%1.part' '%1'\n")
+                     .arg(record)
+                     .toUtf8());
+    script.close();
+    QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(shell.startProgram(program, QString(), dir.path()), StartFailure::None);
+    for (int i = 0; i < 2; ++i)
+        qputenv(variables[i], before[i]);
+
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 5000);
+    QFile seen(record);
+    QVERIFY(seen.open(QIODevice::ReadOnly));
+    const QByteArray expected = players.isEmpty() ? QByteArray("unset") : players;
+    QCOMPARE(seen.readAll(), expected + '\n' + expected + '\n');
 }
 
 QTEST_MAIN(GameLaunchTest)

@@ -64,6 +64,7 @@ private slots:
     void rowsAreLaidOutTopToBottom();
     void switchLabelsDoNotToggleTheBoxes();
     void firstRunOpensTheWindowAndTheChainWaits();
+    void firstRunOffersWhatWasFound();
     void saveWritesEveryKeyInOrderAndEndsTheFirstRun();
     void pathWithBlanksAndCzechLettersSurvivesARestart();
     void storedPathsFillTheirDisplays();
@@ -247,6 +248,50 @@ void SettingsTest::firstRunOpensTheWindowAndTheChainWaits()
     // Closed without saving: the next start is a first run again.
     QVERIFY(dataWrites(f.profiles->writes).isEmpty());
     QVERIFY(!f.exists("data.dat"));
+}
+
+// A home with Counter-Strike in a Steam library, Call of Duty where a
+// prefix's registry says, and Ventrilo in two prefixes.
+void SettingsTest::firstRunOffersWhatWasFound()
+{
+    Fixture f;
+    const QDir home(f.home.path());
+    const QString cs = home.filePath(QStringLiteral(".steam/steam/steamapps/common/Half-Life/hl_linux"));
+    const QString cod = home.filePath(QStringLiteral(".wine/drive_c/CoD/CoDMP.exe"));
+    const QString vent1 = home.filePath(QStringLiteral(".wine/drive_c/Program Files/Ventrilo/Ventrilo.exe"));
+    const QString vent2 = home.filePath(QStringLiteral(".local/share/wineprefixes/v/drive_c/Games/Ventrilo/Ventrilo.exe"));
+    const QList<QPair<QString, QByteArray>> files{
+        {cs, "x"}, {cod, "MZ"}, {vent1, "MZ"}, {vent2, "MZ"},
+        {home.filePath(QStringLiteral(".steam/steam/steamapps/appmanifest_10.acf")),
+         "\"AppState\" { \"installdir\" \"Half-Life\" }"},
+        {home.filePath(QStringLiteral(".wine/system.reg")),
+         "[Software\\\\Activision\\\\Call of Duty]\n\"InstallPath\"=\"C:\\\\CoD\"\n"}};
+    for (const auto &[path, content] : files) {
+        QFile file(path);
+        QVERIFY(home.mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(content) > 0);
+    }
+    Launcher &l = f.make();
+    TForm5 *s = l.form5();
+    f.fileDialogs->answers << QString();
+    QStringList captions;
+    ModalWindow::whenUp(s, [&] {
+        QTRY_VERIFY(caption(s, "StaticText1") != QLatin1String("cesta"));
+        for (const char *display : displaysTopToBottom)
+            captions << caption(s, display);
+        clickControl(s, "Button6");
+        s->close();
+    });
+    l.start();
+
+    QStringList expected(9, QStringLiteral("cesta"));
+    expected[0] = cs;
+    expected[1] = cod;
+    QCOMPARE(captions, expected);
+    // Two Ventrilos: none is filled in, both are offered, the dialog opens on the first.
+    QCOMPARE(f.fileDialogs->calls.size(), 1);
+    QCOMPARE(f.fileDialogs->calls[0].initialFile, vent1);
+    QCOMPARE(f.fileDialogs->calls[0].places, (QStringList{QFileInfo(vent1).path(), QFileInfo(vent2).path()}));
+    QVERIFY(dataWrites(f.profiles->writes).isEmpty());
 }
 
 void SettingsTest::saveWritesEveryKeyInOrderAndEndsTheFirstRun()

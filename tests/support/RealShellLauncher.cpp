@@ -21,7 +21,7 @@ RealShellLauncher::RealShellLauncher()
     s.fileDialogs = std::make_unique<ScriptedFileDialogs>();
     s.errors = std::make_unique<RecordingErrors>(&log);
     s.browsers = std::make_unique<RecordingBrowserFactory>(&log);
-    s.tray = std::make_unique<RecordingTray>(&log);
+    s.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
     s.games = std::make_unique<GameSearch>(dir.filePath(QStringLiteral("home")));
     m_launcher = std::make_unique<Launcher>(std::move(s));
 }

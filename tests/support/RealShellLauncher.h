@@ -2,6 +2,7 @@
 
 #include "EventLog.h"
 #include "RecordingSound.h"
+#include "RecordingTray.h"
 #include "launcher/Launcher.h"
 
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@ public:
     QTemporaryDir dir;
     EventLog log;
     RecordingSound *sound;
+    RecordingTray *tray;
 
 private:
     std::unique_ptr<Launcher> m_launcher;
