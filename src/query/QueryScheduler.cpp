@@ -60,6 +60,16 @@ bool QueryScheduler::refresh()
     return true;
 }
 
+void QueryScheduler::cancel()
+{
+    m_queue.clear();
+    for (auto &slot : m_slots) {
+        slot->phase = Slot::Idle;
+        slot->session.reset();
+    }
+    m_refreshing = false;
+}
+
 void QueryScheduler::hostFound(const QString &host, bool found)
 {
     for (size_t i = 0; i < m_slots.size(); ++i) {

@@ -39,6 +39,9 @@ public:
     // Starts a refresh of every server; false, doing nothing, while one runs.
     bool refresh();
     bool isRefreshing() const { return m_refreshing; }
+    // Ends a running refresh at once: nothing more is sent, replies still on
+    // their way are ignored and every state stays as it is.
+    void cancel();
 
     // Tries started from now on also ask for the players (getstatus for
     // Quake 3 servers, the player reply of Unreal 2 servers).

@@ -17,6 +17,7 @@ void RefreshCadence::start()
 void RefreshCadence::stop()
 {
     m_timer.stop();
+    m_scheduler.cancel();
 }
 
 void RefreshCadence::restore()

@@ -18,7 +18,8 @@ public:
 
     // The window is shown: a refresh now, then one per interval.
     void start();
-    // The window is minimised (or hidden): no more refreshes.
+    // The window is minimised (or hidden): no more requests, not even those
+    // of a refresh under way.
     void stop();
     // The window is back: as start(), unless the cadence already runs.
     void restore();

@@ -190,11 +190,11 @@ void QuerySchedulerTest::cadenceFollowsTheWindow()
     QCOMPARE(cadence.timer().interval(), 30000);
     cadence.tick(); // the last refresh still runs
     QCOMPARE(m_net->sent.size(), 1);
-    m_net->reply(host, 27015, GameReplies::goldSrcInfo(fake));
-    cadence.stop(); // minimised
+    cadence.stop(); // minimised: not even the tries of the running refresh go out
     QVERIFY(!cadence.timer().isActive());
     m_clock.advance(60000);
     QCOMPARE(m_net->sent.size(), 1);
+    QCOMPARE(m_scheduler->state(0).status, ServerState::Status::Unknown);
     cadence.restore();
     QCOMPARE(m_net->sent.size(), 2);
     QVERIFY(cadence.timer().isActive());
