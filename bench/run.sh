@@ -5,7 +5,8 @@
 # (summed and proportional),
 # CPU seconds over 20 s of idling, and the longest stall of the user-interface
 # thread while the web server accepts connections and never answers (during
-# start-up, a counter tick and a click on the Update picture).
+# start-up, a counter tick and a click on the Update picture), and the time
+# the user-interface thread spends on a refresh of the fourteen game servers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,7 +18,7 @@ tools/setup.sh
 command -v xwininfo >/dev/null || { apt-get install -y -q x11-utils >/dev/null; }
 cmake -S . -B $B -DOVCL_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Release \
   -DOVCL_WEB_HOST="$HOST" -DOVCL_SITE_HOST="$HOST" -DOVCL_FORUM_HOST="$HOST" -DOVCL_AUTHOR_URL="http://$HOST/" >/dev/null
-cmake --build $B -j"$(nproc)" --target ovcl ovcl_demo_server ovcl_stall_probe >/dev/null
+cmake --build $B -j"$(nproc)" --target ovcl ovcl_demo_server ovcl_stall_probe ovcl_query_bench >/dev/null
 
 export QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox --disable-gpu"
 app=$(mktemp -d)
@@ -74,3 +75,4 @@ kill $launcher; launcher=
 kill $server; wait $server 2>/dev/null || true
 
 QT_QPA_PLATFORM=offscreen $B/bench/ovcl_stall_probe "$PORT" 2>/dev/null
+$B/bench/ovcl_query_bench

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the launcher against the local demo
-# community server, starts that server and runs the launcher.
+# community server and game servers (all on 127.0.0.1; the game servers keep
+# the catalogue's ports), starts that server and runs the launcher.
+# OVCL_DEMO_GAME_FAIL=[ENTRY=]MODE makes game servers answer badly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,10 +12,13 @@ HOST="127.0.0.1:${PORT}"
 tools/setup.sh
 cmake -S . -B build-demo -DOVCL_BUILD_TESTS=OFF \
   -DOVCL_WEB_HOST="$HOST" -DOVCL_SITE_HOST="$HOST" -DOVCL_FORUM_HOST="$HOST" \
-  -DOVCL_AUTHOR_URL="http://$HOST/"
+  -DOVCL_AUTHOR_URL="http://$HOST/" \
+  -DOVCL_GAME_HOST_1=127.0.0.1 -DOVCL_GAME_HOST_2=127.0.0.1 -DOVCL_GAME_HOST_3=127.0.0.1 \
+  -DOVCL_GAME_HOST_4=127.0.0.1 -DOVCL_GAME_HOST_5=127.0.0.1 -DOVCL_GAME_HOST_6=127.0.0.1
 cmake --build build-demo -j"$(nproc)" --target ovcl ovcl_demo_server
 
-build-demo/tools/demo_server/ovcl_demo_server --port "$PORT" ${OVCL_DEMO_FAIL:+--fail "$OVCL_DEMO_FAIL"} &
+build-demo/tools/demo_server/ovcl_demo_server --port "$PORT" ${OVCL_DEMO_FAIL:+--fail "$OVCL_DEMO_FAIL"} \
+  ${OVCL_DEMO_GAME_FAIL:+--game-fail "$OVCL_DEMO_GAME_FAIL"} &
 server=$!
 trap 'kill $server 2>/dev/null || true' EXIT
 

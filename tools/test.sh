@@ -9,7 +9,7 @@ cmake --build build-tests -j"$(nproc)"
 
 # The fuzz targets build with clang and its sanitizers; running them is a manual step.
 CXX=clang++ cmake -S . -B build-fuzz -DOVCL_BUILD_TESTS=OFF -DOVCL_BUILD_FUZZ=ON >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_profile fuzz_downloaded_text fuzz_keyvalues
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_profile fuzz_downloaded_text fuzz_keyvalues fuzz_server_reply
 
 export QT_QPA_PLATFORM=offscreen
 export QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox --disable-gpu"

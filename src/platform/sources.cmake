@@ -16,6 +16,8 @@ set(OVCL_CORE_PLATFORM
   DownloadLimits.h
   DownloadTransfer.h DownloadTransfer.cpp
   QtNetworkDownloadService.h QtNetworkDownloadService.cpp
+  DatagramService.h
+  QtDatagramService.h QtDatagramService.cpp
 )
 set(OVCL_GUI_PLATFORM
   BrowserControl.h

@@ -1,12 +1,22 @@
-// Serves the community's pages on 127.0.0.1 for trying the launcher out:
+// Serves the community's pages on 127.0.0.1 for trying the launcher out, and
+// answers the fourteen game servers' queries there too:
 //   ovcl_demo_server [--port N] [--fail [PATH=]MODE]... [--serve PATH=FILE]...
+//                    [--game-fail [ENTRY=]MODE]... [--no-games]
 // --fail makes PATH, or every address when no PATH is given, answer badly;
 // MODE is one of not-found, slow, oversized, garbage, hang (accept the
 // connection and never answer), endless-headers. --serve answers PATH with the bytes of
 // FILE (as HTML when FILE ends in .html or .php). Runs until interrupted
-// (SIGINT or SIGTERM).
+// (SIGINT or SIGTERM). The game servers answer on their catalogue ports
+// (Unreal games: the game port + 1), with changing player counts; entry 9
+// stays down. --game-fail makes entry ENTRY (1-14), or every entry, answer
+// badly: silent, garbage, challenge-loop (Counter-Strike) or split (split
+// replies out of order).
 
 #include "CommunityServer.h"
+#include "DemoGames.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
 
 #include <QFile>
 #include <QHash>
@@ -24,6 +34,7 @@
 #include <utility>
 
 #include <pthread.h>
+#include <thread>
 
 namespace {
 
@@ -35,11 +46,16 @@ struct Options {
     int port = defaultPort;
     QList<QPair<QString, Failure>> failures;
     QList<QPair<QString, QString>> served; // path, file
+    QList<QPair<int, GameResponder::Mode>> gameFailures; // entry (0: every entry), mode
+    bool games = true;
 };
 
 void usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--port N] [--fail [PATH=]MODE]... [--serve PATH=FILE]...\n", program);
+    std::fprintf(stderr,
+                 "usage: %s [--port N] [--fail [PATH=]MODE]... [--serve PATH=FILE]...\n"
+                 "          [--game-fail [ENTRY=]MODE]... [--no-games]\n",
+                 program);
 }
 
 std::optional<Failure> failureNamed(const QString &name)
@@ -50,6 +66,21 @@ std::optional<Failure> failureNamed(const QString &name)
     };
     const auto it = names.constFind(name);
     return it == names.constEnd() ? std::nullopt : std::optional<Failure>(*it);
+}
+
+std::optional<QPair<int, GameResponder::Mode>> gameFailure(const QString &text)
+{
+    using M = GameResponder::Mode;
+    static const QHash<QString, M> names{
+        {"silent", M::Silent}, {"garbage", M::Garbage}, {"challenge-loop", M::ChallengeLoop},
+        {"split", M::SplitOutOfOrder}};
+    const qsizetype eq = text.indexOf(QLatin1Char('='));
+    bool ok = eq < 0;
+    const int entry = eq < 0 ? 0 : text.left(eq).toInt(&ok);
+    const auto mode = names.constFind(text.mid(eq + 1));
+    if (!ok || entry < 0 || entry > 14 || mode == names.constEnd())
+        return std::nullopt;
+    return qMakePair(entry, *mode);
 }
 
 // "PATH=VALUE" split at its first '='; nothing when either side is empty.
@@ -74,10 +105,14 @@ std::optional<QPair<QString, QString>> failurePath(const QString &text)
 // "--name=value"; nothing when they are wrong.
 std::optional<Options> parse(int argc, char **argv)
 {
-    const QStringList names{"--port", "--fail", "--serve"};
+    const QStringList names{"--port", "--fail", "--serve", "--game-fail"};
     Options options;
     for (int i = 1; i < argc; ++i) {
         QString name = QString::fromLocal8Bit(argv[i]);
+        if (name == QLatin1String("--no-games")) {
+            options.games = false;
+            continue;
+        }
         QString value;
         const qsizetype eq = name.indexOf(QLatin1Char('='));
         if (names.contains(name) && i + 1 < argc) {
@@ -93,6 +128,13 @@ std::optional<Options> parse(int argc, char **argv)
             options.port = value.toInt(&ok);
             if (!ok || options.port < 0 || options.port > 65535)
                 return std::nullopt;
+            continue;
+        }
+        if (name == QLatin1String("--game-fail")) {
+            const auto failure = gameFailure(value);
+            if (!failure)
+                return std::nullopt;
+            options.gameFailures << *failure;
             continue;
         }
         if (name == QLatin1String("--fail") && !value.contains(QLatin1Char('=')))
@@ -122,13 +164,14 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    // Block the signals before the server starts its threads, so that only
-    // sigwait() below receives them.
+    // Block the signals before any thread starts, so that only the sigwait()
+    // below receives them.
     sigset_t stopSignals;
     sigemptyset(&stopSignals);
     sigaddset(&stopSignals, SIGINT);
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    QCoreApplication app(argc, argv);
 
     CommunityServer server;
     server.setLogging(true);
@@ -150,8 +193,25 @@ int main(int argc, char **argv)
     std::printf("listening on %s\n", server.hostWithPort().toLocal8Bit().constData());
     std::fflush(stdout);
 
+    DemoGames games;
+    if (options->games) {
+        QStringList failed;
+        games.start(failed);
+        for (const auto &[entry, mode] : options->gameFailures)
+            games.setMode(entry, mode);
+        std::printf("game servers answer on 127.0.0.1 (entry %d is down)\n", DemoGames::DownEntry);
+        if (!failed.isEmpty())
+            std::fprintf(stderr, "cannot listen for game queries on UDP %s\n", qPrintable(failed.join(", ")));
+        std::fflush(stdout);
+    }
+
     int received = 0;
-    sigwait(&stopSignals, &received);
+    std::thread waiter([&] {
+        sigwait(&stopSignals, &received);
+        QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+    app.exec();
+    waiter.join();
     std::fprintf(stderr, "stopping (%s)\n", received == SIGINT ? "SIGINT" : "SIGTERM");
     server.stop();
     return 0;

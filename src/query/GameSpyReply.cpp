@@ -1,0 +1,67 @@
+#include "GameSpyReply.h"
+
+#include "ReplyLimits.h"
+#include "ReplyText.h"
+
+#include <algorithm>
+
+namespace GameSpyReply {
+
+namespace {
+QString text(const Pairs &pairs, const QByteArray &key)
+{
+    return ReplyText::fromLatin1(pairs.value(key));
+}
+} // namespace
+
+QByteArray request()
+{
+    return QByteArrayLiteral("\\status\\");
+}
+
+Part part(const QByteArray &datagram)
+{
+    Part out;
+    if (!datagram.startsWith('\\') || datagram.size() > ReplyLimits::MaxDatagram)
+        return out;
+    out.pairs = ReplyText::backslashPairs(datagram);
+    out.final = out.pairs.contains("final");
+    const QByteArray queryId = out.pairs.value("queryid");
+    const qsizetype dot = queryId.lastIndexOf('.');
+    if (dot >= 0) {
+        bool ok = false;
+        out.number = queryId.mid(dot + 1).toInt(&ok);
+        if (!ok || out.number < 1 || out.number > ReplyLimits::MaxParts)
+            return out;
+        out.queryId = queryId.left(std::min<qsizetype>(dot, 32));
+    } else {
+        out.queryId = queryId.left(32);
+    }
+    out.valid = true;
+    return out;
+}
+
+ServerState state(const Pairs &pairs)
+{
+    ServerState s;
+    s.name = text(pairs, "hostname");
+    s.map = text(pairs, pairs.contains("mapname") ? "mapname" : "maptitle");
+    s.players = ReplyText::count(text(pairs, "numplayers"));
+    s.maxPlayers = ReplyText::count(text(pairs, "maxplayers"));
+    s.passwordNeeded = ReplyText::flag(text(pairs, "password"));
+    for (int i = 0; i < ReplyLimits::MaxPlayerRows; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        const auto name = pairs.constFind("player_" + n);
+        if (name == pairs.constEnd())
+            break;
+        PlayerRow row;
+        row.name = ReplyText::fromLatin1(*name);
+        row.score = std::clamp(pairs.value("frags_" + n).toInt(), -99999, 99999);
+        row.pingMs = std::clamp(pairs.value("ping_" + n).toInt(), 0, 9999);
+        s.playerList.append(row);
+    }
+    s.hasPlayerList = true;
+    return s;
+}
+
+} // namespace GameSpyReply

@@ -1,0 +1,193 @@
+#include "QueryScheduler.h"
+
+#include "QueryClock.h"
+#include "QuerySession.h"
+#include "platform/DatagramService.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+struct QueryScheduler::Slot {
+    enum Phase { Idle, Looking, Queued, Waiting };
+    QueryTarget target;
+    ServerState state;
+    Phase phase = Idle;
+    std::unique_ptr<QuerySession> session;
+    int tries = 0;
+    qint64 sentMs = 0;
+};
+
+QueryScheduler::QueryScheduler(DatagramService &datagrams, QueryClock &clock, QObject *parent)
+    : QObject(parent), m_datagrams(datagrams), m_clock(clock)
+{
+    connect(&m_datagrams, &DatagramService::hostFound, this, &QueryScheduler::hostFound);
+    connect(&m_datagrams, &DatagramService::received, this, &QueryScheduler::received);
+}
+
+QueryScheduler::~QueryScheduler() = default;
+
+void QueryScheduler::setServers(const QVector<QueryTarget> &servers)
+{
+    m_slots.clear();
+    m_queue.clear();
+    m_refreshing = false;
+    for (const QueryTarget &target : servers) {
+        auto slot = std::make_unique<Slot>();
+        slot->target = target;
+        m_slots.push_back(std::move(slot));
+    }
+}
+
+const ServerState &QueryScheduler::state(int index) const
+{
+    return m_slots.at(size_t(index))->state;
+}
+
+bool QueryScheduler::refresh()
+{
+    if (m_refreshing || m_slots.empty())
+        return false;
+    m_refreshing = true;
+    QSet<QString> hosts;
+    for (auto &slot : m_slots) {
+        slot->phase = Slot::Looking;
+        slot->tries = 0;
+        hosts.insert(slot->target.host);
+    }
+    for (const QString &host : hosts)
+        m_datagrams.lookUp(host);
+    return true;
+}
+
+void QueryScheduler::cancel()
+{
+    m_queue.clear();
+    for (auto &slot : m_slots) {
+        slot->phase = Slot::Idle;
+        slot->session.reset();
+    }
+    m_refreshing = false;
+}
+
+void QueryScheduler::hostFound(const QString &host, bool found)
+{
+    for (size_t i = 0; i < m_slots.size(); ++i) {
+        Slot &slot = *m_slots[i];
+        if (slot.phase != Slot::Looking || slot.target.host != host)
+            continue;
+        if (found) {
+            startTry(int(i));
+        } else {
+            ServerState offline = slot.state;
+            offline.status = ServerState::Status::Offline;
+            settle(int(i), offline);
+        }
+    }
+    pump();
+    finishIfDone();
+}
+
+void QueryScheduler::startTry(int index)
+{
+    Slot &slot = *m_slots[size_t(index)];
+    ++slot.tries;
+    slot.session = std::make_unique<QuerySession>(slot.target.protocol, m_playerListWanted, ++m_nonce);
+    enqueue(index, slot.session->firstRequest());
+}
+
+void QueryScheduler::enqueue(int index, const QByteArray &request)
+{
+    m_slots[size_t(index)]->phase = Slot::Queued;
+    m_queue.emplace_back(index, request);
+}
+
+void QueryScheduler::received(const QString &host, quint16 port, const QByteArray &data)
+{
+    for (size_t i = 0; i < m_slots.size(); ++i) {
+        Slot &slot = *m_slots[i];
+        if (slot.target.port != port || slot.target.host != host || !slot.session
+            || (slot.phase != Slot::Waiting && slot.phase != Slot::Queued))
+            continue;
+        const QuerySession::Step step = slot.session->feed(data);
+        if (step.kind == QuerySession::Step::Send) {
+            enqueue(int(i), step.request);
+            pump();
+        } else if (step.kind == QuerySession::Step::Done) {
+            ServerState state = step.state;
+            state.pingMs = int(std::clamp<qint64>(m_clock.nowMs() - slot.sentMs, 0, 9999));
+            state.lastSeen = m_clock.wallTime();
+            settle(int(i), state);
+            finishIfDone();
+        }
+        return;
+    }
+}
+
+void QueryScheduler::settle(int index, ServerState state)
+{
+    Slot &slot = *m_slots[size_t(index)];
+    slot.phase = Slot::Idle;
+    slot.session.reset();
+    m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(), [index](const auto &q) { return q.first == index; }),
+                  m_queue.end());
+    if (state == slot.state)
+        return;
+    slot.state = std::move(state);
+    emit stateChanged(index);
+}
+
+void QueryScheduler::pump()
+{
+    const qint64 now = m_clock.nowMs();
+    if (!m_queue.empty() && (!m_sentAny || now - m_lastSentMs >= SpacingMs)) {
+        const auto [index, request] = m_queue.front();
+        m_queue.pop_front();
+        Slot &slot = *m_slots[size_t(index)];
+        slot.phase = Slot::Waiting;
+        slot.sentMs = now;
+        m_lastSentMs = now;
+        m_sentAny = true;
+        m_datagrams.send(slot.target.host, slot.target.port, request);
+    }
+    qint64 next = -1;
+    if (!m_queue.empty())
+        next = m_lastSentMs + SpacingMs;
+    for (const auto &slot : m_slots) {
+        if (slot->phase == Slot::Waiting && (next < 0 || slot->sentMs + TryTimeoutMs < next))
+            next = slot->sentMs + TryTimeoutMs;
+    }
+    if (next >= 0)
+        m_clock.wakeAt(next, [this] { wake(); });
+}
+
+void QueryScheduler::wake()
+{
+    const qint64 now = m_clock.nowMs();
+    for (size_t i = 0; i < m_slots.size(); ++i) {
+        Slot &slot = *m_slots[i];
+        if (slot.phase != Slot::Waiting || now - slot.sentMs < TryTimeoutMs)
+            continue;
+        if (slot.tries < Tries) {
+            startTry(int(i));
+        } else {
+            ServerState offline = slot.state;
+            offline.status = ServerState::Status::Offline;
+            settle(int(i), offline);
+        }
+    }
+    pump();
+    finishIfDone();
+}
+
+void QueryScheduler::finishIfDone()
+{
+    if (!m_refreshing)
+        return;
+    for (const auto &slot : m_slots) {
+        if (slot->phase != Slot::Idle)
+            return;
+    }
+    m_refreshing = false;
+    emit refreshFinished();
+}

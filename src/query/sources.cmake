@@ -1,0 +1,19 @@
+set(OVCL_CORE_QUERY
+  ServerState.h
+  QueryTarget.h
+  ReplyLimits.h
+  ByteReader.h ByteReader.cpp
+  ReplyText.h ReplyText.cpp
+  SplitReassembler.h SplitReassembler.cpp
+  SourceReply.h SourceReply.cpp
+  Quake3Reply.h Quake3Reply.cpp
+  GameSpyReply.h GameSpyReply.cpp
+  GameSpyAssembler.h GameSpyAssembler.cpp
+  Unreal2Reply.h Unreal2Reply.cpp
+  QuerySession.h QuerySession.cpp
+  QueryClock.h
+  SteadyQueryClock.h SteadyQueryClock.cpp
+  QueryScheduler.h QueryScheduler.cpp
+  RefreshCadence.h RefreshCadence.cpp
+)
+set(OVCL_GUI_QUERY)

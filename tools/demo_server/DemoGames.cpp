@@ -1,0 +1,91 @@
+#include "DemoGames.h"
+
+#include "servers/ServerCatalogue.h"
+
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+namespace {
+using G = ServerCatalogue::Group;
+
+QueryProtocol protocolOf(G group)
+{
+    switch (group) {
+    case G::CounterStrike:
+        return QueryProtocol::Source;
+    case G::AlienVsPredator2:
+    case G::UnrealTournament:
+        return QueryProtocol::GameSpy;
+    case G::UnrealTournament2004:
+        return QueryProtocol::Unreal2;
+    default:
+        return QueryProtocol::Quake3;
+    }
+}
+
+const char *const maps[] = {"de_dust2",   "awp_map",     "fy_iceworld", "gg_simpsons", "de_inferno",
+                            "mp_harbor",  "mp_carentan", "mp_toujane",  "mp_burgundy", "mp_dawnville",
+                            "mp_matmata", "dm_escape",   "DM-Deck16][", "ONS-Torlan"};
+
+QStringList names(int count)
+{
+    static const char *const pool[] = {"Hr\xe1\xe8", "Sniper", "^1Red^7Dog", "Mike", "P\xf8\xed\x6d\x65k",
+                                       "noob", "Kapit\xe1n", "Zed", "Vlk", "Bob", "Ace", "Kuba"};
+    QStringList out;
+    for (int i = 0; i < count; ++i)
+        out << QString::fromLatin1(pool[i % std::size(pool)]) + (i >= int(std::size(pool)) ? QString::number(i) : QString());
+    return out;
+}
+} // namespace
+
+DemoGames::DemoGames(QObject *parent) : QObject(parent)
+{
+    connect(&m_change, &QTimer::timeout, this, &DemoGames::shuffle);
+}
+
+void DemoGames::start(QStringList &failed)
+{
+    for (const ServerCatalogue::ServerEntry &entry : ServerCatalogue::entries()) {
+        if (entry.number == DownEntry)
+            continue;
+        const QueryProtocol protocol = protocolOf(entry.group);
+        const bool nextPort = entry.group == G::UnrealTournament || entry.group == G::UnrealTournament2004;
+        FakeServer server;
+        server.name = QStringLiteral("Orvanta | %1").arg(QLatin1String(entry.caption));
+        server.map = QLatin1String(maps[entry.number - 1]);
+        server.maxPlayers = entry.passwordEdit ? 12 : 24;
+        server.password = entry.passwordEdit != nullptr;
+        server.privateSlots = protocol == QueryProtocol::Quake3 && entry.passwordEdit ? 2 : 0;
+        server.players = names(int(QRandomGenerator::global()->bounded(server.maxPlayers / 2)));
+        auto responder = std::make_unique<GameResponder>(protocol, server);
+        responder->setGamePort(quint16(entry.port));
+        const quint16 port = quint16(entry.port + (nextPort ? 1 : 0));
+        if (!responder->start(port)) {
+            failed << QString::number(port);
+            continue;
+        }
+        m_responders.emplace_back(entry.number, std::move(responder));
+    }
+    m_change.start(7000);
+}
+
+void DemoGames::setMode(int number, GameResponder::Mode mode)
+{
+    for (auto &[entry, responder] : m_responders) {
+        if (number == 0 || number == entry)
+            responder->setMode(mode);
+    }
+}
+
+void DemoGames::shuffle()
+{
+    QRandomGenerator *random = QRandomGenerator::global();
+    for (auto &[entry, responder] : m_responders) {
+        FakeServer server = responder->server();
+        const int now = int(server.players.size());
+        const int next = std::clamp(now + int(random->bounded(-2, 3)), 0, server.maxPlayers);
+        server.players = names(next);
+        responder->setServer(server);
+    }
+}
