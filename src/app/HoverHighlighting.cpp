@@ -3,32 +3,25 @@
 #include "SoundCues.h"
 #include "TForm1.h"
 
-HoverHighlighting::HoverHighlighting(TForm1 &mainWindow, SoundCues &cues, const HoverTables::ServerTiles &tiles)
+HoverHighlighting::HoverHighlighting(TForm1 &mainWindow, SoundCues &cues, const HoverTables::Parts &parts)
     : m_mainWindow(mainWindow), m_cues(cues)
 {
-    std::vector<HoverTables::HoverRow> rows = HoverTables::tileLighting(tiles);
-    for (const HoverTables::HoverRow &row : HoverTables::buttonLighting())
+    std::vector<HoverTables::HoverRow> rows = HoverTables::tileLighting(parts);
+    for (const HoverTables::HoverRow &row : HoverTables::buttonLighting(parts))
         rows.push_back(row);
-    for (const HoverTables::HoverRow &row : HoverTables::resetAreas(tiles))
+    for (const HoverTables::HoverRow &row : HoverTables::resetAreas(parts))
         rows.push_back(row);
     m_rows.reserve(rows.size());
     for (const HoverTables::HoverRow &row : rows)
         install(row);
 }
 
-// The window's own name stands for its bare background.
 void HoverHighlighting::install(const HoverTables::HoverRow &row)
 {
-    ControlHost &controls = m_mainWindow.controls();
-    Row found{row.steps, row.shows ? controls.get(row.shows) : nullptr, {}};
-    for (const char *name : row.hides)
-        found.hides.push_back(controls.get(name));
-    m_rows.push_back(found);
+    m_rows.push_back({row.steps, row.shows, row.hides});
     const Row &installed = m_rows.back();
-    for (const char *area : row.areas) {
-        QWidget *control = QLatin1String(area) == m_mainWindow.objectName() ? &m_mainWindow : controls.get(area);
-        controls.events().onMove(control, [this, &installed] { run(installed); });
-    }
+    for (QWidget *area : row.areas)
+        m_mainWindow.controls().events().onMove(area, [this, &installed] { run(installed); });
 }
 
 void HoverHighlighting::run(const Row &row)

@@ -10,11 +10,11 @@ class TForm1;
 
 // Lights hover twins under the pointer and puts them out over the reset
 // areas. Installed once every control of the main window is built: the
-// tables name controls that several parts of the launcher build.
+// tables hold controls that several parts of the launcher build.
 class HoverHighlighting
 {
 public:
-    HoverHighlighting(TForm1 &mainWindow, SoundCues &cues, const HoverTables::ServerTiles &tiles);
+    HoverHighlighting(TForm1 &mainWindow, SoundCues &cues, const HoverTables::Parts &parts);
 
 private:
     // A table row with its controls found.

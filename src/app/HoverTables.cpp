@@ -1,46 +1,54 @@
 #include "HoverTables.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace HoverTables {
 
 namespace {
-Names join(std::initializer_list<Names> parts)
+Widgets join(std::initializer_list<Widgets> parts)
 {
-    Names all;
-    for (const Names &part : parts)
+    Widgets all;
+    for (const Widgets &part : parts)
         all.insert(all.end(), part.begin(), part.end());
     return all;
 }
 
-Names without(Names names, std::initializer_list<const char *> dropped)
+Widgets without(Widgets widgets, std::initializer_list<QWidget *> dropped)
 {
-    names.erase(std::remove_if(names.begin(), names.end(),
-                               [&](const char *n) {
-                                   return std::any_of(dropped.begin(), dropped.end(),
-                                                      [n](const char *d) { return std::strcmp(n, d) == 0; });
-                               }),
-                names.end());
-    return names;
+    widgets.erase(std::remove_if(widgets.begin(), widgets.end(),
+                                 [&](QWidget *w) { return std::find(dropped.begin(), dropped.end(), w) != dropped.end(); }),
+                  widgets.end());
+    return widgets;
 }
 
-const Names buttonTwins = {"Image19", "Image28", "Image21"};
-const Names iconTwins = {"Image126", "Image128", "Image113", "Image131", "Image117", "Image135", "Image155"};
-const Names captionTwins = {"closeact", "Image130"};
-
-Names twins(const std::vector<Tile> &tiles)
+Widgets twins(const std::vector<Pair> &pairs)
 {
-    Names names;
-    for (const Tile &t : tiles)
-        names.push_back(t.twin);
-    return names;
+    Widgets widgets;
+    for (const Pair &p : pairs)
+        widgets.push_back(p.twin);
+    return widgets;
+}
+
+Widgets buttonTwins(const Parts &p)
+{
+    return {p.voiceAndLinks.banList.twin, p.voiceAndLinks.forum.twin, p.chrome.settings.twin};
+}
+
+Widgets iconTwins(const Parts &p)
+{
+    return {p.web.info.twin,      p.web.bugReport.twin, p.web.speedTest.twin, p.voiceAndLinks.ventrilo.twin,
+            p.web.chat.twin,      p.voiceAndLinks.teamSpeak.twin, p.update.twin};
+}
+
+Widgets captionTwins(const Parts &p)
+{
+    return {p.chrome.close.twin, p.chrome.minimise.twin};
 }
 
 // The tile twins of the upper groups and the button twins.
-Names commonSet(const ServerTiles &tiles)
+Widgets commonSet(const Parts &p)
 {
-    return join({twins(tiles.early), buttonTwins});
+    return join({twins(p.tiles.early), buttonTwins(p)});
 }
 
 using S = Step;
@@ -48,66 +56,66 @@ using S = Step;
 
 // Every tile lights its own twin and puts out the rest of the common set;
 // late tile twins, icon twins, caption twins and the latch stay as they are.
-std::vector<HoverRow> tileLighting(const ServerTiles &tiles)
+std::vector<HoverRow> tileLighting(const Parts &parts)
 {
     std::vector<HoverRow> rows;
-    for (const std::vector<Tile> *group : {&tiles.early, &tiles.late}) {
-        for (const Tile &t : *group)
-            rows.push_back({{t.tile}, {S::Show, S::Hide}, t.twin, without(commonSet(tiles), {t.twin})});
+    for (const std::vector<Pair> *group : {&parts.tiles.early, &parts.tiles.late}) {
+        for (const Pair &t : *group)
+            rows.push_back({{t.picture}, {S::Show, S::Hide}, t.twin, without(commonSet(parts), {t.twin})});
     }
     return rows;
 }
 
-const std::vector<HoverRow> &buttonLighting()
+std::vector<HoverRow> buttonLighting(const Parts &p)
 {
-    static const std::vector<HoverRow> rows = {
-        {{"Image6"}, {S::Show, S::HoverCue, S::Hide}, "closeact", {"Image130"}},
-        {{"Image4"}, {S::Hide, S::Show, S::HoverCue}, "Image130", {"closeact"}},
-        {{"Image133"}, {S::HoverCue, S::Show}, "Image117", {}},
-        {{"Image20"}, {S::HoverCue, S::Show}, "Image19", {}},
-        {{"Image27"}, {S::HoverCue, S::Show}, "Image28", {}},
-        {{"Image13", "Image21"}, {S::Show, S::Hide}, "Image21", {"closeact"}},
-        {{"Image125", "Image126"}, {S::Show, S::Hide}, "Image126", {"closeact"}},
-        {{"Image127", "Image128"}, {S::Show, S::Hide}, "Image128", {"closeact"}},
-        {{"Image112"}, {S::Show, S::Hide}, "Image113", {"Image131", "closeact"}},
-        {{"Image132"}, {S::Show, S::Hide}, "Image131", {"Image113", "closeact"}},
-        {{"Image134"}, {S::Show, S::Hide}, "Image135", {"closeact"}},
-        {{"Image156"}, {S::Show}, "Image155", {}},
+    QWidget *const close = p.chrome.close.twin;
+    const VoiceAndLinkParts &v = p.voiceAndLinks;
+    return {
+        {{p.chrome.close.picture}, {S::Show, S::HoverCue, S::Hide}, close, {p.chrome.minimise.twin}},
+        {{p.chrome.minimise.picture}, {S::Hide, S::Show, S::HoverCue}, p.chrome.minimise.twin, {close}},
+        {{p.web.chat.picture}, {S::HoverCue, S::Show}, p.web.chat.twin, {}},
+        {{v.banList.picture}, {S::HoverCue, S::Show}, v.banList.twin, {}},
+        {{v.forum.picture}, {S::HoverCue, S::Show}, v.forum.twin, {}},
+        {{p.chrome.settings.picture, p.chrome.settings.twin}, {S::Show, S::Hide}, p.chrome.settings.twin, {close}},
+        {{p.web.info.picture, p.web.info.twin}, {S::Show, S::Hide}, p.web.info.twin, {close}},
+        {{p.web.bugReport.picture, p.web.bugReport.twin}, {S::Show, S::Hide}, p.web.bugReport.twin, {close}},
+        {{p.web.speedTest.picture}, {S::Show, S::Hide}, p.web.speedTest.twin, {v.ventrilo.twin, close}},
+        {{v.ventrilo.picture}, {S::Show, S::Hide}, v.ventrilo.twin, {p.web.speedTest.twin, close}},
+        {{v.teamSpeak.picture}, {S::Show, S::Hide}, v.teamSpeak.twin, {close}},
+        {{p.update.picture}, {S::Show}, p.update.twin, {}},
     };
-    return rows;
 }
 
 // Of the late twins, the first goes out over the icon strip, the logo and the
 // top bar too, and the last over the lower frame strip.
-std::vector<HoverRow> resetAreas(const ServerTiles &tiles)
+std::vector<HoverRow> resetAreas(const Parts &p)
 {
-    const Names common = commonSet(tiles);
-    const Names late = twins(tiles.late);
-    const Names firstLate = late.empty() ? Names() : Names{late.front()};
-    const Names lastLate = late.empty() ? Names() : Names{late.back()};
+    const Widgets common = commonSet(p);
+    const Widgets late = twins(p.tiles.late);
+    const Widgets firstLate = late.empty() ? Widgets() : Widgets{late.front()};
+    const Widgets lastLate = late.empty() ? Widgets() : Widgets{late.back()};
+    QWidget *const close = p.chrome.close.twin;
     return {
         // The bare window and the status and statistics frames.
-        {{"TForm1", "Image111", "Image157", "Image158", "Image160"},
+        {join({{p.window}, {p.web.statusFrames.front()}, p.statisticsFrames, {p.web.statusFrames.back()}}),
          {S::Hide, S::ArmLatch},
          nullptr,
-         join({captionTwins, common, late, iconTwins})},
+         join({captionTwins(p), common, late, iconTwins(p)})},
         // The game header bars.
-        {{"Image110", "Image44", "Image52", "Image54", "Image116", "Image115", "Image137"},
-         {S::Hide, S::ArmLatch},
-         nullptr,
-         join({{"closeact"}, common, late, without(iconTwins, {"Image155"})})},
+        {p.tiles.headerBars, {S::Hide, S::ArmLatch}, nullptr,
+         join({{close}, common, late, without(iconTwins(p), {p.update.twin})})},
         // The icon strip.
-        {{"Image29"}, {S::Hide, S::ArmLatch}, nullptr, join({{"closeact"}, common, firstLate, iconTwins})},
+        {{p.chrome.iconStrip}, {S::Hide, S::ArmLatch}, nullptr, join({{close}, common, firstLate, iconTwins(p)})},
         // The logo, the top bar and the clock.
-        {{"Image1", "Image30", "Image153", "Image154", "Label41"},
+        {join({{p.web.logo}, p.chrome.topBars}),
          {S::Hide, S::ArmLatch},
          nullptr,
-         join({{"closeact"}, common, firstLate, without(iconTwins, {"Image135", "Image155"})})},
+         join({{close}, common, firstLate, without(iconTwins(p), {p.voiceAndLinks.teamSpeak.twin, p.update.twin})})},
         // Frame strips.
-        {{"Image9", "Image5"}, {S::Hide}, nullptr, {"Image130", "closeact"}},
-        {{"Image8"}, {S::Hide}, nullptr, lastLate},
+        {p.chrome.upperFrames, {S::Hide}, nullptr, {p.chrome.minimise.twin, close}},
+        {{p.chrome.lowerFrame}, {S::Hide}, nullptr, lastLate},
         // The close twin re-arms the hover sound.
-        {{"closeact"}, {S::ArmLatch}, nullptr, {}},
+        {{close}, {S::ArmLatch}, nullptr, {}},
     };
 }
 

@@ -2,12 +2,14 @@
 
 #include <vector>
 
+class QWidget;
+
 // What pointer movement over the main window's controls lights and puts out.
 // Each row names the controls whose movement runs it and the steps it takes,
-// in order.
+// in order. The controls come from the parts of the launcher that build them.
 namespace HoverTables {
 
-using Names = std::vector<const char *>;
+using Widgets = std::vector<QWidget *>;
 
 enum class Step {
     Show,      // show the row's twin
@@ -17,28 +19,68 @@ enum class Step {
 };
 
 struct HoverRow {
-    Names areas;
+    Widgets areas;
     std::vector<Step> steps;
-    const char *shows; // null: lights nothing
-    Names hides;
+    QWidget *shows; // null: lights nothing
+    Widgets hides;
 };
 
-// A server tile and its hover twin.
-struct Tile {
-    const char *tile;
-    const char *twin;
+// A picture with its hover twin.
+struct Pair {
+    QWidget *picture;
+    QWidget *twin;
 };
 
 // The server tiles, top to bottom: the twins of the upper groups belong to
 // the common set; the late ones stay lit until a reset area covers them.
 struct ServerTiles {
-    std::vector<Tile> early;
-    std::vector<Tile> late;
+    std::vector<Pair> early;
+    std::vector<Pair> late;
+    Widgets headerBars; // the bars behind the game headers
 };
 
-// Lighting a tile, lighting a button, and the reset areas, for these tiles.
-std::vector<HoverRow> tileLighting(const ServerTiles &tiles);
-const std::vector<HoverRow> &buttonLighting();
-std::vector<HoverRow> resetAreas(const ServerTiles &tiles);
+// The window's frame: its buttons, the icon strip, the top bars with the clock
+// and the frame strips.
+struct ChromeParts {
+    Pair close;
+    Pair minimise;
+    Pair settings;
+    QWidget *iconStrip;
+    Widgets topBars;
+    Widgets upperFrames; // top and right strips
+    QWidget *lowerFrame;
+};
+
+struct VoiceAndLinkParts {
+    Pair banList;
+    Pair forum;
+    Pair ventrilo;
+    Pair teamSpeak;
+};
+
+struct WebParts {
+    Pair speedTest;
+    Pair info;
+    Pair bugReport;
+    Pair chat;
+    QWidget *logo;
+    Widgets statusFrames; // above and below the status page
+};
+
+// Everything the tables name, as built.
+struct Parts {
+    QWidget *window; // the bare window
+    ServerTiles tiles;
+    ChromeParts chrome;
+    VoiceAndLinkParts voiceAndLinks;
+    WebParts web;
+    Widgets statisticsFrames;
+    Pair update;
+};
+
+// Lighting a tile, lighting a button, and the reset areas.
+std::vector<HoverRow> tileLighting(const Parts &parts);
+std::vector<HoverRow> buttonLighting(const Parts &parts);
+std::vector<HoverRow> resetAreas(const Parts &parts);
 
 } // namespace HoverTables

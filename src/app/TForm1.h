@@ -53,6 +53,8 @@ public:
     void setLatch(const QString &value);
     // "Čas: ", the clock's prefix.
     TextLabel &clockPrefix() const { return *m_clockPrefix; }
+    // The clock itself.
+    TextLabel &clock() const { return *m_clock; }
 
     // Handlers.
     void Timer5Timer();

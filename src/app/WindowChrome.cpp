@@ -3,6 +3,8 @@
 #include "ChromeControls.h"
 #include "SoundCues.h"
 #include "TForm1.h"
+#include "platform/PictureControl.h"
+#include "platform/TextLabel.h"
 #include "platform/Form.h"
 #include "platform/TrayService.h"
 #include "platform/WindowGroup.h"
@@ -37,9 +39,19 @@ WindowChrome::WindowChrome(TForm1 &mainWindow, SoundCues &cues, TrayService &tra
 {
     ControlHost &controls = mainWindow.controls();
     controls.build(chromeFrame());
-    controls.onClick(controls.build(ChromeButtons::close), [this] { Image6Click(); });
-    controls.onClick(controls.build(ChromeButtons::minimise), [this] { Image4Click(); });
-    controls.onClick(controls.build(ChromeButtons::settings), [this] { Image13Click(); });
+    const PictureButton close = controls.build(ChromeButtons::close);
+    const PictureButton minimise = controls.build(ChromeButtons::minimise);
+    const PictureButton settingsButton = controls.build(ChromeButtons::settings);
+    controls.onClick(close, [this] { Image6Click(); });
+    controls.onClick(minimise, [this] { Image4Click(); });
+    controls.onClick(settingsButton, [this] { Image13Click(); });
+    m_hoverParts = {{close.picture, close.twin},
+                    {minimise.picture, minimise.twin},
+                    {settingsButton.picture, settingsButton.twin},
+                    controls.get("Image29"),
+                    {controls.get("Image30"), controls.get("Image153"), controls.get("Image154"), &mainWindow.clock()},
+                    {controls.get("Image9"), controls.get("Image5")},
+                    controls.get("Image8")};
     buildTray();
 }
 

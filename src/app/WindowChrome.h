@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HoverTables.h"
 #include "platform/PictureButton.h"
 
 class ErrorReporter;
@@ -30,6 +31,9 @@ public:
     void Exit1Click();
     void TrayClick();
 
+    // The frame's controls, for the hover highlighting.
+    const HoverTables::ChromeParts &hoverParts() const { return m_hoverParts; }
+
 private:
     void buildTray();
 
@@ -41,4 +45,5 @@ private:
     Form &m_about;
     QMenu *m_popup = nullptr;
     QAction *m_updateTo = nullptr;
+    HoverTables::ChromeParts m_hoverParts;
 };

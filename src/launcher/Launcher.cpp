@@ -119,7 +119,10 @@ void Launcher::buildSubsystems()
                         &m_counters->accessTitle(), &m_webLinks->newsPage(), &m_webLinks->statusPage()},
         LanguagePages{CommunityUrls::newsCzech(), CommunityUrls::newsEnglish(), CommunityUrls::statusOverview()});
     m_settingsStartup = std::make_unique<SettingsStartup>(*m_form5, *m_files, m_transparency, *s.tray, *m_cues);
-    m_hover = std::make_unique<HoverHighlighting>(main, *m_cues, m_serverMenu->tiles());
+    m_hover = std::make_unique<HoverHighlighting>(
+        main, *m_cues,
+        HoverTables::Parts{&main, m_serverMenu->tiles(), m_chrome->hoverParts(), m_voiceAndLinks->hoverParts(),
+                           m_webLinks->hoverParts(), m_counters->frames(), m_update->hoverButton()});
     main.controls().restack();
 
     m_steps = std::make_unique<LauncherSteps>(*m_counters, *m_language, *m_settingsStartup, *m_update, *m_webLinks);

@@ -17,15 +17,6 @@ const char *pieceName(const char *panel, const char *piece)
     return keptText(QByteArray(panel) + piece);
 }
 
-QPoint editPlace(int number)
-{
-    if (number <= 5)
-        return {32, 2};
-    if (number <= 11)
-        return {32, 1};
-    return {33, 1};
-}
-
 std::vector<ControlRow> makeRows()
 {
     using namespace ServerCatalogue;
@@ -39,14 +30,13 @@ std::vector<ControlRow> makeRows()
         const QRect &p = e.addressPanelRect;
         rows.push_back({e.addressPanel, ControlKind::Panel, p.x(), p.y(), p.width(), p.height(), nullptr, nullptr,
                         Qt::ArrowCursor, false, layer});
-        const int secondTop = e.number == 5 ? 10 : 9;
         rows.push_back({pieceName(e.addressPanel, "Back1"), ControlKind::Picture, 1, 1, 264, 10, ":/skin/ip_bg.jpg",
                         nullptr, Qt::ArrowCursor, true, layer, nullptr, e.addressPanel});
-        rows.push_back({pieceName(e.addressPanel, "Back2"), ControlKind::Picture, 1, secondTop, 264, 10,
+        rows.push_back({pieceName(e.addressPanel, "Back2"), ControlKind::Picture, 1, e.addressLowerBackTop, 264, 10,
                         ":/skin/ip_bg.jpg", nullptr, Qt::ArrowCursor, true, layer, nullptr, e.addressPanel});
         rows.push_back({pieceName(e.addressPanel, "Caption"), ControlKind::Label, 5, 2, 22, 16, "IP:", nullptr,
                         Qt::ArrowCursor, true, layer, captionStyle, e.addressPanel});
-        const QPoint edit = editPlace(e.number);
+        const QPoint edit = e.addressEditPlace;
         rows.push_back({e.addressEdit, ControlKind::Edit, edit.x(), edit.y(), 153, 18, nullptr, nullptr,
                         Qt::IBeamCursor, true, layer, editStyle, e.addressPanel});
         rows.push_back({e.closePicture, ControlKind::Picture, 185, 3, 22, 16, ":/skin/ip_close.png", nullptr,

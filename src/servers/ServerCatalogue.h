@@ -36,28 +36,35 @@ struct ArgumentPiece {
 struct ServerEntry {
     int number;
     Group group;
-    const char *nameLabel;
+    // The label naming the server, and its caption.
     const char *caption;
-    const char *tile;
-    const char *twin;
-    const char *joiningPanel;
+    const char *nameLabel;
+    QPoint labelPlace;
+    // Where the game connects, and the argument string that tells it.
     int host; // game server host 1..6
     int port;
     std::vector<ArgumentPiece> pieces;
-    const char *passwordEdit; // null: the entry has none
-    // Address controls.
+    // The password edit of a rented server; null and empty for the others.
+    const char *passwordEdit = nullptr;
+    QRect passwordEditRect;
+    // The tile that joins, its hover twin and the panel shown while joining.
+    const char *tile;
+    const char *twin;
+    QPoint tilePlace;
+    bool silentTile = false; // the tile joins without the group's cue; its twin plays it
+    const char *joiningPanel;
+    QRect joiningPanelRect;
+    // The address panel: toggle picture and its open twin, the panel with
+    // its close picture and the edit that shows the address.
     const char *toggle;
     const char *openTwin;
+    QPoint togglePlace;
     const char *addressPanel;
+    QRect addressPanelRect;
     const char *closePicture;
     const char *addressEdit;
-    // Places in the main window's client area.
-    QPoint labelPlace;
-    QPoint tilePlace;
-    QRect joiningPanelRect;
-    QPoint togglePlace;
-    QRect addressPanelRect;
-    QRect passwordEditRect; // empty: no password edit
+    QPoint addressEditPlace;     // inside the panel
+    int addressLowerBackTop = 9; // top of the lower of the panel's two background strips
 };
 
 inline constexpr QSize tileSize{93, 21};

@@ -25,8 +25,10 @@ ServerMenu::ServerMenu(TForm1 &mainWindow, TForm5 &settings, SoundCues &cues, Sh
     ControlHost &host = mainWindow.controls();
     host.build(gameHeaders());
     // Headers and name labels fit themselves to their captions.
-    for (const GameGroup &g : groups())
+    for (const GameGroup &g : groups()) {
         host.get<TextLabel>(g.headerLabel)->adjustSize();
+        m_headerBars.push_back(host.get(g.bar));
+    }
     for (const ServerEntry &e : entries())
         buildRow(e);
 
@@ -43,7 +45,9 @@ void ServerMenu::buildRow(const ServerEntry &e)
     auto *label = host.get<TextLabel>(e.nameLabel);
     label->adjustSize();
     m_nameLabels[e.number] = label;
-    m_tiles.push_back(host.build(tile(e)).picture);
+    const PictureButton built = host.build(tile(e));
+    m_tiles.push_back(built.picture);
+    m_tilePairs.push_back({built.picture, built.twin});
     host.build(joiningControls(e));
     m_joiningPanels[e.number] = host.get(e.joiningPanel);
     if (!e.passwordEdit)
@@ -64,8 +68,9 @@ HoverTables::ServerTiles ServerMenu::tiles() const
     for (const ServerEntry &e : entries()) {
         const bool late = e.group == Group::AlienVsPredator2 || e.group == Group::UnrealTournament
                           || e.group == Group::UnrealTournament2004;
-        (late ? tiles.late : tiles.early).push_back({e.tile, e.twin});
+        (late ? tiles.late : tiles.early).push_back(m_tilePairs.at(e.number - 1));
     }
+    tiles.headerBars = m_headerBars;
     return tiles;
 }
 

@@ -50,6 +50,8 @@ private:
     WindowGroup &m_windows;
     std::vector<JoinAction> m_actions;
     std::vector<QWidget *> m_tiles;
+    std::vector<HoverTables::Pair> m_tilePairs; // entry by entry
+    HoverTables::Widgets m_headerBars;
     // By entry number.
     std::map<int, QWidget *> m_nameLabels;
     std::map<int, QWidget *> m_joiningPanels;

@@ -26,11 +26,15 @@ VoiceAndLinkButtons::VoiceAndLinkButtons(TForm1 &mainWindow, TForm5 &settings, S
 {
     ControlHost &host = mainWindow.controls();
     // One action serves both pictures of a voice-chat pair.
-    host.onClick(host.build(ventrilo), [this] { Image131Click(); });
-    host.onClick(host.build(teamSpeak), [this] { Image134Click(); });
+    const PictureButton voice = host.build(ventrilo);
+    const PictureButton speak = host.build(teamSpeak);
+    host.onClick(voice, [this] { Image131Click(); });
+    host.onClick(speak, [this] { Image134Click(); });
     // The twins of the link buttons sound before they open the page.
     const PictureButton bans = host.build(banList);
     const PictureButton board = host.build(forum);
+    m_hoverParts = {{bans.picture, bans.twin}, {board.picture, board.twin}, {voice.picture, voice.twin},
+                    {speak.picture, speak.twin}};
     ControlEvents &events = host.events();
     events.onClick(bans.picture, [this] { Image20Click(); });
     events.onClick(board.picture, [this] { Image27Click(); });

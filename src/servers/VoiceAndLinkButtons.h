@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/HoverTables.h"
+
 #include "games/Program.h"
 
 #include <QString>
@@ -22,6 +24,9 @@ public:
     void Image19Click();  // ban list, hover twin
     void Image28Click();  // forum, hover twin
 
+    // Its four buttons with their twins, for the hover highlighting.
+    const HoverTables::VoiceAndLinkParts &hoverParts() const { return m_hoverParts; }
+
 private:
     void startClient(Program program);
     void openPage(const QString &url);
@@ -29,4 +34,5 @@ private:
     TForm5 &m_settings;
     SoundCues &m_cues;
     ShellService &m_shell;
+    HoverTables::VoiceAndLinkParts m_hoverParts;
 };

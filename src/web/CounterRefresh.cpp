@@ -18,6 +18,7 @@ CounterRefresh::CounterRefresh(TForm1 &mainWindow, LocalFiles &files, DownloadSe
 {
     ControlHost &main = mainWindow.controls();
     main.build(counterControls());
+    m_frames = {main.get("Image157"), main.get("Image158")};
     m_statisticsTitle = main.get<TextLabel>("Label13");
     m_accessTitle = main.get<TextLabel>("Label50");
     m_access = {LocalFiles::statistic, &CommunityUrls::accessCounter, main.get<QPlainTextEdit>("Memo1"),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/HoverTables.h"
+
 #include <QString>
 
 class BrowserControl;
@@ -29,6 +31,9 @@ public:
     void counters();
     void onlinecounterTimer();
 
+    // The frames beside the statistics, for the hover highlighting.
+    HoverTables::Widgets frames() const { return m_frames; }
+
 private:
     // One counter: its local copy, the address it comes from, the hidden text
     // box that receives it and the label that shows it.
@@ -51,4 +56,5 @@ private:
     Counter m_access;
     Counter m_online;
     bool m_refreshing = false; // a step or tick is waiting for its fetches
+    HoverTables::Widgets m_frames;
 };

@@ -10,6 +10,7 @@
 #include "app/SoundCues.h"
 #include "app/TForm1.h"
 #include "config/LocalFiles.h"
+#include "platform/PictureControl.h"
 #include "platform/BeepService.h"
 #include "platform/BrowserControl.h"
 #include "platform/DownloadService.h"
@@ -34,7 +35,9 @@ UpdateCheck::UpdateCheck(TForm1 &mainWindow, SoundCues &cues, LocalFiles &files,
       m_windows(windows)
 {
     ControlHost &main = mainWindow.controls();
-    main.onClick(main.build(updateButton()), [this] { Image156Click(); });
+    const PictureButton button = main.build(updateButton());
+    m_button = {button.picture, button.twin};
+    main.onClick(button, [this] { Image156Click(); });
     main.build(olderCheckControls());
     main.events().onClick(main.get<QPushButton>("Button1"), [this] { Button1Click(); });
     mainWindow.onTick(mainWindow.timers().shownew, [this] { shownewTimer(); });

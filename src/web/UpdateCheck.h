@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/HoverTables.h"
+
 #include <QString>
 
 class BeepService;
@@ -49,6 +51,9 @@ public:
     void Updateto1Click();
     void Button1Click();
 
+    // The Update picture with its twin, for the hover highlighting.
+    HoverTables::Pair hoverButton() const { return m_button; }
+
 private:
     void armShownew();
     void openNewVersionOnce(WindowTimer &timer);
@@ -64,4 +69,5 @@ private:
     const UpdateWindows m_windows;
     QString m_notshow;
     QString m_version, m_news1, m_news2;
+    HoverTables::Pair m_button;
 };

@@ -20,6 +20,7 @@ WebLinks::WebLinks(TForm1 &mainWindow, SoundCues &cues, ShellService &shell, Web
 {
     ControlHost &main = mainWindow.controls();
     main.build(WebLinkControls::pages());
+    m_hoverParts.statusFrames = {main.get("Image111"), main.get("Image160")};
     m_statusPage = main.get<BrowserControl>("WebBrowser1");
     m_newsPage = main.get<BrowserControl>("WebBrowser2");
     m_versionStatistics = main.get<BrowserControl>("WebBrowser3");
@@ -49,12 +50,19 @@ std::vector<LinkControl> WebLinks::buildMainWindowLinks()
         links.push_back({button.picture, LinkCue::MainWindow, link.action});
         if (button.twin)
             links.push_back({button.twin, LinkCue::MainWindow, link.action});
+        return HoverTables::Pair{button.picture, button.twin};
     };
-    add(WebLinkControls::logo());
+    m_hoverParts.logo = add(WebLinkControls::logo()).picture;
     main.build({WebLinkControls::credit()});
     links.push_back({main.get(WebLinkControls::credit().name), LinkCue::MainWindow, LinkAction::ShowAbout});
+    std::vector<HoverTables::Pair> icons;
     for (const WebLinkControls::ButtonLink &link : WebLinkControls::iconButtons())
-        add(link);
+        icons.push_back(add(link));
+    // Speed test, info, bug report and chat, as the table lists them.
+    m_hoverParts.speedTest = icons.at(0);
+    m_hoverParts.info = icons.at(1);
+    m_hoverParts.bugReport = icons.at(2);
+    m_hoverParts.chat = icons.at(3);
     return links;
 }
 

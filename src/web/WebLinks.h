@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/HoverTables.h"
+
 #include "LinkControl.h"
 
 #include <vector>
@@ -51,6 +53,9 @@ public:
     // The last start-up step: the news window comes up beside the main window.
     void showNews();
 
+    // The logo, the icon buttons and the status page's frames, for the hover highlighting.
+    const HoverTables::WebParts &hoverParts() const { return m_hoverParts; }
+
 private:
     std::vector<LinkControl> buildMainWindowLinks();
     void bind(ControlEvents &events, const std::vector<LinkControl> &links, QWidget &window);
@@ -71,4 +76,5 @@ private:
     BrowserControl *m_accessStatistics;
     BrowserControl *m_onlineStatistics;
     TextLabel *m_newsTitle;
+    HoverTables::WebParts m_hoverParts;
 };
