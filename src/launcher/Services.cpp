@@ -1,6 +1,6 @@
 #include "Services.h"
 
-#include "platform/QtNetworkDownloadService.h"
+#include "platform/CurlDownloadService.h"
 #include "platform/IniProfileStore.h"
 #include "platform/MessageBoxErrorReporter.h"
 #include "platform/QtBeepService.h"
@@ -15,7 +15,7 @@ Services Services::real(const QString &applicationDirectory)
     Services s;
     s.applicationDirectory = applicationDirectory;
     s.profiles = std::make_unique<IniProfileStore>();
-    s.downloads = std::make_unique<QtNetworkDownloadService>();
+    s.downloads = std::make_unique<CurlDownloadService>();
     s.shell = std::make_unique<QtShellService>();
     s.sound = std::make_unique<QtSoundService>(applicationDirectory);
     s.beep = std::make_unique<QtBeepService>();

@@ -15,8 +15,9 @@ set(OVCL_CORE_PLATFORM
   IniDocument.h IniDocument.cpp
   IniProfileStore.h IniProfileStore.cpp
   DownloadLimits.h
+  HttpRequest.h HttpRequest.cpp
   DownloadTransfer.h DownloadTransfer.cpp
-  QtNetworkDownloadService.h QtNetworkDownloadService.cpp
+  CurlDownloadService.h CurlDownloadService.cpp
 )
 set(OVCL_GUI_PLATFORM
   BrowserControl.h

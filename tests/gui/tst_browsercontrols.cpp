@@ -5,6 +5,7 @@
 #include "CommunityServer.h"
 #include "LauncherFixture.h"
 #include "Pointer.h"
+#include "QuietWait.h"
 #include "app/TForm1.h"
 #include "platform/NonBlockingPage.h"
 #include "platform/PageNotice.h"
@@ -15,7 +16,6 @@
 #include "web/CommunityUrls.h"
 #include "web/TForm15.h"
 
-#include <QNetworkAccessManager>
 #include <QApplication>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -68,6 +68,7 @@ private slots:
     void factoryHoldsControlsUntilLoadingBegins();
     void backgroundRequestEndsByItsDeadline_data();
     void backgroundRequestEndsByItsDeadline();
+    void givingUpClosesTheConnection();
     void scriptDialogsAreAnsweredAtOnce_data();
     void scriptDialogsAreAnsweredAtOnce();
     void endlessAlertsLeaveTheMainWindowWorking();
@@ -78,7 +79,6 @@ private slots:
 private:
     std::unique_ptr<CommunityServer> m_server;
     std::unique_ptr<QWidget> m_window;
-    std::unique_ptr<QNetworkAccessManager> m_network;
 };
 
 void BrowserControlsTest::initTestCase()
@@ -92,20 +92,18 @@ void BrowserControlsTest::init()
     m_server = std::make_unique<CommunityServer>();
     QVERIFY(m_server->start());
     m_window = std::make_unique<QWidget>();
-    m_network = std::make_unique<QNetworkAccessManager>();
 }
 
 void BrowserControlsTest::cleanup()
 {
     m_window.reset();
-    m_network.reset();
     m_server.reset();
 }
 
 void BrowserControlsTest::navigateAndRefreshAskTheServer()
 {
     const QString online = QStringLiteral("/serverstatus/statistic/online/");
-    auto *browser = new RequestOnlyBrowser(m_window.get(), m_network.get());
+    auto *browser = new RequestOnlyBrowser(m_window.get());
     browser->navigate(m_server->url(online));
     QTRY_COMPARE(m_server->requestCount(online), 1);
     browser->refresh();
@@ -121,7 +119,7 @@ void BrowserControlsTest::navigateAndRefreshAskTheServer()
 
 void BrowserControlsTest::refreshBeforeAnyPageAsksNothing()
 {
-    auto *browser = new RequestOnlyBrowser(m_window.get(), m_network.get());
+    auto *browser = new RequestOnlyBrowser(m_window.get());
     browser->refresh();
     QTest::qWait(50);
     QVERIFY(m_server->requests().isEmpty());
@@ -131,7 +129,7 @@ void BrowserControlsTest::aHangingPageDoesNotHoldTheNextLoad()
 {
     const QString online = QStringLiteral("/serverstatus/statistic/online/");
     m_server->setFailure(online, Failure::Hang);
-    auto *browser = new RequestOnlyBrowser(m_window.get(), m_network.get());
+    auto *browser = new RequestOnlyBrowser(m_window.get());
     browser->navigate(m_server->url(online));
     QTRY_COMPARE(m_server->requestCount(online), 1);
     browser->refresh(); // ends the hanging load and asks again
@@ -208,7 +206,7 @@ void BrowserControlsTest::backgroundRequestEndsByItsDeadline()
     QFETCH(bool, endsByItself);
     const QString page = QStringLiteral("/serverstatus/statistic/1.8.3/");
     m_server->setFailure(page, failure);
-    auto *browser = new RequestOnlyBrowser(m_window.get(), m_network.get());
+    auto *browser = new RequestOnlyBrowser(m_window.get());
     auto *deadline = browser->findChild<QTimer *>(QStringLiteral("deadline"));
     QVERIFY(deadline);
     QVERIFY(!deadline->isActive());
@@ -232,6 +230,21 @@ void BrowserControlsTest::backgroundRequestEndsByItsDeadline()
     browser->refresh();
     QVERIFY(deadline->isActive());
     QCOMPARE(deadline->interval(), 20000);
+}
+
+// The deadline ends a request whose server floods it with header lines: its
+// connection is closed right then.
+void BrowserControlsTest::givingUpClosesTheConnection()
+{
+    const QString page = QStringLiteral("/serverstatus/statistic/1.8.3/");
+    m_server->setFailure(page, Failure::EndlessHeaders);
+    auto *browser = new RequestOnlyBrowser(m_window.get());
+    browser->navigate(m_server->url(page));
+    QTRY_COMPARE(m_server->headerFloods(), 1);
+    QVERIFY(browser->isLoading());
+    QMetaObject::invokeMethod(browser->findChild<QTimer *>(QStringLiteral("deadline")), "timeout");
+    QVERIFY(!browser->isLoading());
+    QVERIFY(quietlyUntil([&] { return m_server->headerFloods() == 0; }, 1000));
 }
 
 void BrowserControlsTest::scriptDialogsAreAnsweredAtOnce_data()
