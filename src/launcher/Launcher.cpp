@@ -43,6 +43,7 @@ static void loadSkin()
 
 Launcher::Launcher(Services services)
     : m_services(std::move(services)),
+      m_group(*m_services.windows),
       m_files(std::make_unique<LocalFiles>(*m_services.profiles, m_services.applicationDirectory))
 {
     m_files->removeLeftovers();

@@ -93,7 +93,7 @@ private:
     std::vector<Form *> secondaryWindows() const;
 
     Services m_services;
-    WindowGroup m_group;
+    WindowGroup &m_group; // the services' own
     Transparency m_transparency;
     std::unique_ptr<LocalFiles> m_files;
     // Windows, in the order they are created.

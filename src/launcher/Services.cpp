@@ -20,7 +20,7 @@ Services Services::real(const QString &applicationDirectory)
     s.sound = std::make_unique<QtSoundService>(applicationDirectory);
     s.beep = std::make_unique<QtBeepService>();
     s.fileDialogs = std::make_unique<QtFileDialogService>();
-    s.errors = std::make_unique<MessageBoxErrorReporter>();
+    s.errors = std::make_unique<MessageBoxErrorReporter>(*s.windows);
     s.browsers = std::make_unique<WebEngineBrowserFactory>();
     s.tray = std::make_unique<SystemTrayService>();
     return s;

@@ -9,6 +9,7 @@
 #include "platform/ShellService.h"
 #include "platform/SoundService.h"
 #include "platform/TrayService.h"
+#include "platform/WindowGroup.h"
 
 #include <QString>
 #include <memory>
@@ -25,6 +26,8 @@ struct Services {
     std::unique_ptr<ErrorReporter> errors;
     std::unique_ptr<BrowserFactory> browsers;
     std::unique_ptr<TrayService> tray;
+    // The launcher's windows; the services' own modal boxes join them.
+    std::unique_ptr<WindowGroup> windows = std::make_unique<WindowGroup>();
 
     // The real services of this machine, for a launcher in 'applicationDirectory'.
     static Services real(const QString &applicationDirectory);
