@@ -1,5 +1,6 @@
 #include "NonBlockingPage.h"
 
+#include <QCoreApplication>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 
@@ -58,11 +59,22 @@ void NonBlockingPage::javaScriptAlert(const QUrl &, const QString &message)
         emit alerted(message);
 }
 
-// The answer a player gives by closing the dialog.
-bool NonBlockingPage::javaScriptConfirm(const QUrl &, const QString &)
+// The engine asks a page's unload handler through the confirmation with a
+// text of its own. Whoever started that navigation, the launcher or the
+// player with a click, wanted to leave: the page is left. Any other
+// confirmation gets the answer a player gives by closing the dialog.
+bool NonBlockingPage::javaScriptConfirm(const QUrl &, const QString &message)
 {
+    if (message == leavePageQuestion())
+        return true;
     admit();
     return false;
+}
+
+QString NonBlockingPage::leavePageQuestion()
+{
+    return QCoreApplication::translate(
+        "QWebEnginePage", "Are you sure you want to leave this page? Changes that you made may not be saved.");
 }
 
 bool NonBlockingPage::javaScriptPrompt(const QUrl &, const QString &, const QString &, QString *)

@@ -72,6 +72,7 @@ private slots:
     void scriptDialogsAreAnsweredAtOnce_data();
     void scriptDialogsAreAnsweredAtOnce();
     void endlessAlertsLeaveTheMainWindowWorking();
+    void aPageThatAsksToStayIsLeft();
     void deadPageLoadsAgainOnce_data();
     void deadPageLoadsAgainOnce();
     void killedRendererReloadsEveryPageItShowed();
@@ -324,6 +325,32 @@ void BrowserControlsTest::endlessAlertsLeaveTheMainWindowWorking()
     QCOMPARE(notice->message(), QStringLiteral("Zprava 3"));
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(visibleWindows(), windowsBefore);
+}
+
+// A page that asks to be kept once the player has touched it (an unload
+// handler) still makes way for the page the launcher loads.
+void BrowserControlsTest::aPageThatAsksToStayIsLeft()
+{
+    m_server->setContent(statusPage,
+                         scriptPage("onbeforeunload = function (e) { e.preventDefault(); return 'Zustan'; };"
+                                    "onmousedown = function () { setTimeout(function () {"
+                                    " document.title = String(navigator.userActivation.hasBeenActive); }, 0); };"),
+                         QStringLiteral("text/html"));
+    auto *browser = new WebEngineBrowser(m_window.get(), false);
+    browser->resize(369, 418);
+    m_window->show();
+    browser->navigate(m_server->url(statusPage));
+    QWebEnginePage *page = pageOf(browser);
+    QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
+    QTRY_COMPARE(loaded.size(), 1);
+    QWidget *surface = browser->findChild<QWebEngineView *>()->focusProxy();
+    QTRY_VERIFY(surface && surface->isVisible());
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(50, 50));
+    QTRY_COMPARE(page->title(), QStringLiteral("true"));
+    const QString next = QStringLiteral("/serverstatus/ip11.php");
+    browser->navigate(m_server->url(next));
+    QTRY_COMPARE(page->url().path(), next);
+    QTRY_COMPARE(loaded.size(), 2);
 }
 
 void BrowserControlsTest::deadPageLoadsAgainOnce_data()
