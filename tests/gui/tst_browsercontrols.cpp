@@ -46,6 +46,21 @@ QWidgetList visibleWindows()
     return shown;
 }
 
+// Counts the alerts that reach the program.
+class CountingPage : public NonBlockingPage
+{
+public:
+    using NonBlockingPage::NonBlockingPage;
+    int asked = 0;
+
+protected:
+    void javaScriptAlert(const QUrl &origin, const QString &message) override
+    {
+        ++asked;
+        NonBlockingPage::javaScriptAlert(origin, message);
+    }
+};
+
 QWebEnginePage *pageOf(WebEngineBrowser *browser)
 {
     auto *view = browser->findChild<QWebEngineView *>();
@@ -73,6 +88,8 @@ private slots:
     void scriptDialogsAreAnsweredAtOnce();
     void endlessAlertsLeaveTheMainWindowWorking();
     void aPageThatAsksToStayIsLeft();
+    void framesShareThePagesDialogs_data();
+    void framesShareThePagesDialogs();
     void deadPageLoadsAgainOnce_data();
     void deadPageLoadsAgainOnce();
     void killedRendererReloadsEveryPageItShowed();
@@ -351,6 +368,35 @@ void BrowserControlsTest::aPageThatAsksToStayIsLeft()
     browser->navigate(m_server->url(next));
     QTRY_COMPARE(page->url().path(), next);
     QTRY_COMPARE(loaded.size(), 2);
+}
+
+void BrowserControlsTest::framesShareThePagesDialogs_data()
+{
+    QTest::addColumn<QByteArray>("frame"); // how the page reaches its blank frame
+    QTest::newRow("element") << QByteArray("f.contentWindow");
+    QTest::newRow("document") << QByteArray("f.contentDocument.defaultView");
+    QTest::newRow("index") << QByteArray("frames[0]");
+}
+
+// A blank frame's dialogs count toward its page's three, and those beyond
+// them never reach the program.
+void BrowserControlsTest::framesShareThePagesDialogs()
+{
+    QFETCH(QByteArray, frame);
+    m_server->setContent(statusPage,
+                         scriptPage("var f = document.createElement('iframe'); document.body.appendChild(f);"
+                                    "for (var i = 0; i < 300; ++i) " + frame + ".alert('Ram ' + i);"
+                                    "alert('Hlavni'); document.title = 'hotovo';"),
+                         QStringLiteral("text/html"));
+    QWebEngineView view;
+    auto *page = new CountingPage(&view);
+    view.setPage(page);
+    QSignalSpy alerts(page, &NonBlockingPage::alerted);
+    page->load(QUrl(m_server->url(statusPage)));
+    QTRY_COMPARE(page->title(), QStringLiteral("hotovo"));
+    QCOMPARE(alerts.size(), NonBlockingPage::dialogsPerLoad);
+    QCOMPARE(alerts.last().first().toString(), QStringLiteral("Ram 2"));
+    QCOMPARE(page->asked, NonBlockingPage::dialogsPerLoad);
 }
 
 void BrowserControlsTest::deadPageLoadsAgainOnce_data()
