@@ -44,6 +44,7 @@ static void loadSkin()
 
 Launcher::Launcher(Services services)
     : m_services(std::move(services)),
+      m_group(*m_services.windows),
       m_files(std::make_unique<LocalFiles>(*m_services.profiles, m_services.applicationDirectory)),
       m_shell(std::make_unique<StartFailureNotice>(*m_services.shell, *m_services.tray, [this] {
           return m_language && m_language->current() == LanguageSwitch::Language::English;

@@ -94,7 +94,7 @@ private:
     std::vector<Form *> secondaryWindows() const;
 
     Services m_services;
-    WindowGroup m_group;
+    WindowGroup &m_group; // the services' own
     Transparency m_transparency;
     std::unique_ptr<LocalFiles> m_files;
     // Every program start goes through it; it tells the player why one failed.

@@ -1,7 +1,7 @@
 #include "Services.h"
 
 #include "games/ProgramShell.h"
-#include "platform/QtNetworkDownloadService.h"
+#include "platform/CurlDownloadService.h"
 #include "platform/IniProfileStore.h"
 #include "platform/MessageBoxErrorReporter.h"
 #include "platform/QtBeepService.h"
@@ -17,12 +17,12 @@ Services Services::real(const QString &applicationDirectory, const QProcessEnvir
     Services s;
     s.applicationDirectory = applicationDirectory;
     s.profiles = std::make_unique<IniProfileStore>();
-    s.downloads = std::make_unique<QtNetworkDownloadService>();
+    s.downloads = std::make_unique<CurlDownloadService>();
     s.shell = std::make_unique<ProgramShell>(playerEnvironment);
     s.sound = std::make_unique<QtSoundService>(applicationDirectory);
     s.beep = std::make_unique<QtBeepService>();
     s.fileDialogs = std::make_unique<QtFileDialogService>();
-    s.errors = std::make_unique<MessageBoxErrorReporter>();
+    s.errors = std::make_unique<MessageBoxErrorReporter>(*s.windows);
     s.browsers = std::make_unique<WebEngineBrowserFactory>();
     s.tray = std::make_unique<SystemTrayService>();
     s.games = std::make_unique<GameSearch>(QDir::homePath());

@@ -10,6 +10,7 @@
 #include "platform/ShellService.h"
 #include "platform/SoundService.h"
 #include "platform/TrayService.h"
+#include "platform/WindowGroup.h"
 
 #include <QProcessEnvironment>
 #include <QString>
@@ -29,6 +30,8 @@ struct Services {
     std::unique_ptr<TrayService> tray;
     // Where the player's programs are.
     std::unique_ptr<GameSearch> games;
+    // The launcher's windows; the services' own modal boxes join them.
+    std::unique_ptr<WindowGroup> windows = std::make_unique<WindowGroup>();
 
     // The real services of this machine, for a launcher in 'applicationDirectory';
     // programs start in 'playerEnvironment'.

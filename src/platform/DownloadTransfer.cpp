@@ -1,48 +1,25 @@
 #include "platform/DownloadTransfer.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/HttpRequest.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QTimer>
 #include <QUrl>
 
-#include <memory>
+#include <climits>
 
 namespace {
-
-int statusOf(const QNetworkReply &reply)
-{
-    return reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-}
 
 bool isSuccess(int status)
 {
     return status >= 200 && status <= 299;
 }
 
-QNetworkRequest requestFor(const QUrl &url)
+bool isRedirect(const HttpHead &head)
 {
-    QNetworkRequest request(url);
-    // Redirects are followed here, one request per address, so that each
-    // one is looked at before it is asked.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setRawHeader("User-Agent", "OVCL");
-    // The body is saved as the server sends it, never unpacked.
-    request.setRawHeader("Accept-Encoding", "identity");
-    return request;
-}
-
-void startLimit(QTimer &timer, qint64 ms)
-{
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.start(int(qBound(qint64(0), ms, qint64(INT_MAX))));
+    return head.status >= 300 && head.status <= 399 && !head.location.isEmpty();
 }
 
 // How one request ended.
@@ -53,79 +30,79 @@ struct Answer
 };
 
 // Sends one request and waits for its answer; a 2xx body goes into 'out'.
-Answer ask(QNetworkAccessManager &network, const QUrl &url, const DownloadLimits &limits,
-           const QDeadlineTimer &deadline, AtomicFile &out, qint64 &saved)
+// Redirects are followed by the caller, one request per address, so that
+// each one is looked at before it is asked.
+Answer ask(const QUrl &url, const DownloadLimits &limits, const QDeadlineTimer &deadline, AtomicFile &out,
+           qint64 &saved)
 {
     QEventLoop loop;
-    QTimer connectLimit, timeLimit;
-    bool ended = false, refused = false, unwritten = false;
-    // Declared last, so it goes first: nothing it emits then reaches the rest.
-    const std::unique_ptr<QNetworkReply> reply(network.get(requestFor(url)));
-    reply->setReadBufferSize(64 * 1024);
+    QTimer timeLimit;
+    bool ended = false, complete = false, refused = false, unwritten = false;
+    HttpHead head;
+    // Declared last, so it goes first: its connection is closed on return.
+    HttpRequest request;
 
-    const auto refuse = [&] {
-        refused = true;
-        reply->abort();
-        loop.quit();
+    // Only a successful answer is read on; any other ends with its head. A
+    // declared length over the limit fails before any body arrives.
+    request.onHead = [&](const HttpHead &answer) {
+        head = answer;
+        if (!isSuccess(answer.status))
+            return false;
+        refused = answer.contentLength > limits.maxBytes;
+        return !refused;
     };
-    const auto take = [&] {
-        if (refused || unwritten || reply->bytesAvailable() <= 0)
-            return;
-        const QByteArray chunk = reply->readAll();
-        // Only a successful answer is saved; any other fails when it ends.
-        if (!isSuccess(statusOf(*reply)))
-            return;
-        if (saved + chunk.size() > limits.maxBytes)
-            return refuse();
-        if (!out.write(chunk)) {
-            unwritten = true;
-            reply->abort();
-            loop.quit();
-            return;
+    request.onBody = [&](const char *data, qsizetype size) {
+        if (saved + size > limits.maxBytes) {
+            refused = true;
+            return false;
         }
-        saved += chunk.size();
+        if (!out.write(data, size)) {
+            unwritten = true;
+            return false;
+        }
+        saved += size;
+        return true;
     };
-    // A declared length over the limit fails before any body arrives.
-    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, [&] {
-        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (isSuccess(statusOf(*reply)) && length.isValid() && length.toLongLong() > limits.maxBytes)
-            refuse();
-    });
-    QObject::connect(reply.get(), &QNetworkReply::readyRead, take);
-    QObject::connect(reply.get(), &QNetworkReply::requestSent, &connectLimit, &QTimer::stop);
-    QObject::connect(reply.get(), &QNetworkReply::finished, [&] {
-        take();
+    QObject::connect(&request, &HttpRequest::finished, &loop, [&](bool whole) {
         ended = true;
+        complete = whole;
         loop.quit();
     });
-    QObject::connect(&connectLimit, &QTimer::timeout, refuse);
-    QObject::connect(&timeLimit, &QTimer::timeout, refuse);
-    startLimit(timeLimit, deadline.remainingTime());
-    startLimit(connectLimit, qMin(qint64(limits.connectTimeoutMs), deadline.remainingTime()));
+    QObject::connect(&timeLimit, &QTimer::timeout, &loop, [&] {
+        request.abort();
+        refused = true;
+        loop.quit();
+    });
 
-    if (reply->isFinished()) {
-        take();
-        ended = true;
-    }
+    HttpRequest::Options options;
+    options.connectTimeoutMs = int(qBound(qint64(1), qMin(qint64(limits.connectTimeoutMs), deadline.remainingTime()),
+                                          qint64(INT_MAX)));
+    options.maxHeaderBytes = limits.maxHeaderBytes;
+    if (!request.start(url, options))
+        return {Answer::Failed, {}};
+    timeLimit.setSingleShot(true);
+    timeLimit.setTimerType(Qt::PreciseTimer);
+    timeLimit.start(int(qBound(qint64(0), deadline.remainingTime(), qint64(INT_MAX))));
     // The caller waits here while the program goes on serving its events:
     // windows repaint, timers fire, the tray answers. Whoever calls must not
     // be runnable again meanwhile (a one-shot step has already switched its
     // timer off; the counter tick starts nothing while a refresh runs).
-    if (!ended && !refused && !unwritten)
-        loop.exec();
+    loop.exec();
     // The application quits: every event loop ends, and so does this fetch.
-    if (!ended)
-        refuse();
+    if (!ended) {
+        request.abort();
+        refused = true;
+    }
 
     if (unwritten)
         return {Answer::NotWritten, {}};
-    if (refused || reply->error() != QNetworkReply::NoError)
+    if (refused)
         return {Answer::Failed, {}};
-    const int status = statusOf(*reply);
-    const QByteArray location = reply->rawHeader("Location");
-    if (status >= 300 && status <= 399 && !location.isEmpty())
-        return {Answer::Redirect, url.resolved(QUrl::fromEncoded(location))};
-    return {isSuccess(status) ? Answer::Body : Answer::Failed, {}};
+    if (isSuccess(head.status))
+        return {complete ? Answer::Body : Answer::Failed, {}};
+    if (isRedirect(head))
+        return {Answer::Redirect, url.resolved(QUrl::fromEncoded(head.location))};
+    return {Answer::Failed, {}};
 }
 
 } // namespace
@@ -141,7 +118,7 @@ bool DownloadTransfer::isWebAddress(const QUrl &url)
         && (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
-DownloadTransfer::Outcome DownloadTransfer::run(QNetworkAccessManager &network, const QUrl &url, int timeLeftMs)
+DownloadTransfer::Outcome DownloadTransfer::run(const QUrl &url, int timeLeftMs)
 {
     AtomicFile out(m_file);
     if (!out.open())
@@ -150,7 +127,7 @@ DownloadTransfer::Outcome DownloadTransfer::run(QNetworkAccessManager &network, 
     qint64 saved = 0;
     QUrl address = url;
     for (int redirects = 0;; ++redirects) {
-        const Answer answer = ask(network, address, m_limits, deadline, out, saved);
+        const Answer answer = ask(address, m_limits, deadline, out, saved);
         switch (answer.kind) {
         case Answer::Body:
             return out.commit() ? Outcome::Saved : Outcome::NotWritten;

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-class QNetworkAccessManager;
 class QUrl;
 
 // One fetch of a URL into a file, from the request to the rename.
@@ -17,7 +16,8 @@ class QUrl;
 // run() waits in an event loop of its own, so the program keeps serving its
 // events (repaints, timers, input) while the server is slow. It returns when
 // the transfer has ended, when its time is up, or when the application
-// quits, which ends every running event loop.
+// quits, which ends every running event loop; whatever ends it closes its
+// connection before run() returns (HttpRequest).
 class DownloadTransfer
 {
 public:
@@ -29,7 +29,7 @@ public:
 
     DownloadTransfer(const DownloadLimits &limits, const QString &file);
 
-    Outcome run(QNetworkAccessManager &network, const QUrl &url, int timeLeftMs);
+    Outcome run(const QUrl &url, int timeLeftMs);
 
     // An http or https address with a host: the only kind fetched.
     static bool isWebAddress(const QUrl &url);

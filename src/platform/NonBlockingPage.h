@@ -6,7 +6,8 @@
 // for alert(), confirm() and prompt() synchronously, so any dialog that
 // waited for an answer would stop the whole program with it. Here an alert
 // is handed on as a notice to show beside the page, a confirmation is
-// declined and a prompt cancelled, at once. After the first few dialogs
+// declined and a prompt cancelled, at once. A page that asks to be kept when
+// it is left (an unload handler) is left all the same. After the first few dialogs
 // since the page last began to load, further ones are dropped unseen, as
 // browsers offer to stop a page from creating more dialogs. Each document
 // of the page keeps the same count itself, so that the dropped ones never
@@ -30,6 +31,8 @@ protected:
                           QString *result) override;
 
 private:
+    // What the engine asks when a page's unload handler wants it kept.
+    static QString leavePageQuestion();
     // Counts one more dialog; false once the page has had its share.
     bool admit();
 

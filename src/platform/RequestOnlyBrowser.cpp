@@ -1,18 +1,12 @@
 #include "RequestOnlyBrowser.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include "HttpRequest.h"
+
 #include <QTimer>
 #include <QUrl>
 
-namespace {
-// What the network layer may hold of an answer before it is read away.
-constexpr qint64 readBufferBytes = 64 * 1024;
-} // namespace
-
-RequestOnlyBrowser::RequestOnlyBrowser(QWidget *parent, QNetworkAccessManager *network, int deadlineMs)
-    : BrowserControl(parent), m_network(network), m_deadlineMs(deadlineMs), m_deadline(new QTimer(this))
+RequestOnlyBrowser::RequestOnlyBrowser(QWidget *parent, int deadlineMs)
+    : BrowserControl(parent), m_deadlineMs(deadlineMs), m_deadline(new QTimer(this))
 {
     m_deadline->setObjectName(QStringLiteral("deadline"));
     m_deadline->setSingleShot(true);
@@ -33,35 +27,41 @@ void RequestOnlyBrowser::refresh()
 
 // Like a browser, a new load ends the one still running. The deadline
 // covers the whole request, headers included: a server that never stops
-// sending them would otherwise never trip a limit on silence.
+// sending them would otherwise never trip a limit on silence. An address
+// that cannot be asked for ends at once, as a failed load.
 void RequestOnlyBrowser::request()
 {
     giveUp();
-    QNetworkRequest page{QUrl(m_url)};
-    page.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    QNetworkReply *reply = m_network->get(page);
-    reply->setReadBufferSize(readBufferBytes);
-    QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply] { reply->skip(reply->bytesAvailable()); });
-    QObject::connect(reply, &QNetworkReply::finished, reply, &QObject::deleteLater);
-    QObject::connect(reply, &QNetworkReply::finished, this, [this, reply] {
-        if (m_reply == reply) {
+    auto *request = new HttpRequest(this);
+    HttpRequest::Options options;
+    options.maxHeaderBytes = maxHeaderBytes;
+    options.maxRedirects = maxRedirects;
+    if (!request->start(QUrl(m_url), options)) {
+        delete request;
+        return;
+    }
+    connect(request, &HttpRequest::finished, this, [this, request] {
+        if (m_request == request) {
             m_deadline->stop();
-            m_reply = nullptr;
+            m_request = nullptr;
         }
+        request->deleteLater();
     });
-    m_reply = reply;
+    m_request = request;
     m_deadline->start(m_deadlineMs);
 }
 
 bool RequestOnlyBrowser::isLoading() const
 {
-    return !m_reply.isNull();
+    return !m_request.isNull();
 }
 
 void RequestOnlyBrowser::giveUp()
 {
     m_deadline->stop();
-    if (m_reply)
-        m_reply->abort();
-    m_reply = nullptr;
+    if (m_request) {
+        m_request->abort();
+        m_request->deleteLater();
+    }
+    m_request = nullptr;
 }

@@ -3,7 +3,6 @@
 #include "RequestOnlyBrowser.h"
 #include "WebEngineBrowser.h"
 
-#include <QNetworkAccessManager>
 #include <QTimer>
 #include <QWebEngineProfile>
 
@@ -25,9 +24,7 @@ BrowserControl *WebEngineBrowserFactory::create(QWidget *parent, bool onScreen)
             m_held << browser;
         return browser;
     }
-    if (!m_network)
-        m_network = std::make_unique<QNetworkAccessManager>();
-    return new RequestOnlyBrowser(parent, m_network.get());
+    return new RequestOnlyBrowser(parent);
 }
 
 void WebEngineBrowserFactory::beginLoading()

@@ -6,11 +6,10 @@
 #include <QPointer>
 #include <memory>
 
-class QNetworkAccessManager;
 class WebEngineBrowser;
 
 // Browser controls on QtWebEngine. A control outside its window only sends
-// its requests, over one network manager that all such controls share.
+// its requests (RequestOnlyBrowser).
 class WebEngineBrowserFactory : public BrowserFactory
 {
 public:
@@ -23,7 +22,6 @@ public:
 private:
     void releaseNext();
 
-    std::unique_ptr<QNetworkAccessManager> m_network;
     std::unique_ptr<QObject> m_turns; // runs the releases; gone with the factory
     bool m_loading = false;
     QList<QPointer<WebEngineBrowser>> m_held;

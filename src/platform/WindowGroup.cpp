@@ -9,6 +9,11 @@ WindowGroup::WindowGroup(QObject *parent) : QObject(parent) {}
 void WindowGroup::add(QWidget *window)
 {
     m_windows << window;
+    tie(window);
+}
+
+void WindowGroup::tie(QWidget *window)
+{
     window->installEventFilter(this);
 }
 

@@ -17,6 +17,10 @@ public:
     explicit WindowGroup(QObject *parent = nullptr);
 
     void add(QWidget *window);
+    // Ties a window that is up only for a while, such as a message box, to
+    // the group without listing it: shown modally, it blocks the group's
+    // windows like the others do.
+    void tie(QWidget *window);
     const QList<QWidget *> &windows() const { return m_windows; }
 
     // Every shown window of the group leaves the screen; the taskbar entry

@@ -14,8 +14,9 @@ set(OVCL_CORE_PLATFORM
   IniDocument.h IniDocument.cpp
   IniProfileStore.h IniProfileStore.cpp
   DownloadLimits.h
+  HttpRequest.h HttpRequest.cpp
   DownloadTransfer.h DownloadTransfer.cpp
-  QtNetworkDownloadService.h QtNetworkDownloadService.cpp
+  CurlDownloadService.h CurlDownloadService.cpp
   DatagramService.h
   QtDatagramService.h QtDatagramService.cpp
 )

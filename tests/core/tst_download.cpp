@@ -1,8 +1,9 @@
-// QtNetworkDownloadService against an in-process community server.
+// CurlDownloadService against an in-process community server.
 
 #include "CommunityServer.h"
+#include "QuietWait.h"
 #include "platform/AtomicFile.h"
-#include "platform/QtNetworkDownloadService.h"
+#include "platform/CurlDownloadService.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -40,7 +41,7 @@ bool writeFile(const QString &path, const QByteArray &data)
 }
 
 // The message of the DownloadError thrown, or "no error".
-QString failureOf(QtNetworkDownloadService &service, const QString &url, const QString &file)
+QString failureOf(CurlDownloadService &service, const QString &url, const QString &file)
 {
     try {
         service.downloadToFile(url, file);
@@ -75,6 +76,8 @@ private slots:
     void waitingKeepsTheLoopRunning_data();
     void waitingKeepsTheLoopRunning();
     void quittingEndsAWaitingFetch();
+    void floodOfHeaderLinesEndsWithTheFetch_data();
+    void floodOfHeaderLinesEndsWithTheFetch();
     void redirects_data();
     void redirects();
     void fullDiskKeepsTheOldFile();
@@ -133,7 +136,7 @@ void DownloadTest::savesBodyExactly()
 {
     const QByteArray body = "[Setting]\r\nver=1.9\r\nnew1=Nový vzhled\r\nnew2=New look\r\n";
     m_server->setContent(versionPath, body);
-    QtNetworkDownloadService service;
+    CurlDownloadService service;
     service.downloadToFile(m_server->url(versionPath), target());
     QCOMPARE(readFile(target()), body);
     QCOMPARE(folderEntries(), QStringList{QStringLiteral("version.inf")});
@@ -145,7 +148,7 @@ void DownloadTest::replacesExistingTarget()
 {
     QVERIFY(writeFile(target(), QByteArray("old content that is longer than the new one\n")));
     m_server->setContent(versionPath, "[Setting]\r\nver=1.8.3\r\n");
-    QtNetworkDownloadService service;
+    CurlDownloadService service;
     service.downloadToFile(m_server->url(versionPath), target());
     QCOMPARE(readFile(target()), QByteArray("[Setting]\r\nver=1.8.3\r\n"));
     QCOMPARE(folderEntries(), QStringList{QStringLiteral("version.inf")});
@@ -154,7 +157,7 @@ void DownloadTest::replacesExistingTarget()
 void DownloadTest::savesGarbageBecauseStatusIsSuccess()
 {
     m_server->setFailure(versionPath, Failure::Garbage);
-    QtNetworkDownloadService service;
+    CurlDownloadService service;
     service.downloadToFile(m_server->url(versionPath), target());
     QCOMPARE(QFileInfo(target()).size(), qint64(CommunityServer::GarbageBytes));
     QCOMPARE(folderEntries(), QStringList{QStringLiteral("version.inf")});
@@ -166,7 +169,7 @@ void DownloadTest::acceptsBodyOfExactlyTheLimit()
     m_server->setContent(versionPath, body);
     DownloadLimits options;
     options.maxBytes = 1000;
-    QtNetworkDownloadService service(options);
+    CurlDownloadService service(options);
     service.downloadToFile(m_server->url(versionPath), target());
     QCOMPARE(readFile(target()), body);
 }
@@ -176,7 +179,7 @@ void DownloadTest::savesBuiltInCounters()
     const QString counter = QStringLiteral("/serverstatus/statistic/pocet.inc");
     const QString online = QStringLiteral("/serverstatus/statistic/online/online.inc");
     const QString file = m_dir->filePath(QStringLiteral("statistic.inf"));
-    QtNetworkDownloadService service;
+    CurlDownloadService service;
 
     service.downloadToFile(m_server->url(counter), file);
     bool ok = false;
@@ -244,7 +247,7 @@ void DownloadTest::failures()
     DownloadLimits options;
     options.totalTimeoutMs = totalTimeoutMs;
     options.maxBytes = maxBytes;
-    QtNetworkDownloadService service(options);
+    CurlDownloadService service(options);
 
     QElapsedTimer timer;
     timer.start();
@@ -257,7 +260,7 @@ void DownloadTest::failureRemovesStaleTarget()
 {
     QVERIFY(writeFile(target(), QByteArray("[Setting]\r\nver=1.7\r\n")));
     m_server->setFailure(versionPath, Failure::NotFound);
-    QtNetworkDownloadService service;
+    CurlDownloadService service;
     const QString url = m_server->url(versionPath);
     QCOMPARE(failureOf(service, url, target()), QStringLiteral("Error downloading URL: ") + url);
     QCOMPARE(folderEntries(), QStringList());
@@ -266,7 +269,7 @@ void DownloadTest::failureRemovesStaleTarget()
 void DownloadTest::failsWhenFolderIsMissing()
 {
     const QString file = m_dir->filePath(QStringLiteral("missing/version.inf"));
-    QtNetworkDownloadService service;
+    CurlDownloadService service;
     const QString url = m_server->url(versionPath);
     QCOMPARE(failureOf(service, url, file), QStringLiteral("Error downloading URL: ") + url);
     QCOMPARE(folderEntries(), QStringList());
@@ -280,7 +283,7 @@ void DownloadTest::batchSharesOneBudget()
     m_server->setFailure(QString(), Failure::Hang);
     DownloadLimits options;
     options.totalTimeoutMs = 600;
-    QtNetworkDownloadService service(options);
+    CurlDownloadService service(options);
     const QString first = m_server->url(versionPath);
     const QString second = m_server->url(QStringLiteral("/serverstatus/statistic/pocet.inc"));
     QElapsedTimer timer;
@@ -305,7 +308,7 @@ void DownloadTest::spentBatchFailsWithoutAsking()
     QVERIFY(writeFile(target(), "stale"));
     DownloadLimits options;
     options.totalTimeoutMs = 20;
-    QtNetworkDownloadService service(options);
+    CurlDownloadService service(options);
     const QString url = m_server->url(versionPath);
     service.beginBatch();
     service.beginBatch(); // a nested batch keeps the outer deadline
@@ -339,7 +342,7 @@ void DownloadTest::waitingKeepsTheLoopRunning()
     QVERIFY(writeFile(target(), "old"));
     DownloadLimits options;
     options.totalTimeoutMs = 500;
-    QtNetworkDownloadService service(options);
+    CurlDownloadService service(options);
     const QString url = m_server->url(versionPath);
 
     int beats = 0;
@@ -370,7 +373,7 @@ void DownloadTest::waitingKeepsTheLoopRunning()
 void DownloadTest::quittingEndsAWaitingFetch()
 {
     m_server->setFailure(versionPath, Failure::Hang);
-    QtNetworkDownloadService service;
+    CurlDownloadService service;
     const QString url = m_server->url(versionPath);
     QString result;
     QElapsedTimer timer;
@@ -383,6 +386,44 @@ void DownloadTest::quittingEndsAWaitingFetch()
     QCOMPARE(result, QStringLiteral("Error downloading URL: ") + url);
     QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(folderEntries(), QStringList());
+}
+
+void DownloadTest::floodOfHeaderLinesEndsWithTheFetch_data()
+{
+    QTest::addColumn<qint64>("maxHeaderBytes");
+    QTest::addColumn<int>("totalTimeoutMs");
+    QTest::newRow("given up by its time") << (qint64(1) << 40) << 400;
+    QTest::newRow("head too long") << DownloadLimits().maxHeaderBytes << 4000;
+}
+
+// Header lines without pause: the fetch fails, its connection is closed by
+// the time it returns, the next fetch works and the service goes at once.
+void DownloadTest::floodOfHeaderLinesEndsWithTheFetch()
+{
+    QFETCH(qint64, maxHeaderBytes);
+    QFETCH(int, totalTimeoutMs);
+    const QString counterPath = QStringLiteral("/serverstatus/statistic/pocet.inc");
+    m_server->setFailure(counterPath, Failure::EndlessHeaders);
+    DownloadLimits options;
+    options.maxHeaderBytes = maxHeaderBytes;
+    options.totalTimeoutMs = totalTimeoutMs;
+    auto service = std::make_unique<CurlDownloadService>(options);
+    const QString flooded = m_server->url(counterPath);
+
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(failureOf(*service, flooded, target()), QStringLiteral("Error downloading URL: ") + flooded);
+    QVERIFY2(timer.elapsed() < totalTimeoutMs + 1000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(m_server->requestCount(counterPath), 1);
+    QVERIFY(quietlyUntil([&] { return m_server->headerFloods() == 0; }, 1000));
+
+    const QByteArray body = "[Setting]\r\nver=1.8.3\r\n";
+    m_server->setContent(versionPath, body);
+    QCOMPARE(failureOf(*service, m_server->url(versionPath), target()), QStringLiteral("no error"));
+    QCOMPARE(readFile(target()), body);
+    timer.restart();
+    service.reset();
+    QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
 }
 
 void DownloadTest::redirects_data()
@@ -416,7 +457,7 @@ void DownloadTest::redirects()
     for (int i = 0; i < hops.size(); ++i)
         m_server->setRedirect(QStringLiteral("/hop%1").arg(i + 1),
                               QString(hops.at(i)).replace(QLatin1String("%1"), m_server->hostWithPort()));
-    QtNetworkDownloadService service;
+    CurlDownloadService service;
     const QString url = m_server->url(QStringLiteral("/hop1"));
     QCOMPARE(failureOf(service, url, target()), saved ? QStringLiteral("no error") : QStringLiteral("Error downloading URL: ") + url);
     QCOMPARE(readFile(target()), saved ? body : QByteArray());
@@ -430,7 +471,7 @@ void DownloadTest::fullDiskKeepsTheOldFile()
 {
     m_server->setContent(versionPath, QByteArray(4000, 'x'));
     QVERIFY(writeFile(target(), "[Setting]\r\nver=1.8.3\r\n"));
-    QtNetworkDownloadService service;
+    CurlDownloadService service;
     const QString url = m_server->url(versionPath);
 
     rlimit previous{};
@@ -457,7 +498,7 @@ void DownloadTest::leftoverOfAKilledFetchIsRemoved()
     QVERIFY(writeFile(leftover, "[Setting]\r\nver=1."));
     QVERIFY(writeFile(players, "mine"));
     m_server->setFailure(versionPath, Failure::NotFound);
-    QtNetworkDownloadService service;
+    CurlDownloadService service;
     failureOf(service, m_server->url(versionPath), target());
     QVERIFY(!QFile::exists(leftover));
     QCOMPARE(readFile(players), QByteArray("mine"));

@@ -5,6 +5,7 @@
 #include "CommunityServer.h"
 #include "LauncherFixture.h"
 #include "Pointer.h"
+#include "QuietWait.h"
 #include "app/TForm1.h"
 #include "platform/NonBlockingPage.h"
 #include "platform/PageNotice.h"
@@ -15,7 +16,6 @@
 #include "web/CommunityUrls.h"
 #include "web/TForm15.h"
 
-#include <QNetworkAccessManager>
 #include <QApplication>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -46,6 +46,21 @@ QWidgetList visibleWindows()
     return shown;
 }
 
+// Counts the alerts that reach the program.
+class CountingPage : public NonBlockingPage
+{
+public:
+    using NonBlockingPage::NonBlockingPage;
+    int asked = 0;
+
+protected:
+    void javaScriptAlert(const QUrl &origin, const QString &message) override
+    {
+        ++asked;
+        NonBlockingPage::javaScriptAlert(origin, message);
+    }
+};
+
 QWebEnginePage *pageOf(WebEngineBrowser *browser)
 {
     auto *view = browser->findChild<QWebEngineView *>();
@@ -68,9 +83,13 @@ private slots:
     void factoryHoldsControlsUntilLoadingBegins();
     void backgroundRequestEndsByItsDeadline_data();
     void backgroundRequestEndsByItsDeadline();
+    void givingUpClosesTheConnection();
     void scriptDialogsAreAnsweredAtOnce_data();
     void scriptDialogsAreAnsweredAtOnce();
     void endlessAlertsLeaveTheMainWindowWorking();
+    void aPageThatAsksToStayIsLeft();
+    void framesShareThePagesDialogs_data();
+    void framesShareThePagesDialogs();
     void deadPageLoadsAgainOnce_data();
     void deadPageLoadsAgainOnce();
     void killedRendererReloadsEveryPageItShowed();
@@ -78,7 +97,6 @@ private slots:
 private:
     std::unique_ptr<CommunityServer> m_server;
     std::unique_ptr<QWidget> m_window;
-    std::unique_ptr<QNetworkAccessManager> m_network;
 };
 
 void BrowserControlsTest::initTestCase()
@@ -92,20 +110,18 @@ void BrowserControlsTest::init()
     m_server = std::make_unique<CommunityServer>();
     QVERIFY(m_server->start());
     m_window = std::make_unique<QWidget>();
-    m_network = std::make_unique<QNetworkAccessManager>();
 }
 
 void BrowserControlsTest::cleanup()
 {
     m_window.reset();
-    m_network.reset();
     m_server.reset();
 }
 
 void BrowserControlsTest::navigateAndRefreshAskTheServer()
 {
     const QString online = QStringLiteral("/serverstatus/statistic/online/");
-    auto *browser = new RequestOnlyBrowser(m_window.get(), m_network.get());
+    auto *browser = new RequestOnlyBrowser(m_window.get());
     browser->navigate(m_server->url(online));
     QTRY_COMPARE(m_server->requestCount(online), 1);
     browser->refresh();
@@ -121,7 +137,7 @@ void BrowserControlsTest::navigateAndRefreshAskTheServer()
 
 void BrowserControlsTest::refreshBeforeAnyPageAsksNothing()
 {
-    auto *browser = new RequestOnlyBrowser(m_window.get(), m_network.get());
+    auto *browser = new RequestOnlyBrowser(m_window.get());
     browser->refresh();
     QTest::qWait(50);
     QVERIFY(m_server->requests().isEmpty());
@@ -131,7 +147,7 @@ void BrowserControlsTest::aHangingPageDoesNotHoldTheNextLoad()
 {
     const QString online = QStringLiteral("/serverstatus/statistic/online/");
     m_server->setFailure(online, Failure::Hang);
-    auto *browser = new RequestOnlyBrowser(m_window.get(), m_network.get());
+    auto *browser = new RequestOnlyBrowser(m_window.get());
     browser->navigate(m_server->url(online));
     QTRY_COMPARE(m_server->requestCount(online), 1);
     browser->refresh(); // ends the hanging load and asks again
@@ -208,7 +224,7 @@ void BrowserControlsTest::backgroundRequestEndsByItsDeadline()
     QFETCH(bool, endsByItself);
     const QString page = QStringLiteral("/serverstatus/statistic/1.8.3/");
     m_server->setFailure(page, failure);
-    auto *browser = new RequestOnlyBrowser(m_window.get(), m_network.get());
+    auto *browser = new RequestOnlyBrowser(m_window.get());
     auto *deadline = browser->findChild<QTimer *>(QStringLiteral("deadline"));
     QVERIFY(deadline);
     QVERIFY(!deadline->isActive());
@@ -232,6 +248,21 @@ void BrowserControlsTest::backgroundRequestEndsByItsDeadline()
     browser->refresh();
     QVERIFY(deadline->isActive());
     QCOMPARE(deadline->interval(), 20000);
+}
+
+// The deadline ends a request whose server floods it with header lines: its
+// connection is closed right then.
+void BrowserControlsTest::givingUpClosesTheConnection()
+{
+    const QString page = QStringLiteral("/serverstatus/statistic/1.8.3/");
+    m_server->setFailure(page, Failure::EndlessHeaders);
+    auto *browser = new RequestOnlyBrowser(m_window.get());
+    browser->navigate(m_server->url(page));
+    QTRY_COMPARE(m_server->headerFloods(), 1);
+    QVERIFY(browser->isLoading());
+    QMetaObject::invokeMethod(browser->findChild<QTimer *>(QStringLiteral("deadline")), "timeout");
+    QVERIFY(!browser->isLoading());
+    QVERIFY(quietlyUntil([&] { return m_server->headerFloods() == 0; }, 1000));
 }
 
 void BrowserControlsTest::scriptDialogsAreAnsweredAtOnce_data()
@@ -311,6 +342,61 @@ void BrowserControlsTest::endlessAlertsLeaveTheMainWindowWorking()
     QCOMPARE(notice->message(), QStringLiteral("Zprava 3"));
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(visibleWindows(), windowsBefore);
+}
+
+// A page that asks to be kept once the player has touched it (an unload
+// handler) still makes way for the page the launcher loads.
+void BrowserControlsTest::aPageThatAsksToStayIsLeft()
+{
+    m_server->setContent(statusPage,
+                         scriptPage("onbeforeunload = function (e) { e.preventDefault(); return 'Zustan'; };"
+                                    "onmousedown = function () { setTimeout(function () {"
+                                    " document.title = String(navigator.userActivation.hasBeenActive); }, 0); };"),
+                         QStringLiteral("text/html"));
+    auto *browser = new WebEngineBrowser(m_window.get(), false);
+    browser->resize(369, 418);
+    m_window->show();
+    browser->navigate(m_server->url(statusPage));
+    QWebEnginePage *page = pageOf(browser);
+    QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
+    QTRY_COMPARE(loaded.size(), 1);
+    QWidget *surface = browser->findChild<QWebEngineView *>()->focusProxy();
+    QTRY_VERIFY(surface && surface->isVisible());
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(50, 50));
+    QTRY_COMPARE(page->title(), QStringLiteral("true"));
+    const QString next = QStringLiteral("/serverstatus/ip11.php");
+    browser->navigate(m_server->url(next));
+    QTRY_COMPARE(page->url().path(), next);
+    QTRY_COMPARE(loaded.size(), 2);
+}
+
+void BrowserControlsTest::framesShareThePagesDialogs_data()
+{
+    QTest::addColumn<QByteArray>("frame"); // how the page reaches its blank frame
+    QTest::newRow("element") << QByteArray("f.contentWindow");
+    QTest::newRow("document") << QByteArray("f.contentDocument.defaultView");
+    QTest::newRow("index") << QByteArray("frames[0]");
+}
+
+// A blank frame's dialogs count toward its page's three, and those beyond
+// them never reach the program.
+void BrowserControlsTest::framesShareThePagesDialogs()
+{
+    QFETCH(QByteArray, frame);
+    m_server->setContent(statusPage,
+                         scriptPage("var f = document.createElement('iframe'); document.body.appendChild(f);"
+                                    "for (var i = 0; i < 300; ++i) " + frame + ".alert('Ram ' + i);"
+                                    "alert('Hlavni'); document.title = 'hotovo';"),
+                         QStringLiteral("text/html"));
+    QWebEngineView view;
+    auto *page = new CountingPage(&view);
+    view.setPage(page);
+    QSignalSpy alerts(page, &NonBlockingPage::alerted);
+    page->load(QUrl(m_server->url(statusPage)));
+    QTRY_COMPARE(page->title(), QStringLiteral("hotovo"));
+    QCOMPARE(alerts.size(), NonBlockingPage::dialogsPerLoad);
+    QCOMPARE(alerts.last().first().toString(), QStringLiteral("Ram 2"));
+    QCOMPARE(page->asked, NonBlockingPage::dialogsPerLoad);
 }
 
 void BrowserControlsTest::deadPageLoadsAgainOnce_data()

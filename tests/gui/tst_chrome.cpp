@@ -7,7 +7,9 @@
 #include "app/TForm1.h"
 #include "app/TForm17.h"
 #include "config/TForm5.h"
+#include "platform/MessageBoxErrorReporter.h"
 #include "platform/PictureControl.h"
+#include "platform/WindowGroup.h"
 #include "platform/WindowTimer.h"
 #include "web/CommunityUrls.h"
 #include "web/TForm11.h"
@@ -22,6 +24,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
@@ -122,6 +126,7 @@ private slots:
     void aboutOpensTheAboutWindowWithoutACue();
     void exitClosesWithoutACue();
     void trayAnswersWhileAStartUpWindowIsUp_data();
+    void errorBoxBlocksOnlyTheLaunchersWindows();
     void trayAnswersWhileAStartUpWindowIsUp();
     void exitDuringStartUpEndsTheRun_data();
     void exitDuringStartUpEndsTheRun();
@@ -390,6 +395,35 @@ void ChromeTest::trayAnswersWhileAStartUpWindowIsUp()
     QVERIFY(!mainShown);
     QVERIFY(modal);
     QVERIFY(f.launcher->form1()->isVisible());
+}
+
+// The error box waits for the player over the launcher's windows; the tray
+// icon answers meanwhile.
+void ChromeTest::errorBoxBlocksOnlyTheLaunchersWindows()
+{
+    WindowGroup group;
+    QPushButton window(QStringLiteral("OK"));
+    window.setGeometry(100, 100, 120, 60);
+    group.add(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    RecordingTray tray;
+    TrayIconWindow icon(tray);
+    QSignalSpy trayClicks(&tray, &TrayService::clicked);
+    QSignalSpy windowClicks(&window, &QPushButton::clicked);
+    QString shown;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        shown = box->text();
+        icon.leftClick();
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(60, 30));
+        box->accept();
+    });
+    MessageBoxErrorReporter(group).report(QStringLiteral("Error downloading URL: http://x/"));
+    QCOMPARE(shown, QStringLiteral("Error downloading URL: http://x/"));
+    QCOMPARE(trayClicks.size(), 1);
+    QCOMPARE(windowClicks.size(), 0);
 }
 
 void ChromeTest::exitDuringStartUpEndsTheRun_data()

@@ -11,7 +11,7 @@
 #include "RecordingTray.h"
 #include "ScriptedFileDialogs.h"
 #include "launcher/Launcher.h"
-#include "platform/QtNetworkDownloadService.h"
+#include "platform/CurlDownloadService.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -49,7 +49,7 @@ public:
 
 private:
     CommunityServer &m_server;
-    QtNetworkDownloadService m_real;
+    CurlDownloadService m_real;
     EventLog *m_log;
     QElapsedTimer m_clock;
 };

@@ -10,6 +10,7 @@
 
 #include <httplib.h>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -25,6 +26,7 @@ struct CommunityServer::State
     QString bindHost;
     CommunitySite site;
     StopSignal stopSignal;
+    std::atomic<int> floods{0};
 
     mutable std::mutex mutex;
     QHash<QString, SiteReply> content;
@@ -110,7 +112,9 @@ struct CommunityServer::State
             FailureReplies::hang(res, stopSignal);
             return;
         case Failure::EndlessHeaders:
+            ++floods;
             FailureReplies::endlessHeaders(req, res, stopSignal);
+            --floods;
             return;
         case Failure::Slow:
         case Failure::None: {
@@ -255,6 +259,11 @@ void CommunityServer::setFailure(const QString &path, Failure failure)
         d->failures.remove(path);
     else
         d->failures.insert(path, failure);
+}
+
+int CommunityServer::headerFloods() const
+{
+    return d->floods.load();
 }
 
 QStringList CommunityServer::requests() const

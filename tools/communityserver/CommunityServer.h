@@ -64,6 +64,10 @@ public:
     // failure wins over the one for every path; None clears the switch.
     void setFailure(const QString &path, Failure failure);
 
+    // Connections still being sent endless header lines: one ends when the
+    // client has closed it (or at stop()).
+    int headerFloods() const;
+
     // "GET /path" for every request so far, oldest first.
     QStringList requests() const;
     int requestCount(const QString &path) const;

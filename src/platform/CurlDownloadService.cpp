@@ -1,43 +1,43 @@
-#include "platform/QtNetworkDownloadService.h"
+#include "platform/CurlDownloadService.h"
 
 #include "platform/DownloadTransfer.h"
+#include "platform/HttpRequest.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QNetworkAccessManager>
 #include <QScopeGuard>
 #include <QUrl>
 
-QtNetworkDownloadService::QtNetworkDownloadService(const DownloadLimits &limits) : m_limits(limits)
+CurlDownloadService::CurlDownloadService(const DownloadLimits &limits) : m_limits(limits)
 {
 }
 
-QtNetworkDownloadService::~QtNetworkDownloadService() = default;
+CurlDownloadService::~CurlDownloadService() = default;
 
-void QtNetworkDownloadService::beginBatch()
+void CurlDownloadService::beginBatch()
 {
     if (m_batchDepth++ == 0)
         m_batchDeadline = QDeadlineTimer(m_limits.totalTimeoutMs);
 }
 
-void QtNetworkDownloadService::endBatch()
+void CurlDownloadService::endBatch()
 {
     if (m_batchDepth > 0)
         --m_batchDepth;
 }
 
-int QtNetworkDownloadService::timeLeftMs() const
+int CurlDownloadService::timeLeftMs() const
 {
     if (m_batchDepth == 0)
         return m_limits.totalTimeoutMs;
     return int(qBound(qint64(0), m_batchDeadline.remainingTime(), qint64(m_limits.totalTimeoutMs)));
 }
 
-void QtNetworkDownloadService::downloadToFile(const QString &url, const QString &file)
+void CurlDownloadService::downloadToFile(const QString &url, const QString &file)
 {
-    if (!QCoreApplication::instance())
-        throw DownloadError(QStringLiteral("Unable to load QtNetwork"));
+    if (!QCoreApplication::instance() || !HttpRequest::available())
+        throw DownloadError(QStringLiteral("Unable to load libcurl"));
     const QString failure = QStringLiteral("Error downloading URL: ") + url;
 
     // A fetch is a batch of its own: whatever runs while it waits and fetches
@@ -55,11 +55,9 @@ void QtNetworkDownloadService::downloadToFile(const QString &url, const QString 
         throw DownloadError(failure);
     }
 
-    if (!m_network)
-        m_network = std::make_unique<QNetworkAccessManager>();
     m_running.insert(target);
     const auto done = qScopeGuard([&] { m_running.remove(target); });
-    switch (DownloadTransfer(m_limits, file).run(*m_network, address, timeLeft)) {
+    switch (DownloadTransfer(m_limits, file).run(address, timeLeft)) {
     case DownloadTransfer::Outcome::Saved:
         return;
     case DownloadTransfer::Outcome::Failed:
