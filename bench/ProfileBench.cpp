@@ -32,17 +32,26 @@ double peakMegabytes()
     return usage.ru_maxrss / 1024.0;
 }
 
-QByteArray largeProfile()
+// Written in pieces, so that making the file adds nothing to the peak.
+bool writeLargeProfile(QFile &out)
 {
-    QByteArray bytes("[Setting]\r\n");
+    QByteArray head("[Setting]\r\n");
     for (const char *key : {"csloc", "codloc", "cod210loc", "cod213loc", "avploc", "vnt", "ts", "ut", "ut2004"})
-        bytes += QByteArray(key) + "=C:\\Hry\\" + key + "\\game.exe\r\n";
-    bytes += "first=false\r\n";
-    bytes.reserve(bytes.size() + 1000000 * 54);
+        head += QByteArray(key) + "=C:\\Hry\\" + key + "\\game.exe\r\n";
+    head += "first=false\r\n";
+    if (out.write(head) != head.size())
+        return false;
     const QByteArray filler(39, 'x');
-    for (int i = 0; i < 1000000; ++i)
-        bytes += "junk" + QByteArray::number(i).rightJustified(8, '0') + '=' + filler + "\r\n";
-    return bytes;
+    QByteArray block;
+    for (int i = 0; i < 1000000; ++i) {
+        block += "junk" + QByteArray::number(i).rightJustified(8, '0') + '=' + filler + "\r\n";
+        if (block.size() > 1 << 20 || i == 999999) {
+            if (out.write(block) != block.size())
+                return false;
+            block.clear();
+        }
+    }
+    return true;
 }
 
 double timeReads(IniProfileStore &store, const QString &file)
@@ -63,7 +72,7 @@ int main(int argc, char *argv[])
     const QString file = dir.filePath(QStringLiteral("data.dat"));
     {
         QFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(largeProfile()) < 0)
+        if (!out.open(QIODevice::WriteOnly) || !writeLargeProfile(out))
             return 1;
         out.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
     }
