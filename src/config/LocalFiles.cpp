@@ -2,6 +2,7 @@
 
 #include "app/ProductInfo.h"
 #include "platform/AtomicFile.h"
+#include "platform/ProfileLock.h"
 #include "platform/ProfileStore.h"
 
 #include <QStringList>
@@ -39,8 +40,10 @@ QString LocalFiles::path(const char *fileName) const
 
 void LocalFiles::removeLeftovers() const
 {
-    for (const char *name : {data, language, update, versionInf, versionDat, online, statistic})
-        AtomicFile::removeLeftover(path(name));
+    for (const char *name : {data, language, update, versionInf, versionDat, online, statistic}) {
+        AtomicFile::removeLeftovers(path(name));
+        ProfileLock::removeStale(path(name));
+    }
 }
 
 QString LocalFiles::read(const ProfileKey &key) const

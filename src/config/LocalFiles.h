@@ -53,8 +53,9 @@ public:
     LocalFiles(ProfileStore &store, const QString &applicationDirectory);
 
     QString path(const char *fileName) const;
-    // Removes the temporary files that a write of a local file, cut short
-    // by a killed process, left behind. No other file is touched.
+    // Removes the temporary files and lock files that a write of a local
+    // file, cut short by a killed process, left behind. Those of a launcher
+    // that is writing now stay; no other file is touched.
     void removeLeftovers() const;
     QString read(const ProfileKey &key) const;
     void write(const ProfileKey &key, const QString &text); // throws ProfileWriteError

@@ -3,14 +3,23 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
-// Replaces a file whole or not at all. The bytes go to a temporary file of
-// the launcher's own naming next to the target ("<name>.ovcl-partial"); every
-// write and the flush to disk are checked, and only then is the temporary
-// renamed over the target. On any failure the target keeps its old bytes and
-// the temporary is removed. A temporary left behind by a killed process is
-// removed by the next write of the same target, or by removeLeftover().
-// A target that is a symbolic link stays one: the file it names is replaced.
+// Replaces a file whole or not at all. The bytes go to a temporary file next
+// to the target, "<name>.<random>.ovcl-partial", made exclusively for this
+// write, so that writers of one target never share one; every write and the
+// flush to disk are checked, and only then is the temporary renamed over the
+// target and the folder flushed, so that a replacement reported as done
+// survives a power cut. On any failure the target keeps its old bytes and
+// the temporary is removed.
+//
+// The new file keeps the old one's standing: a target that may not be
+// written (read-only) is not replaced, and the new file gets the old one's
+// mode and, where the system allows, its owner. A target that is a symbolic
+// link stays one: the file it names is replaced.
+//
+// A writer holds its temporary while it lives (an advisory lock on it);
+// removeLeftovers() removes only temporaries that no live writer holds.
 class AtomicFile
 {
 public:
@@ -19,7 +28,8 @@ public:
     AtomicFile(const AtomicFile &) = delete;
     AtomicFile &operator=(const AtomicFile &) = delete;
 
-    // Creates the temporary file. False when it cannot be created.
+    // Creates the temporary file. False when it cannot be created or the
+    // target may not be written.
     bool open();
     // False when not every byte reached the file (a full disk, a size limit).
     bool write(const char *data, qint64 size);
@@ -31,14 +41,19 @@ public:
     void discard();
 
     QString target() const { return m_target; }
+    // The temporary file while one is open.
+    QString temporaryPath() const { return m_file.fileName(); }
 
-    // The temporary file that a write of 'target' uses.
-    static QString temporaryPath(const QString &target);
-    // Removes a temporary of 'target' that an interrupted write left behind.
-    // Touches no other file.
-    static void removeLeftover(const QString &target);
+    // The temporaries of 'target' that are there now, held or not: those
+    // of this naming and the single "<name>.ovcl-partial" of older versions.
+    static QStringList temporariesOf(const QString &target);
+    // Removes the temporaries of 'target' that an interrupted write left
+    // behind; those of writers still running stay. Touches no other file.
+    static void removeLeftovers(const QString &target);
 
 private:
+    bool createTemporary();
+
     QString m_target;
     QString m_final; // the target, or the file it links to
     QFile m_file;

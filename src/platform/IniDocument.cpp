@@ -1,38 +1,25 @@
 #include "platform/IniDocument.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 // Ctrl-Z, the old end-of-file mark, counts as a blank.
-bool isBlank(QChar c)
+bool isBlank(char16_t c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QChar(0x1A);
+    return c == u' ' || c == u'\t' || c == 0x1A;
 }
 
 QString trimBlanks(const QString &text)
 {
     qsizetype from = 0;
     qsizetype to = text.size();
-    while (from < to && isBlank(text.at(from)))
+    while (from < to && isBlank(text.at(from).unicode()))
         ++from;
-    while (to > from && isBlank(text.at(to - 1)))
+    while (to > from && isBlank(text.at(to - 1).unicode()))
         --to;
     return text.mid(from, to - from);
-}
-
-// One pair of the same quote character around a value is not part of it.
-QString unquoted(const QString &text)
-{
-    if (text.size() >= 2 && (text.front() == QLatin1Char('"') || text.front() == QLatin1Char('\''))
-        && text.back() == text.front())
-        return text.mid(1, text.size() - 2);
-    return text;
-}
-
-// Text ends at a NUL, as a C string does.
-QString upToNul(const QString &text)
-{
-    const qsizetype nul = text.indexOf(QChar(0));
-    return nul < 0 ? text : text.left(nul);
 }
 
 char16_t asciiLower(char16_t c)
@@ -51,6 +38,31 @@ bool sameName(const QString &a, const QString &b)
     return true;
 }
 
+// FNV-1a over the characters with ASCII letters folded: equal for every
+// two names that match.
+constexpr quint32 kHashStart = 2166136261u;
+quint32 hashStep(quint32 h, char16_t c)
+{
+    c = asciiLower(c);
+    h = (h ^ (c & 0xFF)) * 16777619u;
+    return (h ^ (c >> 8)) * 16777619u;
+}
+
+quint32 hashOf(const QString &name)
+{
+    quint32 h = kHashStart;
+    for (QChar c : name)
+        h = hashStep(h, c.unicode());
+    return h;
+}
+
+// Text ends at a NUL, as a C string does.
+QString upToNul(const QString &text)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul < 0 ? text : text.left(nul);
+}
+
 // Written text stops at a NUL, and line breaks in it become blanks, so
 // nothing spills onto a new line.
 QString oneLine(const QString &text)
@@ -63,43 +75,113 @@ QString oneLine(const QString &text)
 
 } // namespace
 
-IniDocument::Line IniDocument::classify(const QByteArray &raw, const QString &text)
+QByteArray IniDocument::bytesOf(const Line &line) const
 {
-    Line line;
-    line.raw = raw;
-    line.text = text;
-    const QString trimmed = trimBlanks(text);
-    if (trimmed.startsWith(QLatin1Char('['))) {
-        const qsizetype close = trimmed.lastIndexOf(QLatin1Char(']'));
-        if (close > 0) {
-            line.kind = Line::Section;
-            line.name = trimBlanks(trimmed.mid(1, close - 1));
-            return line;
+    return QByteArray::fromRawData(store(line).constData() + line.offset(), line.size);
+}
+
+// The markers ('[', ']', '=', ';', '#', blanks) are ASCII, which every
+// encoding here keeps as one code unit of its own, so the parts of a line
+// are found in its bytes without decoding it.
+IniDocument::Parts IniDocument::partsOf(const QByteArray &bytes, qsizetype from, qsizetype to) const
+{
+    const qsizetype unit = m_encoding.unitSize();
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+    const auto at = [&](qsizetype i) { return unit == 1 ? char16_t(p[i]) : m_encoding.unitAt(bytes, i); };
+    Parts parts;
+    qsizetype first = from;
+    qsizetype last = to;
+    while (first < last && isBlank(at(first)))
+        first += unit;
+    while (last > first && isBlank(at(last - unit)))
+        last -= unit;
+    if (first < last && at(first) == u'[') {
+        qsizetype close = last - unit;
+        while (close > first && at(close) != u']')
+            close -= unit;
+        if (close > first) {
+            parts.kind = Section;
+            parts.nameFrom = first + unit;
+            parts.nameTo = close;
         }
     }
-    if (trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('#')))
-        return line;
-    const qsizetype eq = text.indexOf(QLatin1Char('='));
-    if (eq < 0)
-        return line;
-    const QString key = trimBlanks(text.left(eq));
-    if (key.isEmpty())
-        return line;
-    line.kind = Line::Key;
-    line.name = key;
-    line.value = text.mid(eq + 1);
+    if (parts.kind == Other) {
+        if (first < last && (at(first) == u';' || at(first) == u'#'))
+            return parts;
+        qsizetype eq = from;
+        if (unit == 1) {
+            const char *found = static_cast<const char *>(memchr(bytes.constData() + from, '=', size_t(to - from)));
+            eq = found ? found - bytes.constData() : to;
+        } else {
+            while (eq < to && at(eq) != u'=')
+                eq += unit;
+        }
+        if (eq == to)
+            return parts;
+        parts.kind = Key;
+        parts.nameFrom = from;
+        parts.nameTo = eq;
+        parts.valueFrom = eq + unit;
+    }
+    while (parts.nameFrom < parts.nameTo && isBlank(at(parts.nameFrom)))
+        parts.nameFrom += unit;
+    while (parts.nameTo > parts.nameFrom && isBlank(at(parts.nameTo - unit)))
+        parts.nameTo -= unit;
+    if (parts.kind == Key && parts.nameFrom == parts.nameTo)
+        parts.kind = Other;
+    return parts;
+}
+
+quint32 IniDocument::nameHash(const QByteArray &bytes, qsizetype from, qsizetype to) const
+{
+    if (m_encoding.unitSize() == 1) {
+        // ASCII bytes are their own characters in both one-byte encodings.
+        quint32 h = kHashStart;
+        const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+        for (qsizetype i = from; i < to; ++i) {
+            if (p[i] >= 0x80)
+                return hashOf(m_encoding.decode(bytes.mid(from, to - from)));
+            h = hashStep(h, p[i]);
+        }
+        return h;
+    }
+    quint32 h = kHashStart;
+    for (qsizetype i = from; i < to; i += 2)
+        h = hashStep(h, m_encoding.unitAt(bytes, i));
+    return h;
+}
+
+IniDocument::Line IniDocument::makeLine(const QByteArray &bytes, qsizetype from, qsizetype to, bool added) const
+{
+    const Parts parts = partsOf(bytes, from, to);
+    Line line;
+    line.where = quint64(from) << 3 | (added ? 4 : 0) | parts.kind;
+    line.size = quint32(to - from);
+    if (parts.kind != Other)
+        line.hash = nameHash(bytes, parts.nameFrom, parts.nameTo);
     return line;
 }
 
-IniDocument::Line IniDocument::makeLine(const QString &text) const
+void IniDocument::addLine(qsizetype from, qsizetype to)
 {
-    return classify(m_encoding.encode(text), text);
+    const Line line = makeLine(m_data, from, to, false);
+    if (line.kind() == Section)
+        m_sections.append(int(m_lines.size()));
+    m_lines.append(line);
+}
+
+IniDocument::Line IniDocument::appendLine(const QString &text)
+{
+    const qsizetype from = m_added.size();
+    m_added += m_encoding.encode(text);
+    return makeLine(m_added, from, m_added.size(), true);
 }
 
 IniDocument IniDocument::parse(const QByteArray &data)
 {
     IniDocument doc;
     doc.m_encoding = ProfileEncoding::detect(data);
+    doc.m_data = data;
     const ProfileEncoding &enc = doc.m_encoding;
     const qsizetype unit = enc.unitSize();
     qsizetype end = data.size();
@@ -108,33 +190,57 @@ IniDocument IniDocument::parse(const QByteArray &data)
         doc.m_tail = data.right(1);
     }
 
-    const auto addLine = [&doc, &data, &enc](qsizetype from, qsizetype to) {
-        const QByteArray raw = data.mid(from, to - from);
-        doc.m_lines.append(classify(raw, enc.decode(raw)));
-    };
     qsizetype start = enc.mark().size();
-    qsizetype at = start;
-    while (at < end) {
-        const char16_t c = enc.unitAt(data, at);
-        if (c != '\r' && c != '\n') {
-            at += unit;
-            continue;
+    if (unit == 1) {
+        const char *p = data.constData();
+        doc.m_lines.reserve(std::count(p + start, p + end, '\n') + 1);
+        qsizetype at = start;
+        while (at < end) {
+            while (at < end && p[at] != '\r' && p[at] != '\n')
+                ++at;
+            if (at == end)
+                break;
+            doc.addLine(start, at);
+            at += (p[at] == '\r' && at + 1 < end && p[at + 1] == '\n') ? 2 : 1;
+            start = at;
         }
-        addLine(start, at);
-        at += unit;
-        if (c == '\r' && at < end && enc.unitAt(data, at) == '\n')
+    } else {
+        qsizetype at = start;
+        while (at < end) {
+            const char16_t c = enc.unitAt(data, at);
+            if (c != '\r' && c != '\n') {
+                at += unit;
+                continue;
+            }
+            doc.addLine(start, at);
             at += unit;
-        start = at;
+            if (c == '\r' && at < end && enc.unitAt(data, at) == '\n')
+                at += unit;
+            start = at;
+        }
     }
     if (start < end)
-        addLine(start, end); // the last line has no line break
+        doc.addLine(start, end); // the last line has no line break
     return doc;
+}
+
+QString IniDocument::nameOf(const Line &line) const
+{
+    const QByteArray &bytes = store(line);
+    const Parts parts = partsOf(bytes, line.offset(), line.offset() + line.size);
+    return m_encoding.decode(QByteArray::fromRawData(bytes.constData() + parts.nameFrom, parts.nameTo - parts.nameFrom));
+}
+
+bool IniDocument::nameMatches(const Line &line, quint32 hash, const QString &name) const
+{
+    return line.hash == hash && sameName(nameOf(line), name);
 }
 
 int IniDocument::findSection(const QString &section) const
 {
-    for (int i = 0; i < m_lines.size(); ++i) {
-        if (m_lines.at(i).kind == Line::Section && sameName(m_lines.at(i).name, section))
+    const quint32 hash = hashOf(section);
+    for (int i : m_sections) {
+        if (nameMatches(m_lines.at(i), hash, section))
             return i;
     }
     return -1;
@@ -142,33 +248,94 @@ int IniDocument::findSection(const QString &section) const
 
 int IniDocument::sectionEnd(int header) const
 {
-    int i = header + 1;
-    while (i < m_lines.size() && m_lines.at(i).kind != Line::Section)
-        ++i;
-    return i;
+    const auto next = std::upper_bound(m_sections.cbegin(), m_sections.cend(), header);
+    return next == m_sections.cend() ? int(m_lines.size()) : *next;
 }
 
-QString IniDocument::value(const QString &section, const QString &key,
-                           const QString &defaultValue) const
+int IniDocument::findKey(int header, const QString &key) const
 {
-    const int header = findSection(section);
-    if (header < 0)
-        return defaultValue;
+    const quint32 hash = hashOf(key);
     const int end = sectionEnd(header);
     for (int i = header + 1; i < end; ++i) {
         const Line &line = m_lines.at(i);
-        if (line.kind != Line::Key || !sameName(line.name, key))
-            continue;
-        QString text = unquoted(trimBlanks(upToNul(line.value)));
-        if (text.size() > MaxValueLength) {
-            int cut = MaxValueLength;
-            if (text.at(cut - 1).isHighSurrogate())
-                --cut; // never split a character in two
-            text.truncate(cut);
-        }
-        return text;
+        if (line.kind() == Key && nameMatches(line, hash, key))
+            return i;
     }
-    return defaultValue;
+    return -1;
+}
+
+QString IniDocument::value(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    const int header = findSection(section);
+    const int found = header < 0 ? -1 : findKey(header, key);
+    if (found < 0)
+        return defaultValue;
+
+    // The value's bounds are found in the bytes; only as much of it as can
+    // be kept is decoded.
+    const Line &line = m_lines.at(found);
+    const QByteArray &bytes = store(line);
+    const qsizetype unit = m_encoding.unitSize();
+    const auto at = [&](qsizetype i) { return m_encoding.unitAt(bytes, i); };
+    qsizetype from = partsOf(bytes, line.offset(), line.offset() + line.size).valueFrom;
+    qsizetype to = line.offset() + line.size;
+    if (unit == 1) {
+        const char *nul = static_cast<const char *>(memchr(bytes.constData() + from, 0, size_t(to - from)));
+        if (nul)
+            to = nul - bytes.constData();
+    } else {
+        for (qsizetype i = from; i < to; i += unit) {
+            if (at(i) == 0) {
+                to = i;
+                break;
+            }
+        }
+    }
+    while (from < to && isBlank(at(from)))
+        from += unit;
+    while (to > from && isBlank(at(to - unit)))
+        to -= unit;
+    // One pair of the same quote character around a value is not part of it.
+    if (to - from >= 2 * unit && (at(from) == u'"' || at(from) == u'\'') && at(to - unit) == at(from)) {
+        from += unit;
+        to -= unit;
+    }
+    // No character takes more than four bytes; one more than is kept shows
+    // where a cut would split a pair.
+    const qsizetype enough = 4 * (MaxValueLength + 2);
+    QString text = m_encoding.decode(QByteArray::fromRawData(bytes.constData() + from, qMin(to - from, enough)));
+    if (text.size() > MaxValueLength) {
+        int cut = MaxValueLength;
+        if (text.at(cut - 1).isHighSurrogate())
+            --cut; // never split a character in two
+        text.truncate(cut);
+    }
+    return text;
+}
+
+void IniDocument::insertLine(int at, const Line &line)
+{
+    m_lines.insert(at, line);
+    for (int &section : m_sections) {
+        if (section >= at)
+            ++section;
+    }
+    if (line.kind() == Section)
+        m_sections.insert(std::lower_bound(m_sections.begin(), m_sections.end(), at), at);
+}
+
+void IniDocument::reencode(const ProfileEncoding &encoding)
+{
+    m_data = bytesIn(encoding, true);
+    m_added.clear();
+    m_encoding = encoding;
+    const QByteArray lineBreak = encoding.encode(QStringLiteral("\r\n"));
+    qsizetype offset = encoding.mark().size();
+    for (Line &line : m_lines) {
+        const qsizetype end = m_data.indexOf(lineBreak, offset);
+        line = makeLine(m_data, offset, end, false);
+        offset = end + lineBreak.size();
+    }
 }
 
 void IniDocument::setValue(const QString &section, const QString &key, const QString &text)
@@ -179,40 +346,38 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
 
     // No character is ever lost: a Windows-1250 file that cannot hold one
     // becomes a UTF-8 file, every line of it re-encoded.
-    if (!m_encoding.canHold(sectionName + keyName + value)) {
-        m_encoding = ProfileEncoding::Utf8;
-        for (Line &line : m_lines)
-            line.raw = m_encoding.encode(line.text);
-    }
+    if (!m_encoding.canHold(sectionName + keyName + value))
+        reencode(ProfileEncoding::Utf8);
 
     const int header = findSection(sectionName);
     if (header < 0) {
-        m_lines.append(makeLine(QLatin1Char('[') + sectionName + QLatin1Char(']')));
-        m_lines.append(makeLine(keyName + QLatin1Char('=') + value));
+        insertLine(int(m_lines.size()), appendLine(QLatin1Char('[') + sectionName + QLatin1Char(']')));
+        insertLine(int(m_lines.size()), appendLine(keyName + QLatin1Char('=') + value));
         return;
     }
 
-    const int end = sectionEnd(header);
-    int insertAt = header + 1;
-    for (int i = header + 1; i < end; ++i) {
-        Line &line = m_lines[i];
-        if (line.kind != Line::Key)
-            continue;
-        if (sameName(line.name, keyName)) {
-            line = makeLine(line.name + QLatin1Char('=') + value);
-            return;
-        }
-        insertAt = i + 1;
+    const int found = findKey(header, keyName);
+    if (found >= 0) {
+        m_lines[found] = appendLine(nameOf(m_lines.at(found)) + QLatin1Char('=') + value);
+        return;
     }
-    m_lines.insert(insertAt, makeLine(keyName + QLatin1Char('=') + value));
+    int insertAt = header + 1;
+    const int end = sectionEnd(header);
+    for (int i = header + 1; i < end; ++i) {
+        if (m_lines.at(i).kind() == Key)
+            insertAt = i + 1;
+    }
+    insertLine(insertAt, appendLine(keyName + QLatin1Char('=') + value));
 }
 
 QByteArray IniDocument::bytesIn(const ProfileEncoding &encoding, bool reencode) const
 {
     const QByteArray lineBreak = encoding.encode(QStringLiteral("\r\n"));
     QByteArray out = encoding.mark();
+    if (!reencode)
+        out.reserve(m_data.size() + m_added.size() + m_lines.size() * lineBreak.size() + 8);
     for (const Line &line : m_lines) {
-        out += reencode ? encoding.encode(line.text) : line.raw;
+        out += reencode ? encoding.encode(m_encoding.decode(bytesOf(line))) : bytesOf(line);
         out += lineBreak;
     }
     out += m_tail;

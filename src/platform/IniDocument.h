@@ -19,6 +19,10 @@
 // kept by a write. Every line that setValue() does not touch is written back
 // byte for byte, so comments, unknown lines and other keys survive a write;
 // every line ends in CR LF when written.
+//
+// Large files stay cheap: the document keeps the file's bytes as they are
+// and, per line, only where it lies, what it is and a hash of its name; text
+// is decoded only for the lines a call looks at.
 class IniDocument
 {
 public:
@@ -44,23 +48,48 @@ public:
     ProfileEncoding encoding() const { return m_encoding; }
 
 private:
+    enum Kind : quint8 { Other, Section, Key };
+
+    // 16 bytes a line, whatever its length.
     struct Line
     {
-        enum Kind { Other, Section, Key };
-        QByteArray raw;   // the line as stored, without its line break
-        QString text;     // the line decoded
-        Kind kind = Other;
-        QString name;     // section or key name as written, trimmed
-        QString value;    // key lines: everything after the first '='
+        quint64 where = 0; // byte offset << 3 | added << 2 | kind
+        quint32 size = 0;  // bytes, without the line break
+        quint32 hash = 0;  // of the name, folded, for section and key lines
+
+        Kind kind() const { return Kind(where & 3); }
+        bool added() const { return where & 4; }
+        qsizetype offset() const { return qsizetype(where >> 3); }
     };
 
-    Line makeLine(const QString &text) const;
-    static Line classify(const QByteArray &raw, const QString &text);
+    // Where a line's name and, for a key, its value lie (byte offsets).
+    struct Parts
+    {
+        Kind kind = Other;
+        qsizetype nameFrom = 0, nameTo = 0;
+        qsizetype valueFrom = 0;
+    };
+
+    const QByteArray &store(const Line &line) const { return line.added() ? m_added : m_data; }
+    QByteArray bytesOf(const Line &line) const;
+    Parts partsOf(const QByteArray &bytes, qsizetype from, qsizetype to) const;
+    Line makeLine(const QByteArray &bytes, qsizetype from, qsizetype to, bool added) const;
+    Line appendLine(const QString &text);
+    void addLine(qsizetype from, qsizetype to);
+    quint32 nameHash(const QByteArray &bytes, qsizetype from, qsizetype to) const;
+    QString nameOf(const Line &line) const;
+    bool nameMatches(const Line &line, quint32 hash, const QString &name) const;
     int findSection(const QString &section) const;
     int sectionEnd(int header) const;
+    int findKey(int header, const QString &key) const;
+    void insertLine(int at, const Line &line);
+    void reencode(const ProfileEncoding &encoding);
     QByteArray bytesIn(const ProfileEncoding &encoding, bool reencode) const;
 
     ProfileEncoding m_encoding;
+    QByteArray m_data;   // the file as parsed
+    QByteArray m_added;  // lines that setValue() made
     QList<Line> m_lines;
-    QByteArray m_tail; // a stray last byte of a UTF-16 file, kept as it was
+    QList<int> m_sections; // indices of the section lines, in order
+    QByteArray m_tail;   // a stray last byte of a UTF-16 file, kept as it was
 };

@@ -1,12 +1,13 @@
 #include "platform/IniProfileStore.h"
 
 #include "platform/AtomicFile.h"
-#include "platform/IniDocument.h"
 #include "platform/ProfileEncoding.h"
+#include "platform/ProfileLock.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -24,37 +25,84 @@ std::optional<QByteArray> readAll(const QString &path)
     return data;
 }
 
+// True when the file holds exactly these bytes; read in pieces, so that no
+// second copy of a large file is made.
+bool holdsBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() != bytes.size())
+        return false;
+    QByteArray piece(1 << 20, Qt::Uninitialized);
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 n = f.read(piece.data(), qMin<qint64>(piece.size(), bytes.size() - done));
+        if (n <= 0 || memcmp(piece.constData(), bytes.constData() + done, size_t(n)) != 0)
+            return false;
+        done += n;
+    }
+    return f.atEnd();
+}
+
 } // namespace
+
+std::optional<IniDocument> IniProfileStore::document(const QString &file)
+{
+    const std::optional<FileStamp> stamp = FileStamp::of(file);
+    auto known = m_parsed.find(file);
+    if (known != m_parsed.end() && (!stamp || known->stamp != *stamp)) {
+        m_parsed.erase(known); // its memory is free before the file is read again
+        known = m_parsed.end();
+    }
+    if (known != m_parsed.end() && stamp->isSettled())
+        return known->document;
+
+    // A file changed within one tick of its clock may look the same by its
+    // stamp: its bytes tell.
+    if (known != m_parsed.end() && holdsBytes(file, known->bytes))
+        return known->document;
+    m_parsed.remove(file);
+    const std::optional<QByteArray> data = stamp ? readAll(file) : std::nullopt;
+    if (!data)
+        return std::nullopt;
+    IniDocument parsed = IniDocument::parse(*data);
+    // Kept only when the bytes read are those of the stamp.
+    if (FileStamp::of(file) == stamp)
+        m_parsed.insert(file, Parsed{*stamp, *data, parsed});
+    return parsed;
+}
 
 QString IniProfileStore::readValue(const QString &file, const QString &section,
                                    const QString &key, const QString &defaultValue)
 {
-    const std::optional<QByteArray> data = readAll(file);
-    if (!data)
-        return defaultValue;
-    return IniDocument::parse(*data).value(section, key, defaultValue);
+    const std::optional<IniDocument> doc = document(file);
+    return doc ? doc->value(section, key, defaultValue) : defaultValue;
 }
 
 void IniProfileStore::writeValue(const QString &file, const QString &section,
                                  const QString &key, const QString &text)
 {
-    const QFileInfo info(file);
-    if (info.isDir())
+    if (QFileInfo(file).isDir())
         throw ProfileWriteError(file);
 
-    QByteArray existing;
-    if (info.exists()) {
+    // Read, change and replace as one step that no other writer of the
+    // file comes between.
+    ProfileLock lock(file);
+    if (!lock.acquire())
+        throw ProfileWriteError(file);
+
+    std::optional<IniDocument> doc = IniDocument();
+    if (QFileInfo::exists(file)) {
         // A file that is there but cannot be read is not overwritten:
         // its other keys would be lost.
-        const std::optional<QByteArray> data = readAll(file);
-        if (!data)
+        doc = document(file);
+        if (!doc)
             throw ProfileWriteError(file);
-        existing = *data;
     }
-
-    IniDocument doc = IniDocument::parse(existing);
-    doc.setValue(section, key, text);
-    const QByteArray bytes = doc.serialize();
+    // The file is about to change; its parsed copy is changed here in
+    // place, not copied.
+    m_parsed.remove(file);
+    doc->setValue(section, key, text);
+    const QByteArray bytes = doc->serialize();
+    doc.reset();
 
     // The old file stays whole on any failure: the bytes reach the disk
     // in a temporary file first, and only a checked flush renames it.

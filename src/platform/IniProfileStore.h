@@ -1,9 +1,18 @@
 #pragma once
 
+#include "platform/FileStamp.h"
+#include "platform/IniDocument.h"
 #include "platform/ProfileStore.h"
 
-// Profile files on disk. Every call opens, reads or writes, and closes the
-// file; nothing is cached. Writes replace the whole file atomically.
+#include <QHash>
+
+#include <optional>
+
+// Profile files on disk. Every call looks at the file as it is now; a file
+// that has not changed since it was last parsed (same file, size and
+// modification time, see FileStamp) is not parsed again. Writes replace the
+// whole file atomically, and writers of one file, in any process, take
+// turns (ProfileLock).
 class IniProfileStore : public ProfileStore
 {
 public:
@@ -14,4 +23,18 @@ public:
     void deleteFile(const QString &file) override;
     QStringList loadLines(const QString &file) override;
     QStringList loadFirstLines(const QString &file, int maxLines, qsizetype maxChars) override;
+
+private:
+    struct Parsed
+    {
+        FileStamp stamp;
+        QByteArray bytes; // the file's, shared with the document
+        IniDocument document;
+    };
+
+    // The file's document as it is now; nothing when the file is missing
+    // or cannot be read.
+    std::optional<IniDocument> document(const QString &file);
+
+    QHash<QString, Parsed> m_parsed;
 };

@@ -12,7 +12,7 @@ const QByteArray kUtf16BEMark("\xFE\xFF");
 
 QString fromUtf8(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     return utf8.decode(bytes);
 }
 
@@ -45,15 +45,42 @@ QString ProfileEncoding::decodeFile(const QByteArray &file)
     return encoding.decode(QByteArray::fromRawData(file.constData() + markSize, file.size() - markSize));
 }
 
+// Strict, as RFC 3629 has it: no overlong forms, no encoded surrogates,
+// nothing past U+10FFFF. Checked in place, without decoding a large file.
 bool ProfileEncoding::isUtf8Text(const QByteArray &bytes)
 {
     if (!hasHighBytes(bytes))
         return false;
-    // Strict: the bytes are exactly what the decoded text encodes to, so
-    // overlong forms and encoded surrogates do not count.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    const QString text = utf8.decode(bytes);
-    return !utf8.hasError() && text.toUtf8() == bytes;
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    const auto continues = [&](qsizetype i, uchar low = 0x80, uchar high = 0xBF) {
+        return i < n && p[i] >= low && p[i] <= high;
+    };
+    for (qsizetype i = 0; i < n;) {
+        const uchar b = p[i];
+        if (b < 0x80) {
+            ++i;
+        } else if (b >= 0xC2 && b <= 0xDF) {
+            if (!continues(i + 1))
+                return false;
+            i += 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            const uchar low = b == 0xE0 ? 0xA0 : 0x80;
+            const uchar high = b == 0xED ? 0x9F : 0xBF;
+            if (!continues(i + 1, low, high) || !continues(i + 2))
+                return false;
+            i += 3;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            const uchar low = b == 0xF0 ? 0x90 : 0x80;
+            const uchar high = b == 0xF4 ? 0x8F : 0xBF;
+            if (!continues(i + 1, low, high) || !continues(i + 2) || !continues(i + 3))
+                return false;
+            i += 4;
+        } else {
+            return false;
+        }
+    }
+    return true;
 }
 
 QByteArray ProfileEncoding::mark() const

@@ -34,7 +34,9 @@ public:
 
     // Text without a mark. A byte-order mark inside the bytes is a
     // character, not a marker to drop. Every byte string of a Windows-1250
-    // or UTF-16 file decodes and re-encodes unchanged.
+    // or UTF-16 file decodes and re-encodes unchanged. Invalid UTF-8, an
+    // incomplete sequence at the end included, becomes U+FFFD, so a part of
+    // a line decodes as it does within the line.
     QString decode(const QByteArray &bytes) const;
     QByteArray encode(const QString &text) const;
     // False when a character of the text has no byte in this encoding.

@@ -11,6 +11,8 @@ set(OVCL_CORE_PLATFORM
   Windows1250.h Windows1250.cpp
   ProfileEncoding.h ProfileEncoding.cpp
   AtomicFile.h AtomicFile.cpp
+  FileStamp.h FileStamp.cpp
+  ProfileLock.h ProfileLock.cpp
   IniDocument.h IniDocument.cpp
   IniProfileStore.h IniProfileStore.cpp
   DownloadLimits.h

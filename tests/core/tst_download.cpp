@@ -350,7 +350,7 @@ void DownloadTest::waitingKeepsTheLoopRunning()
     QString second;
     QTimer beat;
     connect(&beat, &QTimer::timeout, this, [&] {
-        partial = readFile(AtomicFile::temporaryPath(target()));
+        partial = readFile(AtomicFile::temporariesOf(target()).value(0));
         old = readFile(target());
         // A second fetch of the same file while the first one runs.
         if (++beats == 3)
@@ -493,7 +493,7 @@ void DownloadTest::fullDiskKeepsTheOldFile()
 // file removes it, and a player's file of a similar name stays.
 void DownloadTest::leftoverOfAKilledFetchIsRemoved()
 {
-    const QString leftover = AtomicFile::temporaryPath(target());
+    const QString leftover = target() + QStringLiteral(".killedfetch1.ovcl-partial");
     const QString players = target() + QStringLiteral(".partial");
     QVERIFY(writeFile(leftover, "[Setting]\r\nver=1."));
     QVERIFY(writeFile(players, "mine"));

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -110,6 +111,7 @@ private slots:
     void readValue();
     void readValueCutsAfterTrimming();
     void readValueOfMissingFileOrFolder();
+    void readValueSeesEveryChange_data();
     void readValueSeesEveryChange();
 
     void writeValue_data();
@@ -263,14 +265,42 @@ void ProfileFileTest::readValueOfMissingFileOrFolder()
     QVERIFY(!QFile::exists(path("data.dat")));
 }
 
+void ProfileFileTest::readValueSeesEveryChange_data()
+{
+    QTest::addColumn<int>("age");
+    QTest::addColumn<bool>("replaced");
+    QTest::addColumn<bool>("sameTime");
+
+    QTest::newRow("changed in place within one clock tick") << 0 << false << true;
+    QTest::newRow("old file changed in place") << 3600 << false << false;
+    QTest::newRow("old file replaced, time kept") << 3600 << true << true;
+}
+
+// A parsed file is kept while it is unchanged, and no change is missed.
 void ProfileFileTest::readValueSeesEveryChange()
 {
-    m_store.writeValue(path("lng.dat"), "LNG", "type", "en");
-    QCOMPARE(m_store.readValue(path("lng.dat"), "LNG", "type", "cz"), QStringLiteral("en"));
-    writeBytes(path("lng.dat"), "[LNG]\r\ntype=cz\r\n");
-    QCOMPARE(m_store.readValue(path("lng.dat"), "LNG", "type", "x"), QStringLiteral("cz"));
-    QFile::remove(path("lng.dat"));
-    QCOMPARE(m_store.readValue(path("lng.dat"), "LNG", "type", "x"), QStringLiteral("x"));
+    QFETCH(int, age);
+    QFETCH(bool, replaced);
+    QFETCH(bool, sameTime);
+    const QString file = path("lng.dat");
+    const QDateTime time = QDateTime::currentDateTime().addSecs(-age);
+    const auto setTime = [&] {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(time, QFileDevice::FileModificationTime));
+    };
+    m_store.writeValue(file, "LNG", "type", "en");
+    setTime();
+    QCOMPARE(m_store.readValue(file, "LNG", "type", "cz"), QStringLiteral("en"));
+    QCOMPARE(m_store.readValue(file, "LNG", "type", "cz"), QStringLiteral("en"));
+
+    writeBytes(replaced ? path("new") : file, "[LNG]\r\ntype=cz\r\n");
+    if (replaced)
+        QCOMPARE(std::rename(QFile::encodeName(path("new")).constData(), QFile::encodeName(file).constData()), 0);
+    if (sameTime)
+        setTime();
+    QCOMPARE(m_store.readValue(file, "LNG", "type", "x"), QStringLiteral("cz"));
+    QFile::remove(file);
+    QCOMPARE(m_store.readValue(file, "LNG", "type", "x"), QStringLiteral("x"));
 }
 
 void ProfileFileTest::writeValue_data()
