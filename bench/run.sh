@@ -66,7 +66,7 @@ since() { echo "$1 - $t0" | bc -l | awk '{printf "%.3f", $1}'; }
 maps="$app/maps"
 $B/bench/ovcl_map_watch 30 "OVCL: Inicializace / initialization " "Orvanta Game Client - 1.8.3" >"$maps" &
 watch=$!
-until grep -q ready "$maps"; do sleep 0.01; done
+until grep -qs ready "$maps"; do sleep 0.01; done
 t0=$(date +%s.%N)
 "$app/ovcl" >/dev/null 2>"${OVCL_BENCH_LOG:-/dev/null}" &
 launcher=$!
