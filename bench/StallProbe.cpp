@@ -1,13 +1,21 @@
-// Runs the real launcher in-process against a web server that accepts every
-// connection and never answers, and prints the longest time the
-// user-interface thread went without serving its event loop: during start-up,
-// during a counter tick, and during a click on the Update picture. Beside
-// each figure stands the part of it the thread spent ready to run but waiting
-// for a processor, which other programs on a busy machine account for.
+// Runs the real launcher in-process and prints the longest time the
+// user-interface thread went without serving its event loop. Beside each
+// figure stands the part of it the thread spent ready to run but waiting for
+// a processor, which other programs on a busy machine account for.
+//
+//   ovcl_stall_probe PORT          against a web server that accepts every
+//                                  connection and never answers: during
+//                                  start-up, a counter tick and a click on the
+//                                  Update picture
+//   ovcl_stall_probe PORT served   against a web server that answers, as a
+//                                  player starts it (not a first run): from
+//                                  the main window being shown until the pages
+//                                  have loaded and the news window is up
 #include "CommunityServer.h"
 #include "launcher/Launcher.h"
 #include "app/TForm1.h"
 #include "app/TForm17.h"
+#include "platform/ApplicationFonts.h"
 #include "platform/WebEngineSetup.h"
 #include "platform/WindowTimer.h"
 
@@ -74,9 +82,11 @@ int main(int argc, char **argv)
     WebEngineSetup::beforeApplication();
     QApplication app(argc, argv);
     const int port = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 18080;
+    const bool served = argc > 2 && qstrcmp(argv[2], "served") == 0;
 
     CommunityServer server;
-    server.setFailure(QString(), CommunityServer::Failure::Hang);
+    if (!served)
+        server.setFailure(QString(), CommunityServer::Failure::Hang);
     if (!server.start(port)) {
         std::fprintf(stderr, "cannot listen on port %d\n", port);
         return 1;
@@ -85,8 +95,11 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     QFile data(dir.path() + QStringLiteral("/data.dat"));
     if (data.open(QIODevice::WriteOnly))
-        data.write("[Setting]\r\nfirst=false\r\n");
+        data.write(served ? "[Setting]\r\nfirst=false\r\nnotshow=true\r\n" : "[Setting]\r\nfirst=false\r\n");
     data.close();
+    const QString directory = dir.path() + QLatin1Char('/');
+    if (served)
+        ApplicationFonts::load(directory);
 
     // A 10 ms heartbeat: any gap far beyond it is a stall of the thread.
     QElapsedTimer clock;
@@ -112,7 +125,7 @@ int main(int argc, char **argv)
         return longest;
     };
 
-    Launcher launcher(Services::real(dir.path() + QLatin1Char('/'), QProcessEnvironment::systemEnvironment()));
+    Launcher launcher(Services::real(directory, QProcessEnvironment::systemEnvironment()));
 
     // Dialogs wait for the player: press OK at once. The progress window
     // closes by itself when the start-up chain is done.
@@ -124,6 +137,28 @@ int main(int argc, char **argv)
     });
     closer.start(50);
 
+    const auto print = [](const char *phase, const Stall &stall) {
+        std::printf("longest stall %s: %.2f s (%.2f s of it waiting for a processor)\n", phase,
+                    stall.ms / 1000.0, stall.queuedMs / 1000.0);
+    };
+
+    if (served) {
+        // The start-up chain runs inside start(), which returns once the main
+        // window has been shown; from then on every stall counts.
+        Stall afterMain;
+        runFor(8000, [&] {
+            launcher.start();
+            longest = Stall();
+            last = clock.elapsed();
+            lastQueued = queueWaitNs();
+        });
+        beat();
+        afterMain = longest;
+        print("after the main window appeared", afterMain);
+        server.stop();
+        return 0;
+    }
+
     // Start-up, and whatever it left to the event loop (the first page loads).
     const Stall startup = measure(500, [&launcher] { launcher.start(); });
     // One counter tick, run by the event loop as the 30-second timer would.
@@ -133,13 +168,9 @@ int main(int argc, char **argv)
     QWidget *update = main->findChild<QWidget *>(QStringLiteral("Image156"));
     const Stall picture = measure(200, [update] { click(update); });
 
-    const auto print = [](const char *phase, const Stall &stall) {
-        std::printf("longest stall during %s: %.2f s (%.2f s of it waiting for a processor)\n", phase,
-                    stall.ms / 1000.0, stall.queuedMs / 1000.0);
-    };
-    print("start-up", startup);
-    print("a counter tick", tick);
-    print("a click on the Update picture", picture);
+    print("during start-up", startup);
+    print("during a counter tick", tick);
+    print("during a click on the Update picture", picture);
     server.stop();
     return 0;
 }

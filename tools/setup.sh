@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-declarative-dev qt6-webengine-dev qt6-multimedia-dev libqt6opengl6-dev
   libcpp-httplib-dev libyaml-cpp-dev libcurl4-openssl-dev
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth libxcb1-dev
   fonts-wine desktop-file-utils libglib2.0-bin
 )
 

@@ -140,10 +140,14 @@ void Launcher::runSteps(StartupSteps &steps)
     m_chain->runSteps(steps);
 }
 
-// Pages start loading once the main window is on screen: starting the
-// browser engine takes a moment that nobody needs to wait for.
+// The progress window is the first thing on screen; once it has been
+// painted, the browser engine starts behind it while the start-up chain goes
+// on. Pages start loading once the main window is on screen, so that nothing
+// waits for them.
 void Launcher::start()
 {
+    BrowserFactory &browsers = *m_services.browsers;
+    FirstPaint::after(m_form17.get(), [&browsers] { browsers.startEngine(); });
     m_form1->showFirstTime(*m_form17);
     if (!m_form1->hasClosed())
         FirstPaint::after(m_form1.get(), [this] { m_services.browsers->beginLoading(); });

@@ -53,7 +53,8 @@ public:
 
     // Shows the main window for the first time; the start-up chain runs
     // while the progress window is up, and this returns once it has closed.
-    // The browser controls begin loading once the main window is painted.
+    // The browser engine starts once the progress window is painted; the
+    // browser controls begin loading once the main window is painted.
     void start();
 
     // The main window has closed: every other window leaves the screen, and

@@ -6,13 +6,7 @@
 #include <QTimer>
 #include <QWebEngineProfile>
 
-// Starting the browser engine keeps the thread busy for most of a second.
-// The program makes its services before it shows any window, so nothing on
-// screen stops answering while the engine starts.
-WebEngineBrowserFactory::WebEngineBrowserFactory() : m_turns(std::make_unique<QObject>())
-{
-    QWebEngineProfile::defaultProfile();
-}
+WebEngineBrowserFactory::WebEngineBrowserFactory() : m_turns(std::make_unique<QObject>()) {}
 
 WebEngineBrowserFactory::~WebEngineBrowserFactory() = default;
 
@@ -25,6 +19,13 @@ BrowserControl *WebEngineBrowserFactory::create(QWidget *parent, bool onScreen)
         return browser;
     }
     return new RequestOnlyBrowser(parent);
+}
+
+// The default profile brings the engine up: its browser process, threads
+// and network service.
+void WebEngineBrowserFactory::startEngine()
+{
+    QWebEngineProfile::defaultProfile();
 }
 
 void WebEngineBrowserFactory::beginLoading()

@@ -17,6 +17,7 @@ public:
     ~WebEngineBrowserFactory() override;
 
     BrowserControl *create(QWidget *parent, bool onScreen) override;
+    void startEngine() override;
     void beginLoading() override;
 
 private:

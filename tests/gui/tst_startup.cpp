@@ -32,6 +32,7 @@ private slots:
     void mainWindowAppearsOnlyAfterTheProgressWindowCloses();
     void aFailingStepStillReachesTheEnd();
     void stepsWaitForAServerThatNeverAnswers();
+    void engineStartsOnceTheProgressWindowIsPainted();
     void pagesBeginLoadingOnceTheMainWindowIsPainted();
     void clockShowsTheLocalTime();
     void languageTimerOnlySwitchesItselfOff();
@@ -195,13 +196,34 @@ void StartupTest::mainWindowAppearsOnlyAfterTheProgressWindowCloses()
 
 // The start-up chain only notes the pages; the browser engine starts after
 // the main window has been drawn, so the player never waits for it.
+static bool painted(QWidget *window)
+{
+    return window->isVisible() && !window->visibleRegion().isEmpty();
+}
+
+void StartupTest::engineStartsOnceTheProgressWindowIsPainted()
+{
+    LauncherFixture f;
+    f.presetQuietStart();
+    Launcher &l = f.make();
+    bool progressPainted = false, mainHidden = false;
+    f.browsers->onStartEngine = [&] {
+        progressPainted = painted(l.form17());
+        mainHidden = !l.form1()->isVisible();
+    };
+    l.start();
+    QCOMPARE(f.browsers->engineStarts, 1);
+    QVERIFY(progressPainted);
+    QVERIFY(mainHidden);
+}
+
 void StartupTest::pagesBeginLoadingOnceTheMainWindowIsPainted()
 {
     LauncherFixture f;
     f.presetQuietStart();
     Launcher &l = f.make();
     bool mainWindowPainted = false;
-    f.browsers->onBeginLoading = [&] { mainWindowPainted = l.form1()->isVisible() && !l.form1()->visibleRegion().isEmpty(); };
+    f.browsers->onBeginLoading = [&] { mainWindowPainted = painted(l.form1()); };
     l.start();
     QCOMPARE(f.browsers->beganLoading, 0);
     QVERIFY(QTest::qWaitForWindowExposed(l.form1()));

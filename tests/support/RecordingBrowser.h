@@ -43,12 +43,20 @@ public:
     {
         return new RecordingBrowser(parent, onScreen, m_log);
     }
+    void startEngine() override
+    {
+        ++engineStarts;
+        if (onStartEngine)
+            onStartEngine();
+    }
     void beginLoading() override
     {
         ++beganLoading;
         if (onBeginLoading)
             onBeginLoading();
     }
+    int engineStarts = 0;
+    std::function<void()> onStartEngine;
     int beganLoading = 0;
     std::function<void()> onBeginLoading;
 
