@@ -65,7 +65,7 @@ void WindowChrome::buildTray()
         action->setObjectName(QLatin1String(item.name));
         action->setVisible(item.visible);
         if (item.click)
-            events.onClick(action, [this, click = item.click] { (this->*click)(); });
+            m_mainWindow.controls().onClick(action, [this, click = item.click] { (this->*click)(); });
         else
             m_updateTo = action;
     }

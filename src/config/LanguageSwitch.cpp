@@ -23,8 +23,8 @@ LanguageSwitch::LanguageSwitch(TForm1 &mainWindow, TForm5 &settings, LocalFiles 
     host.onClick(czech, [this] { Image2Click(); });
     host.onClick(english, [this] { Image3Click(); });
     // The border of a frame around its flag is part of that flag.
-    host.events().onClick(host.get("Label5"), [this] { Image2Click(); });
-    host.events().onClick(host.get("Label6"), [this] { Image3Click(); });
+    host.onClick(host.get("Label5"), [this] { Image2Click(); });
+    host.onClick(host.get("Label6"), [this] { Image3Click(); });
 }
 
 LanguageSwitch::Language LanguageSwitch::current() const

@@ -44,7 +44,7 @@ TForm5::TForm5(ErrorReporter &errors, BrowserFactory &browsers, FileDialogServic
         shown->setFixedSize(shown->size());
         m_displays[row.program] = shown;
         m_dialogFiles[row.program] = shown->caption();
-        host.events().onClick(host.get<QPushButton>(row.button), [this, &row] { pick(row); });
+        host.onClick(host.get<QPushButton>(row.button), [this, &row] { pick(row); });
     }
 
     const PictureButton save = host.build(saveButton);

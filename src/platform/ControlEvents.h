@@ -19,11 +19,6 @@ public:
 
     ControlEvents(ErrorReporter *errors, QObject *parent);
 
-    // Runs 'handler' on every click of 'control': a push button or check box
-    // through its own click signal, so the keyboard presses it too; a menu
-    // entry when it is chosen; any other control (the window itself
-    // included) when the left button is pressed and released over it.
-    void onClick(QObject *control, Handler handler);
     // Runs 'handler' whenever the pointer moves over 'control'.
     void onMove(QWidget *control, Handler handler);
 
@@ -35,6 +30,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    friend class ControlHost; // clicks are bound through ControlHost::onClick
+
+    // Runs 'handler' on every click of 'control': a push button or check box
+    // through its own click signal, so the keyboard presses it too; a menu
+    // entry when it is chosen; any other control (the window itself
+    // included) when the left button is pressed and released over it.
+    void onClick(QObject *control, Handler handler);
     void watch(QWidget *control);
 
     ErrorReporter *m_errors;

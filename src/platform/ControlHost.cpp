@@ -32,11 +32,15 @@ PictureButton ControlHost::build(const PictureButtonRow &row)
     return button;
 }
 
-void ControlHost::onClick(const PictureButton &button, const ControlEvents::Handler &handler)
+ControlHost::ClickTarget::ClickTarget(const PictureButton &button) : first(button.picture), second(button.twin)
 {
-    m_events->onClick(button.picture, handler);
-    if (button.twin)
-        m_events->onClick(button.twin, handler);
+}
+
+void ControlHost::onClick(const ClickTarget &target, const ControlEvents::Handler &handler)
+{
+    m_events->onClick(target.first, handler);
+    if (target.second)
+        m_events->onClick(target.second, handler);
 }
 
 void ControlHost::describe(const std::vector<AccessibleText> &texts)

@@ -28,8 +28,17 @@ public:
     // given no name is called by its hint.
     void describe(const std::vector<AccessibleText> &texts);
     ControlEvents &events() { return *m_events; }
-    // A click on the picture or on its twin.
-    void onClick(const PictureButton &button, const ControlEvents::Handler &handler);
+
+    // What a click is bound to: a picture button (its picture and its twin)
+    // or one control (a push button, check box, menu entry or any widget).
+    struct ClickTarget {
+        ClickTarget(const PictureButton &button);
+        ClickTarget(QObject *control) : first(control) {}
+        QObject *first;
+        QObject *second = nullptr;
+    };
+    // Runs 'handler' on every click of the target, as ControlEvents routes it.
+    void onClick(const ClickTarget &target, const ControlEvents::Handler &handler);
 
     // The built control 'name'. A name that no row built is a fault of the
     // program, found when the window is made.

@@ -36,7 +36,6 @@ AddressPanels::AddressPanels(TForm1 &mainWindow, SoundCues &cues, BrowserControl
 {
     ControlHost &host = mainWindow.controls();
     host.build(addressPanelControls());
-    ControlEvents &events = host.events();
     for (const ServerEntry &e : entries()) {
         // Black, with a lowered bevel inside a spaced outer one.
         auto *panel = host.get<QFrame>(e.addressPanel);
@@ -55,12 +54,14 @@ AddressPanels::AddressPanels(TForm1 &mainWindow, SoundCues &cues, BrowserControl
 
         QWidget *openTwin = host.get(e.openTwin);
         m_panels[e.number] = {panel, openTwin};
-        events.onClick(host.get(e.toggle), [this, &e] { open(e); });
-        events.onClick(openTwin, [this, &e] { close(e); });
-        events.onClick(host.get(e.closePicture), [this, &e] { close(e); });
+        host.onClick(host.get(e.toggle), [this, &e] { open(e); });
+        host.onClick(openTwin, [this, &e] { close(e); });
+        host.onClick(host.get(e.closePicture), [this, &e] { close(e); });
         host.describe(addressTexts(e));
     }
-    events.onClick(menu.nameLabel(11), [this] { Label31Click(); });
+    for (const ServerEntry &e : entries())
+        if (e.nameShowsStatusPage)
+            host.onClick(menu.nameLabel(e.number), [this] { Label31Click(); });
 }
 
 void AddressPanels::open(const ServerEntry &e)

@@ -287,6 +287,7 @@ const std::vector<ServerEntry> &entries()
          .caption = "COD2 v1.3 RENT",
          .nameLabel = "Label31",
          .labelPlace = {41, 430},
+         .nameShowsStatusPage = true,
          .host = 5,
          .port = 28980,
          .pieces = callOfDutyRented,

@@ -40,6 +40,7 @@ struct ServerEntry {
     const char *caption;
     const char *nameLabel;
     QPoint labelPlace;
+    bool nameShowsStatusPage = false; // a click on the name shows the server's own status page
     // Where the game connects, and the argument string that tells it.
     int host; // game server host 1..6
     int port;

@@ -33,7 +33,7 @@ ServerMenu::ServerMenu(TForm1 &mainWindow, TForm5 &settings, SoundCues &cues, Sh
         buildRow(e);
 
     for (const JoinAction &action : m_actions)
-        host.events().onClick(host.get(action.carrier), [this, &action] { join(action); });
+        host.onClick(host.get(action.carrier), [this, &action] { join(action); });
     mainWindow.onTick(mainWindow.timers().Timer3, [this] { Timer3Timer(); });
     mainWindow.onTick(mainWindow.timers().Timer2, [this] { Timer2Timer(); });
 }

@@ -35,11 +35,10 @@ VoiceAndLinkButtons::VoiceAndLinkButtons(TForm1 &mainWindow, TForm5 &settings, S
     const PictureButton board = host.build(forum);
     m_hoverParts = {{bans.picture, bans.twin}, {board.picture, board.twin}, {voice.picture, voice.twin},
                     {speak.picture, speak.twin}};
-    ControlEvents &events = host.events();
-    events.onClick(bans.picture, [this] { Image20Click(); });
-    events.onClick(board.picture, [this] { Image27Click(); });
-    events.onClick(bans.twin, [this] { Image19Click(); });
-    events.onClick(board.twin, [this] { Image28Click(); });
+    host.onClick(bans.picture, [this] { Image20Click(); });
+    host.onClick(board.picture, [this] { Image27Click(); });
+    host.onClick(bans.twin, [this] { Image19Click(); });
+    host.onClick(board.twin, [this] { Image28Click(); });
 }
 
 void VoiceAndLinkButtons::startClient(Program program)

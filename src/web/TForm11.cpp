@@ -55,8 +55,8 @@ TForm11::TForm11(ErrorReporter &errors, BrowserFactory &browsers, TForm1 &mainWi
     m_news2 = controls().get<TextLabel>("Label9");
     m_notShow = controls().get<QCheckBox>("CheckBox1");
 
-    controls().events().onClick(controls().get<QPushButton>("Button1"), [this] { Button1Click(); });
-    controls().events().onClick(controls().get<QPushButton>("Button2"), [this] { Button2Click(); });
+    controls().onClick(controls().get<QPushButton>("Button1"), [this] { Button1Click(); });
+    controls().onClick(controls().get<QPushButton>("Button2"), [this] { Button2Click(); });
     // Every change of state writes, also one that the start-up check makes.
     connect(m_notShow, &QCheckBox::toggled, this, [this, reporter = &errors] {
         runGuarded(reporter, [this] { CheckBox1Click(); });

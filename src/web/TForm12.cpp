@@ -25,5 +25,5 @@ TForm12::TForm12(ErrorReporter &errors, BrowserFactory &browsers)
     : Form(noUpdateFrame, errors, browsers), m_shownew(new WindowTimer(QStringLiteral("shownew"), 200, false, this))
 {
     controls().build(noUpdateControls());
-    controls().events().onClick(controls().get<QPushButton>("Button1"), [this] { close(); });
+    controls().onClick(controls().get<QPushButton>("Button1"), [this] { close(); });
 }

@@ -23,5 +23,5 @@ const std::vector<ControlRow> &errorControls()
 TForm13::TForm13(ErrorReporter &errors, BrowserFactory &browsers) : Form(errorFrame, errors, browsers)
 {
     controls().build(errorControls());
-    controls().events().onClick(controls().get<QPushButton>("Button1"), [this] { close(); });
+    controls().onClick(controls().get<QPushButton>("Button1"), [this] { close(); });
 }

@@ -39,9 +39,9 @@ UpdateCheck::UpdateCheck(TForm1 &mainWindow, SoundCues &cues, LocalFiles &files,
     m_button = {button.picture, button.twin};
     main.onClick(button, [this] { Image156Click(); });
     main.build(olderCheckControls());
-    main.events().onClick(main.get<QPushButton>("Button1"), [this] { Button1Click(); });
+    main.onClick(main.get<QPushButton>("Button1"), [this] { Button1Click(); });
     mainWindow.onTick(mainWindow.timers().shownew, [this] { shownewTimer(); });
-    main.events().onClick(&updateTo, [this] { Updateto1Click(); });
+    main.onClick(&updateTo, [this] { Updateto1Click(); });
     WindowTimer &dialogShownew = *windows.noUpdate.shownew();
     mainWindow.onTick(&dialogShownew, [this, &dialogShownew] { openNewVersionOnce(dialogShownew); });
 }

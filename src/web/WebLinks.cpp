@@ -28,9 +28,9 @@ WebLinks::WebLinks(TForm1 &mainWindow, SoundCues &cues, ShellService &shell, Web
     m_onlineStatistics = main.get<BrowserControl>("WebBrowser5");
     m_newsTitle = main.get<TextLabel>("Label45");
 
-    bind(main.events(), buildMainWindowLinks(), mainWindow);
+    bind(main, buildMainWindowLinks(), mainWindow);
     const auto bindWindow = [this](Form &window, const std::vector<LinkControl> &links) {
-        bind(window.controls().events(), links, window);
+        bind(window.controls(), links, window);
     };
     bindWindow(windows.about, windows.about.links());
     bindWindow(windows.bugReport, windows.bugReport.links());
@@ -66,10 +66,10 @@ std::vector<LinkControl> WebLinks::buildMainWindowLinks()
     return links;
 }
 
-void WebLinks::bind(ControlEvents &events, const std::vector<LinkControl> &links, QWidget &window)
+void WebLinks::bind(ControlHost &controls, const std::vector<LinkControl> &links, QWidget &window)
 {
     for (const LinkControl &link : links)
-        events.onClick(link.control, [this, link, &window] { click(link, window); });
+        controls.onClick(link.control, [this, link, &window] { click(link, window); });
 }
 
 void WebLinks::click(const LinkControl &link, QWidget &window)

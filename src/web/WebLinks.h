@@ -7,7 +7,7 @@
 #include <vector>
 
 class BrowserControl;
-class ControlEvents;
+class ControlHost;
 class QString;
 class QWidget;
 class ShellService;
@@ -58,7 +58,7 @@ public:
 
 private:
     std::vector<LinkControl> buildMainWindowLinks();
-    void bind(ControlEvents &events, const std::vector<LinkControl> &links, QWidget &window);
+    void bind(ControlHost &controls, const std::vector<LinkControl> &links, QWidget &window);
     void click(const LinkControl &link, QWidget &window);
     void play(LinkCue cue);
     void act(LinkAction action, QWidget &window);
