@@ -21,7 +21,7 @@ Services Services::real(const QString &applicationDirectory, const QProcessEnvir
     s.shell = std::make_unique<ProgramShell>(playerEnvironment);
     s.sound = std::make_unique<QtSoundService>(applicationDirectory);
     s.beep = std::make_unique<QtBeepService>();
-    s.fileDialogs = std::make_unique<QtFileDialogService>();
+    s.fileDialogs = std::make_unique<QtFileDialogService>(*s.windows);
     s.errors = std::make_unique<MessageBoxErrorReporter>(*s.windows);
     s.browsers = std::make_unique<WebEngineBrowserFactory>();
     s.tray = std::make_unique<SystemTrayService>();

@@ -1,6 +1,7 @@
 #include "QtFileDialogService.h"
 
 #include "DialogFilter.h"
+#include "WindowGroup.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -14,8 +15,12 @@ QString QtFileDialogService::openFile(const QString &title, const QString &initi
 #else
     const bool allFiles = true; // native builds here may have no ".exe" suffix
 #endif
-    QFileDialog dialog(QApplication::activeWindow(), title, initialFile, DialogFilter::toQt(filter, allFiles));
+    QWidget *active = QApplication::activeWindow();
+    QFileDialog dialog(m_windows.windows().contains(active) ? active : nullptr, title, initialFile,
+                       DialogFilter::toQt(filter, allFiles));
     dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setWindowModality(Qt::WindowModal);
+    m_windows.tie(&dialog);
 #ifndef Q_OS_WIN
     // Wine keeps its programs under ~/.wine/drive_c: hidden folders must be
     // visible, which only the toolkit's own dialog guarantees.

@@ -1,6 +1,7 @@
 #include "Pointer.h"
 #include "platform/DialogFilter.h"
 #include "platform/QtFileDialogService.h"
+#include "platform/WindowGroup.h"
 
 #include <QAbstractItemView>
 #include <QDialogButtonBox>
@@ -40,11 +41,13 @@ void FileDialogTest::hiddenFoldersShowAndTheFiltersStay()
 
     QStringList filters;
     QStringList names;
+    Qt::WindowModality modality = Qt::ApplicationModal;
     Modal::whenShown([&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         if (!dialog)
             return;
         filters = dialog->nameFilters();
+        modality = dialog->windowModality();
         auto *view = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
@@ -56,13 +59,16 @@ void FileDialogTest::hiddenFoldersShowAndTheFiltersStay()
         name->setText(QStringLiteral(".wine/drive_c/Games/hl.exe"));
         QTest::mouseClick(buttons->button(QDialogButtonBox::Open), Qt::LeftButton);
     });
-    QtFileDialogService dialogs;
+    WindowGroup group;
+    QtFileDialogService dialogs(group);
     const QString chosen = dialogs.openFile(QStringLiteral("UT2004"), dir.filePath(QStringLiteral("cesta")), filter);
 
     // The toolkit shows each entry with its blanks simplified.
     QCOMPARE(filters, DialogFilter::toQt(filter, true).simplified().split(QLatin1String(";;")));
     QVERIFY2(names.contains(QLatin1String(".wine")), qPrintable(names.join(QLatin1Char(','))));
     QCOMPARE(chosen, game);
+    // Modal to the launcher's windows only: the tray keeps answering.
+    QCOMPARE(modality, Qt::WindowModal);
 }
 
 QTEST_MAIN(FileDialogTest)

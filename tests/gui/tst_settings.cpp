@@ -7,6 +7,7 @@
 #include "config/SettingsRows.h"
 #include "config/TForm5.h"
 #include "platform/QtFileDialogService.h"
+#include "platform/WindowGroup.h"
 #include "platform/TextLabel.h"
 #include "platform/WindowTimer.h"
 #include "web/CommunityUrls.h"
@@ -557,7 +558,8 @@ void SettingsTest::escapeCancelsTheFileDialog()
         if (!closedByEscape)
             static_cast<QDialog *>(dialog)->reject();
     });
-    QCOMPARE(QtFileDialogService().openFile(QStringLiteral("Ventrilo"), QStringLiteral("cesta"),
+    WindowGroup group;
+    QCOMPARE(QtFileDialogService(group).openFile(QStringLiteral("Ventrilo"), QStringLiteral("cesta"),
                                             QStringLiteral("Ventrilo|*.exe")),
              QString());
     QVERIFY(closedByEscape);
