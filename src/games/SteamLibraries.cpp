@@ -1,5 +1,6 @@
 #include "SteamLibraries.h"
 
+#include "FolderList.h"
 #include "KeyValues.h"
 
 #include <QDir>
@@ -17,17 +18,12 @@ const char *const rootsUnderHome[] = {
     ".var/app/com.valvesoftware.Steam/data/Steam",
 };
 
-// Adds 'folder' when it holds a steamapps folder and is not listed yet.
-void addOnce(QStringList &list, QStringList &seen, const QString &folder)
+// A Steam root or library holds a steamapps folder.
+class Libraries : public FolderList
 {
-    if (folder.isEmpty() || !QFileInfo(folder + QLatin1String("/steamapps")).isDir())
-        return;
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
-    if (canonical.isEmpty() || seen.contains(canonical))
-        return;
-    seen << canonical;
-    list << QDir::cleanPath(folder);
-}
+public:
+    void add(const QString &folder) { FolderList::add(folder, QStringLiteral("steamapps")); }
+};
 
 int appIdOfManifest(const QString &fileName)
 {
@@ -40,18 +36,18 @@ int appIdOfManifest(const QString &fileName)
 
 QStringList SteamLibraries::roots(const QString &home)
 {
-    QStringList roots, seen;
+    Libraries roots;
     if (home.isEmpty())
-        return roots;
+        return {};
     for (const char *relative : rootsUnderHome)
-        addOnce(roots, seen, QDir(home).filePath(QLatin1String(relative)));
-    return roots;
+        roots.add(QDir(home).filePath(QLatin1String(relative)));
+    return roots.list();
 }
 
 QStringList SteamLibraries::libraries(const QString &root)
 {
-    QStringList libraries, seen;
-    addOnce(libraries, seen, root);
+    Libraries libraries;
+    libraries.add(root);
     for (const char *listing : {"config/libraryfolders.vdf", "steamapps/libraryfolders.vdf"}) {
         const auto vdf = KeyValues::read(QDir(root).filePath(QLatin1String(listing)));
         const KeyValues *folders = vdf ? vdf->child(QStringLiteral("libraryfolders")) : nullptr;
@@ -60,21 +56,21 @@ QStringList SteamLibraries::libraries(const QString &root)
         for (const KeyValues &entry : folders->children) {
             // Newer files hold a section with "path"; older ones "1" "/path".
             if (entry.section)
-                addOnce(libraries, seen, entry.valueOf(QStringLiteral("path")));
+                libraries.add(entry.valueOf(QStringLiteral("path")));
             else if (!entry.name.isEmpty() && entry.name.at(0).isDigit())
-                addOnce(libraries, seen, entry.value);
+                libraries.add(entry.value);
         }
     }
-    return libraries;
+    return libraries.list();
 }
 
 QStringList SteamLibraries::allLibraries(const QString &home)
 {
-    QStringList all, seen;
+    Libraries all;
     for (const QString &root : roots(home))
         for (const QString &library : libraries(root))
-            addOnce(all, seen, library);
-    return all;
+            all.add(library);
+    return all.list();
 }
 
 std::vector<SteamLibraries::App> SteamLibraries::apps(const QString &library)

@@ -1,5 +1,7 @@
 #include "WinePrefixes.h"
 
+#include "FolderList.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,19 +13,11 @@
 namespace {
 constexpr qint64 maxSettingsFile = 1 << 20;
 
-class PrefixList
+// A prefix holds drive_c.
+class PrefixList : public FolderList
 {
 public:
-    void add(const QString &folder)
-    {
-        if (folder.isEmpty() || !QFileInfo(folder + QLatin1String("/drive_c")).isDir())
-            return;
-        const QString canonical = QFileInfo(folder).canonicalFilePath();
-        if (canonical.isEmpty() || m_seen.contains(canonical))
-            return;
-        m_seen << canonical;
-        m_list << QDir::cleanPath(folder);
-    }
+    void add(const QString &folder) { FolderList::add(folder, QStringLiteral("drive_c")); }
     // Every folder directly inside 'parent' that is a prefix.
     void addChildren(const QString &parent)
     {
@@ -31,10 +25,6 @@ public:
         for (const QString &name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
             add(dir.filePath(name));
     }
-    QStringList list() const { return m_list; }
-
-private:
-    QStringList m_list, m_seen;
 };
 
 QByteArray readSmall(const QString &file)

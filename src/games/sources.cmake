@@ -1,5 +1,6 @@
 set(OVCL_CORE_GAMES
   Program.h
+  FolderList.h FolderList.cpp
   KeyValues.h KeyValues.cpp
   SteamLibraries.h SteamLibraries.cpp
   WinePrefixes.h WinePrefixes.cpp
