@@ -1,5 +1,8 @@
 #include "SecondLauncher.h"
 
+#include "ManualQueryClock.h"
+#include "RecordingDatagrams.h"
+
 SecondLauncher::SecondLauncher(const QString &directory)
 {
     Services s;
@@ -14,6 +17,9 @@ SecondLauncher::SecondLauncher(const QString &directory)
     s.browsers = std::make_unique<RecordingBrowserFactory>(&log);
     s.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
     s.games = std::make_unique<GameSearch>(QString());
+    auto clock = std::make_unique<ManualQueryClock>();
+    s.datagrams = std::make_unique<RecordingDatagrams>([at = clock.get()] { return at->nowMs(); });
+    s.queryClock = std::move(clock);
     m_launcher = std::make_unique<Launcher>(std::move(s));
 }
 
