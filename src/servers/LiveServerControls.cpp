@@ -39,9 +39,9 @@ std::vector<ControlRow> markRows(const ServerCatalogue::ServerEntry &e)
     return {
         {m.lamp, ControlKind::Picture, columnLeft, top + 7, 7, 7, ":/skin/state_unknown.png", nullptr,
          Qt::ArrowCursor, true, layer},
-        {m.players, ControlKind::Label, columnLeft + 7, top, 11, 11, "\xe2\x80\x93", nullptr, Qt::ArrowCursor, true,
+        {m.players, ControlKind::Label, columnLeft + 7, top, 12, 11, "\xe2\x80\x93", nullptr, Qt::ArrowCursor, true,
          layer, countStyle},
-        {m.maximum, ControlKind::Label, columnLeft + 7, top + 10, 11, 11, "", nullptr, Qt::ArrowCursor, true, layer,
+        {m.maximum, ControlKind::Label, columnLeft + 7, top + 10, 12, 11, "", nullptr, Qt::ArrowCursor, true, layer,
          maximumStyle},
     };
 }

@@ -41,7 +41,7 @@ inline constexpr int cardWidth = 200;
 inline constexpr int cardHeight = 64;
 inline constexpr int cardHeightOnline = 50;
 // The column's left edge: right of the rightmost tile.
-inline constexpr int columnLeft = 279;
+inline constexpr int columnLeft = 278;
 // The card stands right of the column, over the status frame.
 inline constexpr int cardLeft = 300;
 

@@ -34,9 +34,10 @@ const char *lampPicture(ServerState::Status status)
 LiveServerState::LiveServerState(TForm1 &mainWindow, DatagramService &datagrams, QueryClock &clock,
                                  const ServerMenu &menu, const AddressPanels &addressPanels,
                                  LanguageSwitch &language)
-    : m_mainWindow(mainWindow), m_clock(clock), m_language(language), m_scheduler(datagrams, clock),
+    : QObject(&mainWindow), m_mainWindow(mainWindow), m_clock(clock), m_language(language), m_scheduler(datagrams, clock),
       m_cadence(m_scheduler), m_card(mainWindow.controls())
 {
+    setObjectName(QStringLiteral("LiveServerState"));
     ControlHost &host = mainWindow.controls();
     for (const ServerEntry &e : entries()) {
         host.build(LiveServerControls::markRows(e));

@@ -24,6 +24,7 @@ class TForm1;
 // fourteen are asked every half minute while the main window is on screen,
 // never while it is minimised, and at once when it comes back. Texts follow
 // the language switch. Nothing here takes a click: joining is as it was.
+// It lives as long as the main window, among whose children it is found.
 class LiveServerState : public QObject
 {
     Q_OBJECT
@@ -40,7 +41,7 @@ public:
     // Entry 'number''s marks.
     const Marks &marks(int number) const { return m_marks.at(size_t(number - 1)); }
     const ServerCard &card() const { return m_card; }
-    const RefreshCadence &cadence() const { return m_cadence; }
+    RefreshCadence &cadence() { return m_cadence; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

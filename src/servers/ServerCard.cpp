@@ -6,7 +6,7 @@
 #include "platform/PictureControl.h"
 #include "platform/TextLabel.h"
 
-#include <QFontMetrics>
+#include <algorithm>
 
 using namespace LiveServerControls;
 
@@ -21,6 +21,9 @@ ServerCard::ServerCard(ControlHost &host)
     m_count = host.get<TextLabel>(c.count);
     m_ping = host.get<TextLabel>(c.ping);
     m_seen = host.get<TextLabel>(c.seen);
+    // What a server calls itself and its map is cut where its line ends.
+    for (TextLabel *line : {m_name, m_map, m_count, m_ping})
+        line->keepWithin(line->geometry());
     // Only the window's pointer handling sees the pointer over the card.
     m_panel->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -36,10 +39,9 @@ void ServerCard::show(const ServerStateTexts &texts, QPoint at)
     m_panel->raise();
 }
 
-// Texts from a server are cut to their line; the card's own texts fit.
 void ServerCard::setLine(TextLabel *label, const QString &text, bool greyed)
 {
-    label->setCaption(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width() - 2));
+    label->setCaption(text);
     label->setEnabled(!greyed);
 }
 
