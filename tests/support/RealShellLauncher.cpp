@@ -1,8 +1,7 @@
 #include "RealShellLauncher.h"
 
-#include "ManualQueryClock.h"
+#include "QuietGameServers.h"
 #include "RecordingBeep.h"
-#include "RecordingDatagrams.h"
 #include "RecordingBrowser.h"
 #include "RecordingErrors.h"
 #include "RecordingProfileStore.h"
@@ -25,9 +24,7 @@ RealShellLauncher::RealShellLauncher()
     s.browsers = std::make_unique<RecordingBrowserFactory>(&log);
     s.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
     s.games = std::make_unique<GameSearch>(dir.filePath(QStringLiteral("home")));
-    auto clock = std::make_unique<ManualQueryClock>();
-    s.datagrams = std::make_unique<RecordingDatagrams>([at = clock.get()] { return at->nowMs(); });
-    s.queryClock = std::move(clock);
+    addQuietGameServers(s);
     m_launcher = std::make_unique<Launcher>(std::move(s));
 }
 

@@ -1,7 +1,6 @@
 #include "SecondLauncher.h"
 
-#include "ManualQueryClock.h"
-#include "RecordingDatagrams.h"
+#include "QuietGameServers.h"
 
 SecondLauncher::SecondLauncher(const QString &directory)
 {
@@ -17,9 +16,7 @@ SecondLauncher::SecondLauncher(const QString &directory)
     s.browsers = std::make_unique<RecordingBrowserFactory>(&log);
     s.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
     s.games = std::make_unique<GameSearch>(QString());
-    auto clock = std::make_unique<ManualQueryClock>();
-    s.datagrams = std::make_unique<RecordingDatagrams>([at = clock.get()] { return at->nowMs(); });
-    s.queryClock = std::move(clock);
+    addQuietGameServers(s);
     m_launcher = std::make_unique<Launcher>(std::move(s));
 }
 
