@@ -71,6 +71,8 @@ void LanguageSwitch::apply(Language language)
     for (const auto &[control, shownInEnglish] : m_shownInEnglish)
         control->setVisible(shownInEnglish == english);
     m_mainWindow.timers().Timer1->setEnabled(true);
+    for (const auto &listener : m_listeners)
+        listener();
 }
 
 void LanguageSwitch::loadNews(Language language)

@@ -3,6 +3,7 @@
 #include "LanguageControls.h"
 
 #include <QString>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -32,6 +33,9 @@ public:
 
     // The start-up language load.
     void languageLoad();
+    // Runs 'listener' after every change of the captions' language.
+    void addListener(std::function<void()> listener) { m_listeners.push_back(std::move(listener)); }
+
     // The flags.
     void Image2Click();
     void Image3Click();
@@ -50,4 +54,5 @@ private:
     LanguagePages m_pages;
     QWidget *m_englishWelcome;
     std::vector<std::pair<QWidget *, bool>> m_shownInEnglish;
+    std::vector<std::function<void()>> m_listeners;
 };

@@ -18,6 +18,7 @@
 #include "platform/BrowserFactory.h"
 #include "platform/FirstPaint.h"
 #include "servers/AddressPanels.h"
+#include "servers/LiveServerState.h"
 #include "servers/ServerMenu.h"
 #include "servers/VoiceAndLinkButtons.h"
 #include "web/CommunityUrls.h"
@@ -119,6 +120,8 @@ void Launcher::buildSubsystems()
         LanguageTargets{&main.clockPrefix(), &m_webLinks->newsTitle(), &m_counters->statisticsTitle(),
                         &m_counters->accessTitle(), &m_webLinks->newsPage(), &m_webLinks->statusPage()},
         LanguagePages{CommunityUrls::newsCzech(), CommunityUrls::newsEnglish(), CommunityUrls::statusOverview()});
+    m_liveServers = std::make_unique<LiveServerState>(main, *s.datagrams, *s.queryClock, *m_serverMenu,
+                                                      *m_addressPanels, *m_language);
     m_settingsStartup = std::make_unique<SettingsStartup>(*m_form5, *m_files, m_transparency, *s.tray, *m_cues);
     m_hover = std::make_unique<HoverHighlighting>(
         main, *m_cues,

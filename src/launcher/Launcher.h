@@ -14,6 +14,7 @@ class Form;
 class HoverHighlighting;
 class LanguageSwitch;
 class LauncherSteps;
+class LiveServerState;
 class LocalFiles;
 class ServerMenu;
 class SettingsStartup;
@@ -126,6 +127,7 @@ private:
     std::unique_ptr<CounterRefresh> m_counters;
     std::unique_ptr<UpdateCheck> m_update;
     std::unique_ptr<LanguageSwitch> m_language;
+    std::unique_ptr<LiveServerState> m_liveServers;
     std::unique_ptr<SettingsStartup> m_settingsStartup;
     std::unique_ptr<HoverHighlighting> m_hover;
     std::unique_ptr<LauncherSteps> m_steps;

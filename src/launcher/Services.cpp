@@ -5,10 +5,12 @@
 #include "platform/IniProfileStore.h"
 #include "platform/MessageBoxErrorReporter.h"
 #include "platform/QtBeepService.h"
+#include "platform/QtDatagramService.h"
 #include "platform/QtFileDialogService.h"
 #include "platform/QtSoundService.h"
 #include "platform/SystemTrayService.h"
 #include "platform/WebEngineBrowserFactory.h"
+#include "query/SteadyQueryClock.h"
 
 #include <QDir>
 
@@ -26,5 +28,7 @@ Services Services::real(const QString &applicationDirectory, const QProcessEnvir
     s.browsers = std::make_unique<WebEngineBrowserFactory>();
     s.tray = std::make_unique<SystemTrayService>();
     s.games = std::make_unique<GameSearch>(QDir::homePath());
+    s.datagrams = std::make_unique<QtDatagramService>();
+    s.queryClock = std::make_unique<SteadyQueryClock>();
     return s;
 }

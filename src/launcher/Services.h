@@ -3,6 +3,7 @@
 #include "games/GameSearch.h"
 #include "platform/BeepService.h"
 #include "platform/BrowserFactory.h"
+#include "platform/DatagramService.h"
 #include "platform/DownloadService.h"
 #include "platform/ErrorReporter.h"
 #include "platform/FileDialogService.h"
@@ -11,6 +12,7 @@
 #include "platform/SoundService.h"
 #include "platform/TrayService.h"
 #include "platform/WindowGroup.h"
+#include "query/QueryClock.h"
 
 #include <QProcessEnvironment>
 #include <QString>
@@ -30,6 +32,9 @@ struct Services {
     std::unique_ptr<TrayService> tray;
     // Where the player's programs are.
     std::unique_ptr<GameSearch> games;
+    // Datagrams to the game servers, and the time their queries go by.
+    std::unique_ptr<DatagramService> datagrams;
+    std::unique_ptr<QueryClock> queryClock;
     // The launcher's windows; the services' own modal boxes join them.
     std::unique_ptr<WindowGroup> windows = std::make_unique<WindowGroup>();
 

@@ -23,6 +23,8 @@ public:
     void close(const ServerCatalogue::ServerEntry &entry);
     // Opens the status page of entry 11 in the status browser.
     void Label31Click();
+    // Entry 'number''s address panel.
+    QWidget *panel(int number) const { return m_panels.at(number).first; }
 
 private:
     void setOpen(const ServerCatalogue::ServerEntry &entry, bool open);

@@ -28,6 +28,8 @@ public:
     HoverTables::ServerTiles tiles() const;
     // The label naming entry 'number'.
     QWidget *nameLabel(int number) const { return m_nameLabels.at(number); }
+    // The tile of entry 'number' with its twin.
+    const HoverTables::Pair &tilePair(int number) const { return m_tilePairs.at(size_t(number - 1)); }
     // Disabled tiles take no clicks and no pointer movement; their twins do.
     void setTilesEnabled(bool on);
 

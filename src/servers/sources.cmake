@@ -1,6 +1,8 @@
 set(OVCL_CORE_SERVERS
   ServerCatalogue.h ServerCatalogue.cpp
   JoinActions.h JoinActions.cpp
+  ServerQueries.h ServerQueries.cpp
+  ServerStateTexts.h ServerStateTexts.cpp
 )
 set(OVCL_GUI_SERVERS
   ServerMenu.h ServerMenu.cpp
@@ -10,4 +12,7 @@ set(OVCL_GUI_SERVERS
   AddressPanelControls.h AddressPanelControls.cpp
   SelectionKeeper.h SelectionKeeper.cpp
   VoiceAndLinkButtons.h VoiceAndLinkButtons.cpp
+  LiveServerControls.h LiveServerControls.cpp
+  ServerCard.h ServerCard.cpp
+  LiveServerState.h LiveServerState.cpp
 )

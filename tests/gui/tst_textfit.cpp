@@ -1,3 +1,4 @@
+#include "AnsweredGames.h"
 #include "LauncherFixture.h"
 #include "app/TForm1.h"
 #include "app/TForm17.h"
@@ -6,6 +7,7 @@
 #include "config/TForm5.h"
 #include "platform/ApplicationFonts.h"
 #include "platform/TextLabel.h"
+#include "servers/LiveServerState.h"
 #include "web/TForm10.h"
 #include "web/TForm11.h"
 #include "web/TForm12.h"
@@ -16,12 +18,15 @@
 #include "web/TForm8.h"
 #include "web/TForm9.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QEnterEvent>
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
 
@@ -35,6 +40,8 @@ private slots:
     void windowsUseTheLoadedFonts_data();
     void windowsUseTheLoadedFonts();
     void everyTextFitsItsControl();
+    void liveServerTextsFit_data();
+    void liveServerTextsFit();
     void boldIsDrawnWhereTheFaceHasNone_data();
     void boldIsDrawnWhereTheFaceHasNone();
 
@@ -155,6 +162,57 @@ void TextFitTest::everyTextFitsItsControl()
     }
     QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1Char('\n'))));
     QVERIFY2(listed.isEmpty(), qPrintable(listed.join(QLatin1Char(' '))));
+}
+
+void TextFitTest::liveServerTextsFit_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::newRow("czech") << false;
+    QTest::newRow("english") << true;
+}
+
+// The lamps' counts and the card, in every state a server can be in, with
+// the widest counts and the longest "last seen" (another day's). Texts the
+// servers send are cut to their line.
+void TextFitTest::liveServerTextsFit()
+{
+    QFETCH(bool, english);
+    LauncherFixture f;
+    f.presetQuietStart();
+    f.start();
+    QWidget *main = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        main = w->objectName() == QLatin1String("TForm1") ? w : main;
+    QVERIFY(main);
+    if (english)
+        QTest::mouseClick(main->findChild<QWidget *>(QStringLiteral("Image3")), Qt::LeftButton);
+    QStringList players;
+    for (int i = 0; i < 88; ++i)
+        players << QStringLiteral("W%1").arg(i);
+    const FakeServer widest{QString(80, QLatin1Char('W')), QString(40, QLatin1Char('W')), players, 88, 0, true};
+    AnsweredGames games(f);
+    QStringList misfits;
+    auto check = [&](const char *phase) {
+        QWidget *tile = main->findChild<QWidget *>(QStringLiteral("Image39"));
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), tile->mapToGlobal(QPointF(1, 1)));
+        QApplication::sendEvent(tile, &enter);
+        for (QWidget *control : main->findChildren<QWidget *>(QRegularExpression(QStringLiteral("^Live")))) {
+            Need need;
+            if (measure(control, need) && need.needed > need.available)
+                misfits << QStringLiteral("%1 %2: text %3 px, control %4 px")
+                               .arg(QLatin1String(phase), control->objectName())
+                               .arg(need.needed)
+                               .arg(need.available);
+        }
+    };
+    check("asking");
+    games.answer(widest);
+    check("online");
+    f.queryClock->advance(24 * 3600 * 1000);
+    main->findChild<LiveServerState *>()->cadence().tick();
+    games.silence();
+    check("offline");
+    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1Char('\n'))));
 }
 
 void TextFitTest::boldIsDrawnWhereTheFaceHasNone_data()

@@ -21,6 +21,9 @@ LauncherFixture::LauncherFixture()
     m_services.browsers = std::unique_ptr<RecordingBrowserFactory>(browsers = new RecordingBrowserFactory(&log));
     m_services.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
     m_services.games = std::make_unique<GameSearch>(home.path());
+    m_services.queryClock = std::unique_ptr<ManualQueryClock>(queryClock = new ManualQueryClock);
+    m_services.datagrams = std::unique_ptr<RecordingDatagrams>(
+        datagrams = new RecordingDatagrams([clock = queryClock] { return clock->nowMs(); }));
 }
 
 LauncherFixture::~LauncherFixture()

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "EventLog.h"
+#include "ManualQueryClock.h"
 #include "RecordingBeep.h"
 #include "RecordingBrowser.h"
+#include "RecordingDatagrams.h"
 #include "RecordingErrors.h"
 #include "RecordingProfileStore.h"
 #include "RecordingShell.h"
@@ -53,6 +55,9 @@ public:
     RecordingErrors *errors;
     RecordingBrowserFactory *browsers;
     RecordingTray *tray;
+    // The game servers' side: what was sent, and a clock the test moves.
+    ManualQueryClock *queryClock;
+    RecordingDatagrams *datagrams;
     std::unique_ptr<Launcher> launcher;
 
 private:

@@ -1,5 +1,6 @@
 #include "RealShellLauncher.h"
 
+#include "QuietGameServers.h"
 #include "RecordingBeep.h"
 #include "RecordingBrowser.h"
 #include "RecordingErrors.h"
@@ -23,6 +24,7 @@ RealShellLauncher::RealShellLauncher()
     s.browsers = std::make_unique<RecordingBrowserFactory>(&log);
     s.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
     s.games = std::make_unique<GameSearch>(dir.filePath(QStringLiteral("home")));
+    addQuietGameServers(s);
     m_launcher = std::make_unique<Launcher>(std::move(s));
 }
 

@@ -1,5 +1,7 @@
 #include "SecondLauncher.h"
 
+#include "QuietGameServers.h"
+
 SecondLauncher::SecondLauncher(const QString &directory)
 {
     Services s;
@@ -14,6 +16,7 @@ SecondLauncher::SecondLauncher(const QString &directory)
     s.browsers = std::make_unique<RecordingBrowserFactory>(&log);
     s.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
     s.games = std::make_unique<GameSearch>(QString());
+    addQuietGameServers(s);
     m_launcher = std::make_unique<Launcher>(std::move(s));
 }
 

@@ -1,5 +1,6 @@
 #include "ServedLauncher.h"
 
+#include "QuietGameServers.h"
 #include "platform/IniProfileStore.h"
 
 #include <QFile>
@@ -43,6 +44,7 @@ ServedLauncher::ServedLauncher(const DownloadLimits &limits)
     m_services.browsers = std::make_unique<RecordingBrowserFactory>(&log);
     m_services.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
     m_services.games = std::make_unique<GameSearch>(QString());
+    addQuietGameServers(m_services);
 }
 
 ServedLauncher::~ServedLauncher()

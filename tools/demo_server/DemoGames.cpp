@@ -1,28 +1,13 @@
 #include "DemoGames.h"
 
 #include "servers/ServerCatalogue.h"
+#include "servers/ServerQueries.h"
 
 #include <QRandomGenerator>
 
 #include <cstdio>
 
 namespace {
-using G = ServerCatalogue::Group;
-
-QueryProtocol protocolOf(G group)
-{
-    switch (group) {
-    case G::CounterStrike:
-        return QueryProtocol::Source;
-    case G::AlienVsPredator2:
-    case G::UnrealTournament:
-        return QueryProtocol::GameSpy;
-    case G::UnrealTournament2004:
-        return QueryProtocol::Unreal2;
-    default:
-        return QueryProtocol::Quake3;
-    }
-}
 
 const char *const maps[] = {"de_dust2",   "awp_map",     "fy_iceworld", "gg_simpsons", "de_inferno",
                             "mp_harbor",  "mp_carentan", "mp_toujane",  "mp_burgundy", "mp_dawnville",
@@ -49,8 +34,8 @@ void DemoGames::start(QStringList &failed)
     for (const ServerCatalogue::ServerEntry &entry : ServerCatalogue::entries()) {
         if (entry.number == DownEntry)
             continue;
-        const QueryProtocol protocol = protocolOf(entry.group);
-        const bool nextPort = entry.group == G::UnrealTournament || entry.group == G::UnrealTournament2004;
+        const QueryTarget target = ServerQueries::target(entry);
+        const QueryProtocol protocol = target.protocol;
         FakeServer server;
         server.name = QStringLiteral("Orvanta | %1").arg(QLatin1String(entry.caption));
         server.map = QLatin1String(maps[entry.number - 1]);
@@ -60,7 +45,7 @@ void DemoGames::start(QStringList &failed)
         server.players = names(int(QRandomGenerator::global()->bounded(server.maxPlayers / 2)));
         auto responder = std::make_unique<GameResponder>(protocol, server);
         responder->setGamePort(quint16(entry.port));
-        const quint16 port = quint16(entry.port + (nextPort ? 1 : 0));
+        const quint16 port = target.port;
         if (!responder->start(port)) {
             failed << QString::number(port);
             continue;

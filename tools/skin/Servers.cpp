@@ -4,6 +4,9 @@
 #include "Paint.h"
 
 #include <QPolygonF>
+#include <QRadialGradient>
+
+#include <algorithm>
 
 namespace skin {
 
@@ -167,6 +170,42 @@ void smallClose(QPainter &p, const QSizeF &s)
                        {{0, amberHot()}, {1, amber()}}));
 }
 
+// A small round lamp: lit green while a server answers, red once it has
+// stopped, dark while nothing is known yet.
+void stateLamp(QPainter &p, const QSizeF &s, const QColor &glow)
+{
+    const QPointF c(s.width() / 2, s.height() / 2);
+    const qreal r = std::min(s.width(), s.height()) / 2 - 0.5;
+    QPainterPath lamp;
+    lamp.addEllipse(c, r, r);
+    p.fillPath(lamp, QColor(0, 0, 0, 220));
+    QRadialGradient shine(c - QPointF(r / 3, r / 3), r * 1.4);
+    shine.setColorAt(0, mix(glow, Qt::white, 0.55));
+    shine.setColorAt(0.5, glow);
+    shine.setColorAt(1, mix(glow, Qt::black, 0.55));
+    QPainterPath inner;
+    inner.addEllipse(c, r - 0.7, r - 0.7);
+    p.fillPath(inner, shine);
+}
+
+// A padlock: amber shackle over an amber body with a dark keyhole.
+void padlock(QPainter &p, const QSizeF &s)
+{
+    const qreal w = s.width(), h = s.height();
+    const QRectF body(0.5, h * 0.45, w - 1, h * 0.55 - 0.5);
+    QPainterPath shackle;
+    shackle.moveTo(w * 0.25, body.top());
+    shackle.lineTo(w * 0.25, h * 0.28);
+    shackle.arcTo(QRectF(w * 0.25, 1, w * 0.5, h * 0.4), 180, -180);
+    shackle.lineTo(w * 0.75, body.top());
+    p.fillPath(strokeOf(shackle, 1.4), grey(200));
+    QPainterPath box;
+    box.addRoundedRect(body, 1, 1);
+    p.fillPath(box, ramp(body.topLeft(), body.bottomLeft(), {{0, amberHot()}, {1, amber()}}));
+    p.fillRect(QRectF(w / 2 - 0.6, body.top() + body.height() * 0.3, 1.2, body.height() * 0.4),
+               QColor(40, 20, 0));
+}
+
 } // namespace
 
 void addServerPictures(Pictures &out)
@@ -189,6 +228,13 @@ void addServerPictures(Pictures &out)
                    [](QPainter &p, const QSizeF &s) { addressToggle(p, s, true); }});
     out.push_back({"ip_bg", 264, 10, false, addressStrip});
     out.push_back({"ip_close", 22, 16, true, smallClose});
+    out.push_back({"state_up", 7, 7, true,
+                   [](QPainter &p, const QSizeF &s) { stateLamp(p, s, QColor(60, 210, 60)); }});
+    out.push_back({"state_down", 7, 7, true,
+                   [](QPainter &p, const QSizeF &s) { stateLamp(p, s, QColor(220, 45, 30)); }});
+    out.push_back({"state_unknown", 7, 7, true,
+                   [](QPainter &p, const QSizeF &s) { stateLamp(p, s, grey(70)); }});
+    out.push_back({"lock", 9, 11, true, padlock});
 }
 
 } // namespace skin

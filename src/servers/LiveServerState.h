@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ServerCard.h"
+#include "query/QueryScheduler.h"
+#include "query/RefreshCadence.h"
+
+#include <QHash>
+#include <QObject>
+#include <QTimer>
+#include <vector>
+
+class AddressPanels;
+class DatagramService;
+class LanguageSwitch;
+class PictureControl;
+class QueryClock;
+class ServerMenu;
+class TextLabel;
+class TForm1;
+
+// The live state of the fourteen servers on the menu: each row's lamp and
+// players over maximum, and the card with a server's details while the
+// pointer rests on its tile, its name or its open address panel. All
+// fourteen are asked every half minute while the main window is on screen,
+// never while it is minimised, and at once when it comes back. Texts follow
+// the language switch. Nothing here takes a click: joining is as it was.
+// It lives as long as the main window, among whose children it is found.
+class LiveServerState : public QObject
+{
+    Q_OBJECT
+public:
+    LiveServerState(TForm1 &mainWindow, DatagramService &datagrams, QueryClock &clock, const ServerMenu &menu,
+                    const AddressPanels &addressPanels, LanguageSwitch &language);
+    ~LiveServerState() override;
+
+    struct Marks {
+        PictureControl *lamp;
+        TextLabel *players;
+        TextLabel *maximum;
+    };
+    // Entry 'number''s marks.
+    const Marks &marks(int number) const { return m_marks.at(size_t(number - 1)); }
+    const ServerCard &card() const { return m_card; }
+    RefreshCadence &cadence() { return m_cadence; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Hovered {
+        int number;
+        bool addressPanel;
+    };
+    void watchRow(int number, QWidget *control, bool addressPanel);
+    void windowChanged();
+    void show(int index);
+    void showCard(const Hovered &hovered);
+    bool english() const;
+    static QString caption(int number);
+
+    TForm1 &m_mainWindow;
+    QueryClock &m_clock;
+    LanguageSwitch &m_language;
+    QueryScheduler m_scheduler;
+    RefreshCadence m_cadence;
+    std::vector<Marks> m_marks;
+    ServerCard m_card;
+    QHash<QObject *, Hovered> m_hoverable;
+    int m_cardEntry = 0; // 0: the card is hidden
+    QTimer m_leave;      // the pointer left a row; hides unless it came to another
+};
