@@ -37,11 +37,6 @@ TForm1::TForm1(ErrorReporter &errors, BrowserFactory &browsers)
 
 TForm1::~TForm1() = default;
 
-WindowTimer *TForm1::timer(const QString &name) const
-{
-    return findChild<WindowTimer *>(name, Qt::FindDirectChildrenOnly);
-}
-
 void TForm1::onTick(WindowTimer *timer, std::function<void()> handler)
 {
     connect(timer, &WindowTimer::tick, this, [this, handler = std::move(handler)] { runGuarded(&m_errors, handler); });

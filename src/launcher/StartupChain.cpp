@@ -7,7 +7,7 @@
 #include "platform/WindowTimer.h"
 
 StartupChain::StartupChain(TForm1 &mainWindow, TForm17 &progress, ErrorReporter &errors, StartupSteps &steps)
-    : m_mainWindow(mainWindow), m_progress(progress), m_errors(errors), m_steps(&steps)
+    : m_mainWindow(mainWindow), m_progress(progress), m_errors(errors), m_steps(steps)
 {
     const MainWindowTimers &timers = mainWindow.timers();
     mainWindow.onTick(timers.countersStepTimer, [this] { Timer6Timer(); });
@@ -34,14 +34,14 @@ void StartupChain::arm(WindowTimer *timer, bool on)
 void StartupChain::run(void (StartupSteps::*part)())
 {
     if (!m_mainWindow.hasClosed())
-        runGuarded(&m_errors, [&] { (m_steps->*part)(); });
+        runGuarded(&m_errors, [&] { (m_steps.*part)(); });
 }
 
 bool StartupChain::ask(bool (StartupSteps::*part)())
 {
     bool answer = false;
     if (!m_mainWindow.hasClosed())
-        runGuarded(&m_errors, [&] { answer = (m_steps->*part)(); });
+        runGuarded(&m_errors, [&] { answer = (m_steps.*part)(); });
     return answer;
 }
 

@@ -4,6 +4,7 @@
 // does, the program goes on working.
 #include "CommunityServer.h"
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "Pointer.h"
 #include "QuietWait.h"
 #include "app/TForm1.h"
@@ -326,9 +327,9 @@ void BrowserControlsTest::endlessAlertsLeaveTheMainWindowWorking()
     LauncherFixture f;
     f.presetQuietStart();
     Launcher &l = f.start();
-    TForm1 *main = l.form1();
+    TForm1 *main = form1(l);
     QVERIFY(QTest::qWaitForWindowExposed(main));
-    QTRY_VERIFY(l.form15()->isVisible()); // the news, at the end of start-up
+    QTRY_VERIFY(form15(l)->isVisible()); // the news, at the end of start-up
     auto *browser = new WebEngineBrowser(main, false);
     browser->setGeometry(305, 180, 369, 418);
     browser->show();

@@ -7,6 +7,7 @@
 #include "RecordingTray.h"
 #include "ScriptedDownloads.h"
 #include "ScriptedFileDialogs.h"
+#include "TestLaunchers.h"
 #include "games/ProgramShell.h"
 
 RealShellLauncher::RealShellLauncher()
@@ -23,7 +24,7 @@ RealShellLauncher::RealShellLauncher()
     s.browsers = std::make_unique<RecordingBrowserFactory>(&log);
     s.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
     s.games = std::make_unique<GameSearch>(dir.filePath(QStringLiteral("home")));
-    m_launcher = std::make_unique<Launcher>(std::move(s));
+    m_launcher = TestLaunchers::build(std::move(s));
 }
 
 RealShellLauncher::~RealShellLauncher() = default;

@@ -1,5 +1,7 @@
 #include "SecondLauncher.h"
 
+#include "TestLaunchers.h"
+
 SecondLauncher::SecondLauncher(const QString &directory)
 {
     Services s;
@@ -14,7 +16,7 @@ SecondLauncher::SecondLauncher(const QString &directory)
     s.browsers = std::make_unique<RecordingBrowserFactory>(&log);
     s.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
     s.games = std::make_unique<GameSearch>(QString());
-    m_launcher = std::make_unique<Launcher>(std::move(s));
+    m_launcher = TestLaunchers::build(std::move(s));
 }
 
 SecondLauncher::~SecondLauncher() = default;

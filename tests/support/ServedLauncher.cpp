@@ -1,5 +1,6 @@
 #include "ServedLauncher.h"
 
+#include "TestLaunchers.h"
 #include "platform/IniProfileStore.h"
 
 #include <QFile>
@@ -69,7 +70,7 @@ bool ServedLauncher::exists(const QString &name) const
 Launcher &ServedLauncher::make()
 {
     if (!launcher)
-        launcher = std::make_unique<Launcher>(std::move(m_services));
+        launcher = TestLaunchers::build(std::move(m_services));
     return *launcher;
 }
 
