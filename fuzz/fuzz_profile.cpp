@@ -59,8 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         abort();
     if (again.value(QStringLiteral("Setting"), QStringLiteral("csloc"), QStringLiteral("cesta")) != before)
         abort();
-    const ProfileEncoding::Kind kind = IniDocument::parse(bytes).encoding().kind();
-    if (kind != ProfileEncoding::Ansi && kind != ProfileEncoding::Utf8 && again.encoding().kind() != kind)
+    const ProfileEncoding::Kind kind = ProfileEncoding::detect(bytes).kind();
+    if (kind != ProfileEncoding::Ansi && kind != ProfileEncoding::Utf8
+        && ProfileEncoding::detect(doc.serialize()).kind() != kind)
         abort();
     return 0;
 }
