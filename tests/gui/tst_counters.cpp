@@ -187,7 +187,7 @@ void CountersTest::startupStepLoadsPagesAndCountersInOrder()
     auto counters = hooks(l).counters;
     int progressInside = -1;
     hooks(l).counters = [&, counters] {
-        progressInside = form17(l)->progress();
+        progressInside = startupProgress(l);
         counters();
     };
     l.start();
@@ -228,7 +228,7 @@ void CountersTest::unreachableServerLeavesNASilently()
     QCOMPARE(label(l, "Label52")->caption(), QStringLiteral("N/A"));
     QVERIFY(f.errors->messages.isEmpty());
     QVERIFY(f.sound->played.isEmpty());
-    QCOMPARE(form17(l)->progress(), 100);
+    QCOMPARE(startupProgress(l), 100);
     QVERIFY(!f.exists("statistic.inf"));
     QVERIFY(!f.exists("online.inf"));
 }

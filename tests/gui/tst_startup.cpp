@@ -126,7 +126,7 @@ void StartupTest::progressRunsThroughEveryValueInOrder()
                      [&](int v) { values << v; });
     bool newerSeenAt90 = false;
     hooks(l).announceVersion = [&] {
-        newerSeenAt90 = form17(l)->progress() == 90;
+        newerSeenAt90 = startupProgress(l) == 90;
         return true;
     };
     l.start();
@@ -142,7 +142,7 @@ void StartupTest::eachStepRunsOnceInOrder()
     QStringList ran;
     auto hook = [&](const char *name, int expectedProgress) {
         return [&ran, &l, name, expectedProgress] {
-            QCOMPARE(form17(l)->progress(), expectedProgress);
+            QCOMPARE(startupProgress(l), expectedProgress);
             ran << QLatin1String(name);
         };
     };
@@ -247,7 +247,7 @@ void StartupTest::aFailingStepStillReachesTheEnd()
     bool later = false;
     hooks(l).fillVersionDialog = [&] { later = true; };
     l.start();
-    QCOMPARE(form17(l)->progress(), 100);
+    QCOMPARE(startupProgress(l), 100);
     QVERIFY(later);
     QVERIFY(form1(l)->isVisible());
     QCOMPARE(f.errors->messages, (QStringList{"counter step broke", "update step broke"}));
@@ -268,12 +268,12 @@ void StartupTest::stepsWaitForAServerThatNeverAnswers()
     QTimer beat;
     QObject::connect(&beat, &QTimer::timeout, [&] {
         if (s.downloads->fetching())
-            barWhileFetching << form17(l)->progress();
+            barWhileFetching << startupProgress(l);
     });
     beat.start(50);
     int errorDialogAt = -1;
     ModalWindow::whenUp(form13(l), [&] {
-        errorDialogAt = form17(l)->progress();
+        errorDialogAt = startupProgress(l);
         QWidget *ok = form13(l)->findChild<QWidget *>("Button1");
         Pointer::click(form13(l), ok->mapTo(form13(l), ok->rect().center()));
     });
@@ -291,7 +291,7 @@ void StartupTest::stepsWaitForAServerThatNeverAnswers()
     QVERIFY(fetches.at(1).endedMs - fetches.at(0).startedMs < limits.totalTimeoutMs * 3 / 2);
     QVERIFY(fetches.at(2).endedMs - fetches.at(2).startedMs < limits.totalTimeoutMs * 3 / 2);
     QCOMPARE(errorDialogAt, 80);
-    QCOMPARE(form17(l)->progress(), 100);
+    QCOMPARE(startupProgress(l), 100);
     QVERIFY(form1(l)->isVisible());
 }
 

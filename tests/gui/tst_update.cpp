@@ -160,13 +160,13 @@ void UpdateTest::versionOffers()
     int errorDialogAt = -1;
     QStringList soundsBeforeDialog;
     ModalWindow::whenUp(form13(l), [&] {
-        errorDialogAt = form17(l)->progress();
+        errorDialogAt = startupProgress(l);
         soundsBeforeDialog = f.sound->played;
         clickControl(form13(l), "Button1");
     });
     l.start();
 
-    QCOMPARE(form17(l)->progress(), 100);
+    QCOMPARE(startupProgress(l), 100);
     QCOMPARE(errorDialogAt, reachable ? -1 : 80);
     if (!reachable)
         QCOMPARE(soundsBeforeDialog, sounds ? QStringList{"error.wav"} : QStringList{});
@@ -590,7 +590,7 @@ void UpdateTest::realServerFailureTakesTheNoUpdateState()
     soundsAfterStep2(l, true);
     int errorDialogAt = -1;
     ModalWindow::whenUp(form13(l), [&] {
-        errorDialogAt = form17(l)->progress();
+        errorDialogAt = startupProgress(l);
         clickControl(form13(l), "Button1");
     });
     l.start();

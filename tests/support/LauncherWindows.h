@@ -17,6 +17,8 @@
 #include "web/TForm8.h"
 #include "web/TForm9.h"
 
+#include <QProgressBar>
+
 // A launcher's windows by their object names.
 template <typename T>
 T *launcherWindow(const Launcher &launcher, const char *name)
@@ -39,3 +41,9 @@ inline TForm15 *form15(const Launcher &l) { return launcherWindow<TForm15>(l, "T
 inline TForm16 *form16(const Launcher &l) { return launcherWindow<TForm16>(l, "TForm16"); }
 inline TForm17 *form17(const Launcher &l) { return launcherWindow<TForm17>(l, "TForm17"); }
 inline TForm18 *form18(const Launcher &l) { return launcherWindow<TForm18>(l, "TForm18"); }
+
+// Where the progress window's bar stands.
+inline int startupProgress(const Launcher &l)
+{
+    return form17(l)->findChild<QProgressBar *>(QStringLiteral("stav"))->value();
+}
