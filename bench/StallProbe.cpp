@@ -13,11 +13,8 @@
 //                                  have loaded and the news window is up
 #include "CommunityServer.h"
 #include "launcher/Launcher.h"
-#include "app/TForm1.h"
-#include "app/TForm17.h"
 #include "platform/ApplicationFonts.h"
 #include "platform/WebEngineSetup.h"
-#include "platform/WindowTimer.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -31,6 +28,16 @@
 #include <cstdio>
 
 namespace {
+
+// The launcher's window 'name' (its object name), as tools find windows.
+QWidget *launcherWindow(const char *name)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name))
+            return window;
+    }
+    return nullptr;
+}
 
 // Nanoseconds this thread has waited, ready to run, for a processor.
 qint64 queueWaitNs()
@@ -130,9 +137,10 @@ int main(int argc, char **argv)
     // Dialogs wait for the player: press OK at once. The progress window
     // closes by itself when the start-up chain is done.
     QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&launcher] {
+    QWidget *progress = launcherWindow("TForm17");
+    QObject::connect(&closer, &QTimer::timeout, [progress] {
         auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (modal && modal != launcher.form17())
+        if (modal && modal != progress)
             modal->accept();
     });
     closer.start(50);
@@ -162,8 +170,9 @@ int main(int argc, char **argv)
     // Start-up, and whatever it left to the event loop (the first page loads).
     const Stall startup = measure(500, [&launcher] { launcher.start(); });
     // One counter tick, run by the event loop as the 30-second timer would.
-    TForm1 *main = launcher.form1();
-    const Stall tick = measure(200, [main] { main->timer(QStringLiteral("onlinecounter"))->fire(); });
+    QWidget *main = launcherWindow("TForm1");
+    auto *counters = main->findChild<QTimer *>(QStringLiteral("onlinecounter"));
+    const Stall tick = measure(200, [counters] { QMetaObject::invokeMethod(counters, "timeout"); });
     // The Update picture without an update: a beep and the no-update dialog.
     QWidget *update = main->findChild<QWidget *>(QStringLiteral("Image156"));
     const Stall picture = measure(200, [update] { click(update); });

@@ -47,7 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The last third of the input becomes a value written under another key.
     // Lone surrogates, which no one can type, become U+FFFD as UTF-8 makes them.
-    QString text = ProfileEncoding::decodeFile(bytes.right(int(size / 3)));
+    // It is read as a whole file would be, its byte-order mark left out.
+    const QByteArray tail = bytes.right(int(size / 3));
+    const ProfileEncoding tailEncoding = ProfileEncoding::detect(tail);
+    QString text = tailEncoding.decode(tail.mid(tailEncoding.mark().size()));
     if (!text.isValidUtf16())
         text = QString::fromUtf8(text.toUtf8());
     doc.setValue(QStringLiteral("Setting"), QStringLiteral("ut2004"), text);
@@ -56,8 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         abort();
     if (again.value(QStringLiteral("Setting"), QStringLiteral("csloc"), QStringLiteral("cesta")) != before)
         abort();
-    const ProfileEncoding::Kind kind = IniDocument::parse(bytes).encoding().kind();
-    if (kind != ProfileEncoding::Ansi && kind != ProfileEncoding::Utf8 && again.encoding().kind() != kind)
+    const ProfileEncoding::Kind kind = ProfileEncoding::detect(bytes).kind();
+    if (kind != ProfileEncoding::Ansi && kind != ProfileEncoding::Utf8
+        && ProfileEncoding::detect(doc.serialize()).kind() != kind)
         abort();
     return 0;
 }

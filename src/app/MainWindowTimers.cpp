@@ -4,16 +4,16 @@ const std::vector<TimerRow> &mainWindowTimers()
 {
     using T = MainWindowTimers;
     static const std::vector<TimerRow> timers = {
-        {&T::Timer6, "Timer6", 1, true},
-        {&T::Timer4, "Timer4", 1, false},
-        {&T::updatert, "updatert", 1, false},
-        {&T::news, "news", 100, false},
-        {&T::shownew, "shownew", 200, false},
-        {&T::onlinecounter, "onlinecounter", 30000, true},
-        {&T::Timer5, "Timer5", 1000, true},
-        {&T::Timer1, "Timer1", 5000, true},
-        {&T::Timer2, "Timer2", 7000, false},
-        {&T::Timer3, "Timer3", 1800, false},
+        {&T::countersStepTimer, "Timer6", 1, true},
+        {&T::settingsStepTimer, "Timer4", 1, false},
+        {&T::updateStepTimer, "updatert", 1, false},
+        {&T::newsStepTimer, "news", 100, false},
+        {&T::versionDialogTimer, "shownew", 200, false},
+        {&T::counterRefreshTimer, "onlinecounter", 30000, true},
+        {&T::clockTimer, "Timer5", 1000, true},
+        {&T::languageTimer, "Timer1", 5000, true},
+        {&T::joinEndTimer, "Timer2", 7000, false},
+        {&T::minimiseAfterJoinTimer, "Timer3", 1800, false},
     };
     return timers;
 }

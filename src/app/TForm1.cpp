@@ -31,16 +31,11 @@ TForm1::TForm1(ErrorReporter &errors, BrowserFactory &browsers)
     m_latch = m_controls.get<TextLabel>("Label7");
     m_clockPrefix = m_controls.get<TextLabel>("Label19");
     m_clock = m_controls.get<TextLabel>("Label41");
-    onTick(m_timers.Timer5, [this] { Timer5Timer(); });
-    onTick(m_timers.Timer1, [this] { Timer1Timer(); });
+    onTick(m_timers.clockTimer, [this] { Timer5Timer(); });
+    onTick(m_timers.languageTimer, [this] { Timer1Timer(); });
 }
 
 TForm1::~TForm1() = default;
-
-WindowTimer *TForm1::timer(const QString &name) const
-{
-    return findChild<WindowTimer *>(name, Qt::FindDirectChildrenOnly);
-}
 
 void TForm1::onTick(WindowTimer *timer, std::function<void()> handler)
 {
@@ -97,7 +92,7 @@ void TForm1::showTime()
 
 void TForm1::Timer1Timer()
 {
-    m_timers.Timer1->setEnabled(false);
+    m_timers.languageTimer->setEnabled(false);
 }
 
 void TForm1::Exit1Click()

@@ -26,15 +26,7 @@ public:
     ~TForm1() override;
 
     ControlHost &controls() { return m_controls; }
-    // By object name, as tests and tools find controls.
-    template <typename T = QWidget>
-    T *control(const QString &name) const
-    {
-        return m_controls.control<T>(name);
-    }
     const MainWindowTimers &timers() const { return m_timers; }
-    // By object name, as tests and tools find timers.
-    WindowTimer *timer(const QString &name) const;
     // Runs 'handler' on every tick of 'timer', guarded.
     void onTick(WindowTimer *timer, std::function<void()> handler);
 

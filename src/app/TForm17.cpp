@@ -29,11 +29,6 @@ void TForm17::setProgress(int value)
     m_stav->repaint();
 }
 
-int TForm17::progress() const
-{
-    return m_stav->value();
-}
-
 void TForm17::finish()
 {
     m_finishing = true;

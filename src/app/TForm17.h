@@ -13,7 +13,6 @@ public:
     TForm17(ErrorReporter &errors, BrowserFactory &browsers);
 
     void setProgress(int value);
-    int progress() const;
     // Closes the window, ending its modal run.
     void finish();
 

@@ -70,7 +70,7 @@ void LanguageSwitch::apply(Language language)
     m_settings.showHeading(english);
     for (const auto &[control, shownInEnglish] : m_shownInEnglish)
         control->setVisible(shownInEnglish == english);
-    m_mainWindow.timers().Timer1->setEnabled(true);
+    m_mainWindow.timers().languageTimer->setEnabled(true);
     for (const auto &listener : m_listeners)
         listener();
 }

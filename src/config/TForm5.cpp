@@ -71,12 +71,6 @@ QString TForm5::programPath(Program program) const
     return m_displays.at(program)->caption();
 }
 
-QString TForm5::path(const QString &key) const
-{
-    const PathRow *row = pathRowForKey(key);
-    return row ? display(*row)->caption() : QString();
-}
-
 void TForm5::setPath(const PathRow &row, const QString &path)
 {
     display(row)->setCaption(path);

@@ -33,8 +33,6 @@ public:
 
     // The path as shown: a full path, or "cesta" while none was picked.
     QString programPath(Program program) const;
-    // The same by data.dat key name ("csloc", "vnt", ...); empty for another name.
-    QString path(const QString &key) const;
     // Shows 'path' in the row's display, as the settings load does.
     void setPath(const PathRow &row, const QString &path);
 

@@ -138,6 +138,5 @@ FoundPrograms GameDiscovery::run(const std::atomic<bool> &cancelled)
                     if (QFileInfo(file).fileName().compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
                         addFound(found, p, file);
     }
-    m_stoppedEarly = search.stopped() && !cancelled.load();
     return found;
 }

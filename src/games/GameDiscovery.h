@@ -16,11 +16,8 @@ public:
     explicit GameDiscovery(QString home, std::chrono::milliseconds bound = std::chrono::seconds(2));
 
     FoundPrograms run(const std::atomic<bool> &cancelled);
-    // The time bound was reached before everything was searched.
-    bool stoppedEarly() const { return m_stoppedEarly; }
 
 private:
     QString m_home;
     std::chrono::milliseconds m_bound;
-    bool m_stoppedEarly = false;
 };

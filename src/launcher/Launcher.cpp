@@ -43,7 +43,7 @@ static void loadSkin()
     Q_INIT_RESOURCE(assets);
 }
 
-Launcher::Launcher(Services services)
+Launcher::Launcher(Services services, StepsAround around)
     : m_services(std::move(services)),
       m_group(*m_services.windows),
       m_files(std::make_unique<LocalFiles>(*m_services.profiles, m_services.applicationDirectory)),
@@ -54,7 +54,7 @@ Launcher::Launcher(Services services)
     m_files->removeLeftovers();
     loadSkin();
     createWindows();
-    buildSubsystems();
+    buildSubsystems(around);
     connect(m_form1.get(), &TForm1::closed, this, &Launcher::end);
 }
 
@@ -99,7 +99,7 @@ std::vector<Form *> Launcher::secondaryWindows() const
 // Each subsystem builds its controls into the windows, in this order; then
 // the main window stacks its controls by layer. The hover highlighting comes
 // last: its tables name controls that the others have built.
-void Launcher::buildSubsystems()
+void Launcher::buildSubsystems(const StepsAround &around)
 {
     Services &s = m_services;
     TForm1 &main = *m_form1;
@@ -130,17 +130,10 @@ void Launcher::buildSubsystems()
     main.controls().restack();
 
     m_steps = std::make_unique<LauncherSteps>(*m_counters, *m_language, *m_settingsStartup, *m_update, *m_webLinks);
-    m_chain = std::make_unique<StartupChain>(main, *m_form17, *s.errors, *m_steps);
-}
-
-StartupSteps &Launcher::steps()
-{
-    return *m_steps;
-}
-
-void Launcher::runSteps(StartupSteps &steps)
-{
-    m_chain->runSteps(steps);
+    if (around)
+        m_stepsAround = around(*m_steps);
+    m_chain = std::make_unique<StartupChain>(main, *m_form17, *s.errors,
+                                             m_stepsAround ? *m_stepsAround : *m_steps);
 }
 
 // The progress window is the first thing on screen; once it has been
@@ -163,9 +156,4 @@ void Launcher::end()
     for (Form *window : secondaryWindows())
         window->retire();
     emit finished();
-}
-
-void Launcher::minimiseApplication()
-{
-    m_group.minimise();
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "Services.h"
+#include "StartupSteps.h"
 #include "platform/Transparency.h"
 #include "platform/WindowGroup.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,7 +23,6 @@ class SettingsStartup;
 class SoundCues;
 class StartFailureNotice;
 class StartupChain;
-class StartupSteps;
 class TForm1;
 class TForm2;
 class TForm5;
@@ -49,7 +50,11 @@ class Launcher : public QObject
 {
     Q_OBJECT
 public:
-    explicit Launcher(Services services);
+    // What the start-up chain runs, made from the launcher's own steps;
+    // empty: the own steps themselves.
+    using StepsAround = std::function<std::unique_ptr<StartupSteps>(StartupSteps &own)>;
+
+    explicit Launcher(Services services, StepsAround around = {});
     ~Launcher() override;
 
     // Shows the main window for the first time; the start-up chain runs
@@ -62,37 +67,13 @@ public:
     // nothing shows a window or goes on with the start-up chain any more.
     void end();
 
-    // Every shown window of the launcher leaves the screen.
-    void minimiseApplication();
-
-    QString applicationDirectory() const { return m_services.applicationDirectory; }
-    // The steps the start-up chain runs; the launcher's own unless replaced.
-    StartupSteps &steps();
-    void runSteps(StartupSteps &steps);
-
-    TForm1 *form1() const { return m_form1.get(); }
-    TForm2 *form2() const { return m_form2.get(); }
-    TForm5 *form5() const { return m_form5.get(); }
-    TForm6 *form6() const { return m_form6.get(); }
-    TForm7 *form7() const { return m_form7.get(); }
-    TForm8 *form8() const { return m_form8.get(); }
-    TForm9 *form9() const { return m_form9.get(); }
-    TForm10 *form10() const { return m_form10.get(); }
-    TForm11 *form11() const { return m_form11.get(); }
-    TForm12 *form12() const { return m_form12.get(); }
-    TForm13 *form13() const { return m_form13.get(); }
-    TForm15 *form15() const { return m_form15.get(); }
-    TForm16 *form16() const { return m_form16.get(); }
-    TForm17 *form17() const { return m_form17.get(); }
-    TForm18 *form18() const { return m_form18.get(); }
-
 signals:
     // The main window has closed: the program ends.
     void finished();
 
 private:
     void createWindows();
-    void buildSubsystems();
+    void buildSubsystems(const StepsAround &around);
     std::vector<Form *> secondaryWindows() const;
 
     Services m_services;
@@ -131,5 +112,6 @@ private:
     std::unique_ptr<SettingsStartup> m_settingsStartup;
     std::unique_ptr<HoverHighlighting> m_hover;
     std::unique_ptr<LauncherSteps> m_steps;
+    std::unique_ptr<StartupSteps> m_stepsAround;
     std::unique_ptr<StartupChain> m_chain;
 };

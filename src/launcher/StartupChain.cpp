@@ -7,13 +7,13 @@
 #include "platform/WindowTimer.h"
 
 StartupChain::StartupChain(TForm1 &mainWindow, TForm17 &progress, ErrorReporter &errors, StartupSteps &steps)
-    : m_mainWindow(mainWindow), m_progress(progress), m_errors(errors), m_steps(&steps)
+    : m_mainWindow(mainWindow), m_progress(progress), m_errors(errors), m_steps(steps)
 {
     const MainWindowTimers &timers = mainWindow.timers();
-    mainWindow.onTick(timers.Timer6, [this] { Timer6Timer(); });
-    mainWindow.onTick(timers.Timer4, [this] { Timer4Timer(); });
-    mainWindow.onTick(timers.updatert, [this] { updatertTimer(); });
-    mainWindow.onTick(timers.news, [this] { newsTimer(); });
+    mainWindow.onTick(timers.countersStepTimer, [this] { Timer6Timer(); });
+    mainWindow.onTick(timers.settingsStepTimer, [this] { Timer4Timer(); });
+    mainWindow.onTick(timers.updateStepTimer, [this] { updatertTimer(); });
+    mainWindow.onTick(timers.newsStepTimer, [this] { newsTimer(); });
 }
 
 void StartupChain::progress(int value)
@@ -34,14 +34,14 @@ void StartupChain::arm(WindowTimer *timer, bool on)
 void StartupChain::run(void (StartupSteps::*part)())
 {
     if (!m_mainWindow.hasClosed())
-        runGuarded(&m_errors, [&] { (m_steps->*part)(); });
+        runGuarded(&m_errors, [&] { (m_steps.*part)(); });
 }
 
 bool StartupChain::ask(bool (StartupSteps::*part)())
 {
     bool answer = false;
     if (!m_mainWindow.hasClosed())
-        runGuarded(&m_errors, [&] { answer = (m_steps->*part)(); });
+        runGuarded(&m_errors, [&] { answer = (m_steps.*part)(); });
     return answer;
 }
 
@@ -49,23 +49,23 @@ void StartupChain::Timer6Timer()
 {
     const MainWindowTimers &timers = m_mainWindow.timers();
     progress(10);
-    arm(timers.Timer6, false);
+    arm(timers.countersStepTimer, false);
     run(&StartupSteps::counters);
-    arm(timers.Timer4, true);
+    arm(timers.settingsStepTimer, true);
     progress(20);
 }
 
 void StartupChain::Timer4Timer()
 {
     const MainWindowTimers &timers = m_mainWindow.timers();
-    arm(timers.Timer4, false);
+    arm(timers.settingsStepTimer, false);
     progress(30);
     run(&StartupSteps::languageLoad);
     progress(35);
     run(&StartupSteps::loadFirstPaths);
     progress(40);
     run(&StartupSteps::loadRemainingSettings);
-    arm(timers.updatert, true);
+    arm(timers.updateStepTimer, true);
     progress(60);
 }
 
@@ -73,7 +73,7 @@ void StartupChain::updatertTimer()
 {
     const MainWindowTimers &timers = m_mainWindow.timers();
     progress(63);
-    arm(timers.updatert, false);
+    arm(timers.updateStepTimer, false);
     run(&StartupSteps::startPageLoads);
     const bool firstRun = ask(&StartupSteps::readFirstRun);
     progress(73);
@@ -89,11 +89,11 @@ void StartupChain::updatertTimer()
     run(&StartupSteps::fillVersionDialog);
     progress(100);
     m_progress.finish();
-    arm(timers.news, true);
+    arm(timers.newsStepTimer, true);
 }
 
 void StartupChain::newsTimer()
 {
-    arm(m_mainWindow.timers().news, false);
+    arm(m_mainWindow.timers().newsStepTimer, false);
     run(&StartupSteps::showNews);
 }

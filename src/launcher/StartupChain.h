@@ -15,9 +15,6 @@ class StartupChain
 public:
     StartupChain(TForm1 &mainWindow, TForm17 &progress, ErrorReporter &errors, StartupSteps &steps);
 
-    // The steps the chain runs from now on.
-    void runSteps(StartupSteps &steps) { m_steps = &steps; }
-
     void Timer6Timer();
     void Timer4Timer();
     void updatertTimer();
@@ -32,5 +29,5 @@ private:
     TForm1 &m_mainWindow;
     TForm17 &m_progress;
     ErrorReporter &m_errors;
-    StartupSteps *m_steps;
+    StartupSteps &m_steps;
 };

@@ -15,12 +15,6 @@ public:
     Form(const WindowFrame &frame, ErrorReporter &errors, BrowserFactory &browsers);
 
     ControlHost &controls() { return m_controls; }
-    // By object name, as tests and tools find controls.
-    template <typename T = QWidget>
-    T *control(const QString &name) const
-    {
-        return m_controls.control<T>(name);
-    }
 
     // Shows the window modally and returns when it has been closed. A modal
     // window blocks the windows of its group (WindowGroup), not the others.

@@ -45,8 +45,6 @@ public:
 
     QByteArray serialize() const;
 
-    ProfileEncoding encoding() const { return m_encoding; }
-
 private:
     enum Kind : quint8 { Other, Section, Key };
 

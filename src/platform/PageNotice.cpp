@@ -33,10 +33,6 @@ void PageNotice::showMessage(const QString &message)
     raise();
 }
 
-QString PageNotice::message() const
-{
-    return m_text->text();
-}
 
 // Across the top of the browser control, as tall as the message needs and
 // never taller than the control.

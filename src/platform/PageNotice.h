@@ -15,7 +15,6 @@ public:
     explicit PageNotice(QWidget *browser);
 
     void showMessage(const QString &message);
-    QString message() const;
 
     // Longer messages are cut to this many characters.
     static constexpr int maxCharacters = 300;

@@ -38,13 +38,6 @@ ProfileEncoding ProfileEncoding::detect(const QByteArray &file)
     return isUtf8Text(file) ? Utf8 : Ansi;
 }
 
-QString ProfileEncoding::decodeFile(const QByteArray &file)
-{
-    const ProfileEncoding encoding = detect(file);
-    const qsizetype markSize = encoding.mark().size();
-    return encoding.decode(QByteArray::fromRawData(file.constData() + markSize, file.size() - markSize));
-}
-
 // Strict, as RFC 3629 has it: no overlong forms, no encoded surrogates,
 // nothing past U+10FFFF. Checked in place, without decoding a large file.
 bool ProfileEncoding::isUtf8Text(const QByteArray &bytes)

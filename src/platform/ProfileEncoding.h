@@ -19,8 +19,6 @@ public:
 
     // The encoding of a whole file.
     static ProfileEncoding detect(const QByteArray &file);
-    // The text of a whole file, its mark left out.
-    static QString decodeFile(const QByteArray &file);
     // Valid UTF-8 that holds at least one multi-byte sequence.
     static bool isUtf8Text(const QByteArray &bytes);
 

@@ -51,11 +51,6 @@ void RequestOnlyBrowser::request()
     m_deadline->start(m_deadlineMs);
 }
 
-bool RequestOnlyBrowser::isLoading() const
-{
-    return !m_request.isNull();
-}
-
 void RequestOnlyBrowser::giveUp()
 {
     m_deadline->stop();

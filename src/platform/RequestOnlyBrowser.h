@@ -25,9 +25,6 @@ public:
     // Asks for the last page again; nothing before the first navigation.
     void refresh() override;
 
-    // True while a request runs.
-    bool isLoading() const;
-
     static constexpr int deadlineLimitMs = 20000;
     // The longest head of an answer read, as browsers allow.
     static constexpr qint64 maxHeaderBytes = 256 * 1024;

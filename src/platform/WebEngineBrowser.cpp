@@ -18,7 +18,8 @@ qint64 steadyMs()
 }
 } // namespace
 
-WebEngineBrowser::WebEngineBrowser(QWidget *parent, bool held) : BrowserControl(parent), m_held(held), m_clock(steadyMs)
+WebEngineBrowser::WebEngineBrowser(QWidget *parent, bool held, Clock clock)
+    : BrowserControl(parent), m_held(held), m_clock(clock ? std::move(clock) : Clock(steadyMs))
 {
     setAutoFillBackground(true);
     QPalette dark = palette();

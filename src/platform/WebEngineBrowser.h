@@ -22,13 +22,12 @@ public:
     // Milliseconds on a clock that never goes back.
     using Clock = std::function<qint64()>;
 
-    WebEngineBrowser(QWidget *parent, bool held);
+    // Without a clock, the control goes by the system's steady clock.
+    WebEngineBrowser(QWidget *parent, bool held, Clock clock = {});
 
     void navigate(const QString &url) override;
     void refresh() override;
     void release();
-
-    void setClock(Clock clock) { m_clock = std::move(clock); }
 
     static constexpr qint64 reviveAgainAfterMs = 60000;
 

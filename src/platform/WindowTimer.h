@@ -11,10 +11,6 @@ public:
     WindowTimer(const QString &name, int intervalMs, bool enabled, QObject *parent);
 
     void setEnabled(bool on);
-    bool isEnabled() const { return isActive(); }
-
-    // Delivers one tick now, as the countdown's end would.
-    void fire() { emit tick(); }
 
 signals:
     void tick();

@@ -34,8 +34,8 @@ ServerMenu::ServerMenu(TForm1 &mainWindow, TForm5 &settings, SoundCues &cues, Sh
 
     for (const JoinAction &action : m_actions)
         host.onClick(host.get(action.carrier), [this, &action] { join(action); });
-    mainWindow.onTick(mainWindow.timers().Timer3, [this] { Timer3Timer(); });
-    mainWindow.onTick(mainWindow.timers().Timer2, [this] { Timer2Timer(); });
+    mainWindow.onTick(mainWindow.timers().minimiseAfterJoinTimer, [this] { Timer3Timer(); });
+    mainWindow.onTick(mainWindow.timers().joinEndTimer, [this] { Timer2Timer(); });
 }
 
 void ServerMenu::buildRow(const ServerEntry &e)
@@ -92,8 +92,8 @@ void ServerMenu::join(const JoinAction &action)
 
     m_joiningPanels.at(e.number)->show();
     // A second click during a join keeps the first countdown.
-    m_mainWindow.timers().Timer2->setEnabled(true);
-    m_mainWindow.timers().Timer3->setEnabled(true);
+    m_mainWindow.timers().joinEndTimer->setEnabled(true);
+    m_mainWindow.timers().minimiseAfterJoinTimer->setEnabled(true);
     setTilesEnabled(false);
 }
 
@@ -104,7 +104,7 @@ void ServerMenu::Timer3Timer()
 
 void ServerMenu::minimiseAfterJoin()
 {
-    m_mainWindow.timers().Timer3->setEnabled(false);
+    m_mainWindow.timers().minimiseAfterJoinTimer->setEnabled(false);
     m_windows.minimise();
 }
 
@@ -115,7 +115,7 @@ void ServerMenu::Timer2Timer()
 
 void ServerMenu::endJoin()
 {
-    m_mainWindow.timers().Timer2->setEnabled(false);
+    m_mainWindow.timers().joinEndTimer->setEnabled(false);
     setTilesEnabled(true);
     for (const auto &[number, panel] : m_joiningPanels)
         panel->hide();

@@ -31,7 +31,7 @@ CounterRefresh::CounterRefresh(TForm1 &mainWindow, LocalFiles &files, DownloadSe
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->keepWithin(statisticsRoom());
     }
-    mainWindow.onTick(mainWindow.timers().onlinecounter, [this] { onlinecounterTimer(); });
+    mainWindow.onTick(mainWindow.timers().counterRefreshTimer, [this] { onlinecounterTimer(); });
     QObject::connect(&mainWindow, &TForm1::closing, &mainWindow, [this] { removeCopies(); });
 }
 

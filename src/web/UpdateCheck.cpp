@@ -40,7 +40,7 @@ UpdateCheck::UpdateCheck(TForm1 &mainWindow, SoundCues &cues, LocalFiles &files,
     main.onClick(button, [this] { Image156Click(); });
     main.build(olderCheckControls());
     main.onClick(main.get<QPushButton>("Button1"), [this] { Button1Click(); });
-    mainWindow.onTick(mainWindow.timers().shownew, [this] { shownewTimer(); });
+    mainWindow.onTick(mainWindow.timers().versionDialogTimer, [this] { shownewTimer(); });
     main.onClick(&updateTo, [this] { Updateto1Click(); });
     WindowTimer &dialogShownew = *windows.noUpdate.shownew();
     mainWindow.onTick(&dialogShownew, [this, &dialogShownew] { openNewVersionOnce(dialogShownew); });
@@ -104,7 +104,7 @@ void UpdateCheck::fillVersionDialog()
 
 void UpdateCheck::armShownew()
 {
-    m_mainWindow.timers().shownew->setEnabled(true);
+    m_mainWindow.timers().versionDialogTimer->setEnabled(true);
 }
 
 // The main window's timer and the no-update dialog's own one both open the
@@ -117,7 +117,7 @@ void UpdateCheck::openNewVersionOnce(WindowTimer &timer)
 
 void UpdateCheck::shownewTimer()
 {
-    openNewVersionOnce(*m_mainWindow.timers().shownew);
+    openNewVersionOnce(*m_mainWindow.timers().versionDialogTimer);
 }
 
 // The beep is no sound cue: it sounds whatever the sounds switch says.

@@ -191,9 +191,11 @@ void GameDiscoveryTest::endsWithinItsBound()
     QElapsedTimer clock;
     clock.start();
     const FoundPrograms found = discovery.run(cancelled);
+    const qint64 took = clock.elapsed();
     // The bound is checked between folders: a generous margin for a busy machine.
-    QVERIFY2(clock.elapsed() < 10 * bound.count(), qPrintable(QString::number(clock.elapsed())));
-    if (!discovery.stoppedEarly())
+    QVERIFY2(took < 10 * bound.count(), qPrintable(QString::number(took)));
+    // A search that ended within the bound searched everything.
+    if (took < bound.count())
         QCOMPARE(found.files(Program::CallOfDuty).size(), 1);
     QFile::setPermissions(home.filePath(QStringLiteral(".wine/drive_c/Program Files/locked")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

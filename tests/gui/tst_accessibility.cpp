@@ -1,4 +1,5 @@
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "app/TForm1.h"
 #include "config/TForm5.h"
 #include "platform/PictureControl.h"
@@ -37,8 +38,8 @@ QString AccessibilityTest::said(QWidget *control, QAccessible::Text what)
 QWidget *AccessibilityTest::window(const QString &which) const
 {
     if (which == QLatin1String("TForm5"))
-        return m_f->launcher->form5();
-    return m_f->launcher->form1();
+        return form5(*m_f->launcher);
+    return form1(*m_f->launcher);
 }
 
 void AccessibilityTest::init()
@@ -54,17 +55,17 @@ void AccessibilityTest::cleanup()
 
 void AccessibilityTest::tilesAreToldApart()
 {
-    TForm1 *main = m_f->launcher->form1();
+    TForm1 *main = form1(*m_f->launcher);
     QSet<QString> names;
     for (const ServerCatalogue::ServerEntry &e : ServerCatalogue::entries()) {
-        QWidget *tile = main->control(QLatin1String(e.tile));
+        QWidget *tile = main->findChild<QWidget *>(QLatin1String(e.tile));
         const QString name = said(tile, QAccessible::Name);
         QVERIFY2(name.contains(QString::fromUtf8(e.caption)), qPrintable(name));
         QVERIFY2(!said(tile, QAccessible::Description).isEmpty(), e.tile);
         // The twin that takes the click under the pointer says the same.
-        QCOMPARE(said(main->control(QLatin1String(e.twin)), QAccessible::Name), name);
+        QCOMPARE(said(main->findChild<QWidget *>(QLatin1String(e.twin)), QAccessible::Name), name);
         // The address toggle of the row is named after the same server, but not like the tile.
-        const QString toggle = said(main->control(QLatin1String(e.toggle)), QAccessible::Name);
+        const QString toggle = said(main->findChild<QWidget *>(QLatin1String(e.toggle)), QAccessible::Name);
         QVERIFY2(toggle.contains(QString::fromUtf8(e.caption)) && toggle != name, qPrintable(toggle));
         names.insert(name);
     }
@@ -109,13 +110,15 @@ void AccessibilityTest::hintsAreTheNames()
 
 void AccessibilityTest::settingsButtonsNameTheirProgram()
 {
-    TForm5 *settings = m_f->launcher->form5();
+    TForm5 *settings = form5(*m_f->launcher);
     QSet<QString> names;
     for (int n = 1; n <= 9; ++n)
-        names.insert(said(settings->control(QStringLiteral("Button%1").arg(n)), QAccessible::Name));
+        names.insert(said(settings->findChild<QWidget *>(QStringLiteral("Button%1").arg(n)), QAccessible::Name));
     QCOMPARE(names.size(), 9);
-    QVERIFY(said(settings->control(QStringLiteral("Button6")), QAccessible::Name).endsWith(QLatin1String("Ventrilo")));
-    QCOMPARE(said(settings->control(QStringLiteral("CheckBox1")), QAccessible::Name), QStringLiteral("Zvuky / Sounds"));
+    QVERIFY(said(settings->findChild<QWidget *>(QStringLiteral("Button6")), QAccessible::Name)
+                .endsWith(QLatin1String("Ventrilo")));
+    QCOMPARE(said(settings->findChild<QWidget *>(QStringLiteral("CheckBox1")), QAccessible::Name),
+             QStringLiteral("Zvuky / Sounds"));
 }
 
 QTEST_MAIN(AccessibilityTest)

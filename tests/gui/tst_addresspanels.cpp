@@ -1,5 +1,7 @@
 #include "ControlPoints.h"
+#include "FireTimer.h"
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "Pointer.h"
 #include "app/TForm1.h"
 #include "config/TForm5.h"
@@ -33,8 +35,8 @@ private slots:
     void otherNameLabelsDoNothing();
 
 private:
-    TForm1 *window() const { return m_f->launcher->form1(); }
-    QWidget *control(const char *name) const { return window()->control(QLatin1String(name)); }
+    TForm1 *window() const { return form1(*m_f->launcher); }
+    QWidget *control(const char *name) const { return window()->findChild<QWidget *>(QLatin1String(name)); }
     bool open(const ServerEntry &e) const;
     QPoint togglePoint(const ServerEntry &e) const { return QRect(e.togglePlace, toggleSize).center(); }
     QPoint closePoint(const ServerEntry &e) const;
@@ -45,8 +47,8 @@ void AddressPanelsTest::init()
 {
     m_f = std::make_unique<LauncherFixture>();
     m_f->make();
-    window()->timer(QStringLiteral("Timer6"))->setEnabled(false);
-    m_f->launcher->form5()->soundsSwitch()->setChecked(true);
+    window()->findChild<WindowTimer *>(QStringLiteral("Timer6"))->setEnabled(false);
+    form5(*m_f->launcher)->soundsSwitch()->setChecked(true);
 }
 
 void AddressPanelsTest::cleanup()
@@ -82,7 +84,7 @@ void AddressPanelsTest::togglePlaceOpensAndCloses()
     Pointer::click(window(), togglePoint(e));
     QVERIFY(open(e));
     QCOMPARE(control(e.addressPanel)->geometry(), e.addressPanelRect);
-    auto *edit = window()->control<QLineEdit>(QLatin1String(e.addressEdit));
+    auto *edit = window()->findChild<QLineEdit *>(QLatin1String(e.addressEdit));
     QCOMPARE(edit->parentWidget(), control(e.addressPanel));
     QCOMPARE(edit->text(), address(e));
     QCOMPARE(m_f->sound->played, QStringList{"press.wav"});
@@ -111,7 +113,7 @@ void AddressPanelsTest::closePictureCloses()
 
 void AddressPanelsTest::panelsAreIndependentAndSilentWithSoundsOff()
 {
-    m_f->launcher->form5()->soundsSwitch()->setChecked(false);
+    form5(*m_f->launcher)->soundsSwitch()->setChecked(false);
     Pointer::click(window(), togglePoint(entry(1)));
     Pointer::click(window(), togglePoint(entry(12)));
     Pointer::click(window(), togglePoint(entry(14)));
@@ -144,8 +146,8 @@ void AddressPanelsTest::openPanelCoversAJoinWithoutStoppingIt()
     const QPoint joining = e.joiningPanelRect.center();
     QCOMPARE(Pointer::controlAt(window(), joining)->parentWidget(), control(e.addressPanel));
     QVERIFY(!control(e.joiningPanel)->isHidden());
-    QVERIFY(window()->timer(QStringLiteral("Timer2"))->isEnabled());
-    window()->timer(QStringLiteral("Timer2"))->fire();
+    QVERIFY(window()->findChild<WindowTimer *>(QStringLiteral("Timer2"))->isActive());
+    fire(window()->findChild<WindowTimer *>(QStringLiteral("Timer2")));
     QVERIFY(control(e.joiningPanel)->isHidden());
     QVERIFY(open(e));
 }
@@ -156,7 +158,7 @@ void AddressPanelsTest::addressEditSelectsAndCopiesButTakesNoTyping()
     QVERIFY(QTest::qWaitForWindowActive(window()));
     const ServerEntry &e = entry(5);
     Pointer::click(window(), togglePoint(e));
-    auto *edit = window()->control<QLineEdit>(QLatin1String(e.addressEdit));
+    auto *edit = window()->findChild<QLineEdit *>(QLatin1String(e.addressEdit));
     QVERIFY(edit->isReadOnly());
     edit->setFocus(Qt::MouseFocusReason);
     QVERIFY(edit->hasFocus());
@@ -168,7 +170,7 @@ void AddressPanelsTest::addressEditSelectsAndCopiesButTakesNoTyping()
     edit->copy();
     QCOMPARE(QGuiApplication::clipboard()->text(), address(e));
     // Focus moves on to the password edit: the selection stays.
-    auto *password = window()->control<QLineEdit>(QStringLiteral("Edit1"));
+    auto *password = window()->findChild<QLineEdit *>(QStringLiteral("Edit1"));
     password->setFocus(Qt::TabFocusReason);
     QVERIFY(password->hasFocus());
     QCOMPARE(edit->selectedText(), address(e));
@@ -177,7 +179,7 @@ void AddressPanelsTest::addressEditSelectsAndCopiesButTakesNoTyping()
 void AddressPanelsTest::addressStaysLegible()
 {
     for (const ServerEntry &e : entries()) {
-        auto *edit = window()->control<QLineEdit>(QLatin1String(e.addressEdit));
+        auto *edit = window()->findChild<QLineEdit *>(QLatin1String(e.addressEdit));
         edit->ensurePolished();
         const QFontMetrics metrics(edit->font());
         QVERIFY2(metrics.height() >= 10 && metrics.height() <= 18, e.addressEdit);
@@ -187,7 +189,7 @@ void AddressPanelsTest::addressStaysLegible()
 
 void AddressPanelsTest::label31ShowsTheStatusPageEvenWithSoundsOff()
 {
-    m_f->launcher->form5()->soundsSwitch()->setChecked(false);
+    form5(*m_f->launcher)->soundsSwitch()->setChecked(false);
     auto *status = window()->findChild<RecordingBrowser *>(QStringLiteral("WebBrowser1"));
     QVERIFY2(status, "the status browser");
     status->urls.clear();

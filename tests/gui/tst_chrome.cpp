@@ -1,4 +1,5 @@
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "StepHooks.h"
 #include "ModalWindow.h"
 #include "Pointer.h"
@@ -53,16 +54,7 @@ int count(const QStringList &list, const QString &item)
 
 QAction *menuItem(Launcher &l, const char *name)
 {
-    return l.form1()->findChild<QAction *>(QLatin1String(name));
-}
-
-QWidget *launcherWindow(Launcher &l, const QString &name)
-{
-    for (QWidget *w : std::initializer_list<QWidget *>{l.form1(), l.form5(), l.form6(), l.form7(), l.form8(), l.form9(),
-                                                       l.form11(), l.form12(), l.form13(), l.form15(), l.form17()})
-        if (w->objectName() == name)
-            return w;
-    return nullptr;
+    return form1(l)->findChild<QAction *>(QLatin1String(name));
 }
 
 // Sets the run up so that the named window comes up during start-up (the
@@ -79,7 +71,7 @@ void whileUpInStartUp(Fixture &f, const QString &name, std::function<void()> act
         hooks(l).counters = act;
         return;
     }
-    QWidget *w = launcherWindow(l, name);
+    QWidget *w = TestLaunchers::window(l, name);
     ModalWindow::whenUp(w, [w, act] {
         act();
         if (w->isVisible())
@@ -162,7 +154,7 @@ void ChromeTest::framePictures()
     QFETCH(QString, name);
     QFETCH(QRect, place);
     Fixture f;
-    auto *picture = f.make().form1()->control<PictureControl>(name);
+    auto *picture = form1(f.make())->findChild<PictureControl *>(name);
     QVERIFY(picture);
     QCOMPARE(picture->geometry(), place);
     QCOMPARE(picture->property("layer").toInt(), 0);
@@ -196,7 +188,7 @@ void ChromeTest::buttons()
     QFETCH(QString, hint);
     QFETCH(int, cursor);
     Fixture f;
-    auto *picture = f.make().form1()->control<PictureControl>(name);
+    auto *picture = form1(f.make())->findChild<PictureControl *>(name);
     QVERIFY(picture);
     QCOMPARE(picture->geometry(), place);
     QCOMPARE(!picture->isHidden(), shown);
@@ -208,16 +200,16 @@ void ChromeTest::buttons()
 void ChromeTest::buttonsLieAboveTheFrameAndTwinsAboveButtons()
 {
     Fixture f;
-    TForm1 *w = f.make().form1();
+    TForm1 *w = form1(f.make());
     const struct {
         const char *normal, *twin;
         QPoint at;
     } pairs[] = {{"Image6", "closeact", {684, 8}}, {"Image4", "Image130", {664, 8}}, {"Image13", "Image21", {445, 77}}};
     for (const auto &pair : pairs) {
         QCOMPARE(Pointer::controlAt(w, pair.at)->objectName(), QLatin1String(pair.normal));
-        w->control(QLatin1String(pair.twin))->show();
+        w->findChild<QWidget *>(QLatin1String(pair.twin))->show();
         QCOMPARE(Pointer::controlAt(w, pair.at)->objectName(), QLatin1String(pair.twin));
-        w->control(QLatin1String(pair.twin))->hide();
+        w->findChild<QWidget *>(QLatin1String(pair.twin))->hide();
     }
 }
 
@@ -235,17 +227,17 @@ void ChromeTest::closeButton()
     Launcher &l = started(f, sounds);
     QSignalSpy finished(&l, &Launcher::finished);
     f.presetFile("online.inf", "1");
-    Pointer::click(l.form1(), {684, 8});
+    Pointer::click(form1(l), {684, 8});
     QCOMPARE(finished.size(), 1);
-    QVERIFY(!l.form1()->isVisible());
+    QVERIFY(!form1(l)->isVisible());
     if (sounds) {
         // The cue starts and the window closes at once, without waiting for it.
         QCOMPARE(count(f.sound->played, "press.wav"), 1);
         QVERIFY(f.log.events.indexOf("sound press.wav async") < f.log.events.lastIndexOf("delete online.inf"));
-        QCOMPARE(l.form1()->latch(), QStringLiteral("1"));
+        QCOMPARE(form1(l)->latch(), QStringLiteral("1"));
     } else {
         QVERIFY(f.sound->played.isEmpty());
-        QCOMPARE(l.form1()->latch(), QStringLiteral("0"));
+        QCOMPARE(form1(l)->latch(), QStringLiteral("0"));
     }
 }
 
@@ -260,13 +252,13 @@ void ChromeTest::minimiseButton()
     Fixture f;
     Launcher &l = started(f, sounds);
     QSignalSpy finished(&l, &Launcher::finished);
-    Pointer::click(l.form1(), {664, 8});
-    QVERIFY(l.form1()->isMinimized());
+    Pointer::click(form1(l), {664, 8});
+    QVERIFY(form1(l)->isMinimized());
     QCOMPARE(finished.size(), 0);
     QCOMPARE(count(f.sound->played, "press.wav"), sounds ? 1 : 0);
     if (sounds)
         QCOMPARE(f.sound->modes.last(), QStringLiteral("async"));
-    QCOMPARE(l.form1()->latch(), sounds ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(form1(l)->latch(), sounds ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void ChromeTest::settingsButton_data()
@@ -279,22 +271,22 @@ void ChromeTest::settingsButton()
     QFETCH(bool, sounds);
     Fixture f;
     Launcher &l = started(f, sounds);
-    TForm5 *s = l.form5();
+    TForm5 *s = form5(l);
     bool modal = false;
     QStringList playedWhenUp;
     QString latchWhenUp;
     ModalWindow::whenUp(s, [&] {
         modal = QApplication::activeModalWidget() == s;
         playedWhenUp = f.sound->played;
-        latchWhenUp = l.form1()->latch();
+        latchWhenUp = form1(l)->latch();
         s->close();
     });
-    Pointer::click(l.form1(), {445, 77});
+    Pointer::click(form1(l), {445, 77});
     QVERIFY(modal);
     QVERIFY(!s->isVisible());
     QCOMPARE(count(playedWhenUp, "press.wav"), sounds ? 1 : 0);
     QCOMPARE(latchWhenUp, sounds ? QStringLiteral("1") : QStringLiteral("0"));
-    QVERIFY(l.form1()->isVisible());
+    QVERIFY(form1(l)->isVisible());
 }
 
 void ChromeTest::trayIconAndMenu()
@@ -308,7 +300,7 @@ void ChromeTest::trayIconAndMenu()
     QMenu *menu = f.tray->menu;
     QVERIFY(menu);
     QCOMPARE(menu->objectName(), QStringLiteral("PopupMenu1"));
-    QCOMPARE(menu->parent(), l.form1());
+    QCOMPARE(menu->parent(), form1(l));
     const QList<QAction *> items = menu->actions();
     QCOMPARE(items.size(), 3);
     const struct {
@@ -328,11 +320,11 @@ void ChromeTest::trayClickRestores()
 {
     Fixture f;
     Launcher &l = started(f, true);
-    Pointer::click(l.form1(), {664, 8});
-    QVERIFY(l.form1()->isMinimized());
+    Pointer::click(form1(l), {664, 8});
+    QVERIFY(form1(l)->isMinimized());
     f.tray->click();
-    QVERIFY(!l.form1()->isMinimized());
-    QVERIFY(l.form1()->isVisible());
+    QVERIFY(!form1(l)->isMinimized());
+    QVERIFY(form1(l)->isVisible());
 }
 
 void ChromeTest::aboutOpensTheAboutWindowWithoutACue()
@@ -340,15 +332,15 @@ void ChromeTest::aboutOpensTheAboutWindowWithoutACue()
     Fixture f;
     Launcher &l = started(f, true);
     bool up = false;
-    ModalWindow::whenUp(l.form7(), [&] {
+    ModalWindow::whenUp(form7(l), [&] {
         up = true;
-        l.form7()->close();
+        form7(l)->close();
     });
     menuItem(l, "About1")->trigger();
     QVERIFY(up);
-    QVERIFY(!l.form7()->isVisible());
+    QVERIFY(!form7(l)->isVisible());
     QVERIFY(f.sound->played.isEmpty());
-    QVERIFY(l.form1()->isVisible());
+    QVERIFY(form1(l)->isVisible());
 }
 
 void ChromeTest::exitClosesWithoutACue()
@@ -358,7 +350,7 @@ void ChromeTest::exitClosesWithoutACue()
     QSignalSpy finished(&l, &Launcher::finished);
     menuItem(l, "Exit1")->trigger();
     QCOMPARE(finished.size(), 1);
-    QVERIFY(!l.form1()->isVisible());
+    QVERIFY(!form1(l)->isVisible());
     QVERIFY(f.sound->played.isEmpty());
 }
 
@@ -380,13 +372,13 @@ void ChromeTest::trayAnswersWhileAStartUpWindowIsUp()
     QSignalSpy clicks(f.tray, &TrayService::clicked);
     bool modal = false, menuOpened = false, mainShown = true;
     whileUpInStartUp(f, window, [&] {
-        QWidget *w = launcherWindow(*f.launcher, window);
+        QWidget *w = TestLaunchers::window(*f.launcher, window);
         icon.rightClick();
         menuOpened = f.tray->menu->isVisible();
         f.tray->menu->close();
         w->showMinimized();
         icon.leftClick();
-        mainShown = f.launcher->form1()->isVisible();
+        mainShown = form1(*f.launcher)->isVisible();
         modal = QApplication::activeModalWidget() == w && w->isVisible() && !w->isMinimized();
     });
     f.start();
@@ -394,7 +386,7 @@ void ChromeTest::trayAnswersWhileAStartUpWindowIsUp()
     QCOMPARE(clicks.size(), 1);
     QVERIFY(!mainShown);
     QVERIFY(modal);
-    QVERIFY(f.launcher->form1()->isVisible());
+    QVERIFY(form1(*f.launcher)->isVisible());
 }
 
 // The error box waits for the player over the launcher's windows; the tray
@@ -449,7 +441,7 @@ void ChromeTest::exitDuringStartUpEndsTheRun()
     });
     Launcher &l = *f.launcher;
     ShowCounter mainShows;
-    l.form1()->installEventFilter(&mainShows);
+    form1(l)->installEventFilter(&mainShows);
     QTimer stuck; // ends the loop should "Exit" not have ended it
     stuck.setSingleShot(true);
     QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(99); });
@@ -463,21 +455,21 @@ void ChromeTest::exitDuringStartUpEndsTheRun()
     QVERIFY(!f.exists("online.inf") && !f.exists("statistic.inf"));
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible() || w == &icon, qPrintable(w->objectName()));
-    QVERIFY(!l.form1()->timer("news")->isEnabled());
+    QVERIFY(!form1(l)->findChild<WindowTimer *>("news")->isActive());
     QCOMPARE(f.browsers->beganLoading, 0);
 
     // A version fetch cut short by the end of the run fails without a sound
     // or its dialog.
     f.downloads->bodies.remove(CommunityUrls::versionInf());
-    l.form5()->soundsSwitch()->setChecked(true);
+    form5(l)->soundsSwitch()->setChecked(true);
     const int errorCues = f.sound->played.count("error.wav");
     bool dialogShown = false;
-    ModalWindow::whenUp(l.form13(), [&] {
+    ModalWindow::whenUp(form13(l), [&] {
         dialogShown = true;
-        l.form13()->hide();
+        form13(l)->hide();
     });
     hooks(l).fetchVersion();
-    QVERIFY(!dialogShown && !l.form13()->isVisible());
+    QVERIFY(!dialogShown && !form13(l)->isVisible());
     QCOMPARE(f.sound->played.count("error.wav"), errorCues);
 }
 
@@ -494,12 +486,12 @@ void ChromeTest::restoringKeepsTheModalWindowOnTop()
     QFETCH(QString, window);
     Fixture f;
     Launcher &l = started(f, false);
-    QWidget *w = launcherWindow(l, window);
+    QWidget *w = TestLaunchers::window(l, window);
     bool restored = false, onTop = false;
     ModalWindow::whenUp(w, [&] {
-        l.minimiseApplication();
+        TestLaunchers::partsOf(l).windows->minimise();
         f.tray->click();
-        restored = !l.form1()->isMinimized() && l.form1()->isVisible() && !w->isMinimized() && w->isVisible();
+        restored = !form1(l)->isMinimized() && form1(l)->isVisible() && !w->isMinimized() && w->isVisible();
         onTop = QTest::qWaitForWindowActive(w) && QApplication::activeWindow() == w
                 && QApplication::activeModalWidget() == w;
         w->close();
@@ -507,9 +499,9 @@ void ChromeTest::restoringKeepsTheModalWindowOnTop()
     if (window == "TForm7")
         menuItem(l, "About1")->trigger();
     else if (window == "TForm5")
-        Pointer::click(l.form1(), {445, 77});
+        Pointer::click(form1(l), {445, 77});
     else
-        Pointer::click(l.form1(), {475, 77});
+        Pointer::click(form1(l), {475, 77});
     QVERIFY(restored);
     QVERIFY(onTop);
 }
@@ -537,7 +529,7 @@ void ChromeTest::escapeLeavesEveryWindowOpen()
     QFETCH(QString, closer);
     Fixture f;
     Launcher &l = started(f, false);
-    QWidget *w = launcherWindow(l, window);
+    QWidget *w = TestLaunchers::window(l, window);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QTest::keyClick(w->windowHandle(), Qt::Key_Escape);

@@ -1,4 +1,6 @@
+#include "FireTimer.h"
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "StepHooks.h"
 #include "ServedLauncher.h"
 #include "app/TForm1.h"
@@ -15,12 +17,12 @@
 namespace {
 TextLabel *label(Launcher &l, const char *name)
 {
-    return l.form1()->control<TextLabel>(QLatin1String(name));
+    return form1(l)->findChild<TextLabel *>(QLatin1String(name));
 }
 
 RecordingBrowser *browser(Launcher &l, const char *name)
 {
-    return l.form1()->findChild<RecordingBrowser *>(QLatin1String(name));
+    return form1(l)->findChild<RecordingBrowser *>(QLatin1String(name));
 }
 
 // A run whose update check finds nothing new, so start() needs no player.
@@ -71,7 +73,7 @@ void CountersTest::blockIsLaidOutAsDesigned()
     QFETCH(bool, centred);
     LauncherFixture f;
     Launcher &l = f.make();
-    auto *shown = l.form1()->control<TextLabel>(name);
+    auto *shown = form1(l)->findChild<TextLabel *>(name);
     QVERIFY(shown);
     QCOMPARE(shown->caption(), caption);
     QCOMPARE(shown->pos(), place);
@@ -81,7 +83,7 @@ void CountersTest::blockIsLaidOutAsDesigned()
     // Text arrives as plain text, never as markup.
     QCOMPARE(shown->textFormat(), Qt::PlainText);
     for (const char *memo : {"Memo1", "Memo2"}) {
-        auto *box = l.form1()->control<QPlainTextEdit>(memo);
+        auto *box = form1(l)->findChild<QPlainTextEdit *>(memo);
         QVERIFY(box);
         QVERIFY(box->isHidden());
         QCOMPARE(box->toPlainText(), QStringLiteral("N/A"));
@@ -119,8 +121,8 @@ void CountersTest::serverTextIsShownUnchanged()
         const int lines = shown.count("\r\n") + 1;
         QVERIFY2(counter->height() >= lines * counter->fontMetrics().height(), name);
     }
-    QCOMPARE(l.form1()->control<QPlainTextEdit>("Memo1")->toPlainText(), QString(shown).replace("\r\n", "\n"));
-    QCOMPARE(l.form1()->control<QPlainTextEdit>("Memo2")->toPlainText(), QString(shown).replace("\r\n", "\n"));
+    QCOMPARE(form1(l)->findChild<QPlainTextEdit *>("Memo1")->toPlainText(), QString(shown).replace("\r\n", "\n"));
+    QCOMPARE(form1(l)->findChild<QPlainTextEdit *>("Memo2")->toPlainText(), QString(shown).replace("\r\n", "\n"));
 }
 
 void CountersTest::hugeTextShowsWhatFitsInTheBlock_data()
@@ -155,7 +157,7 @@ void CountersTest::hugeTextShowsWhatFitsInTheBlock()
         QVERIFY(counter->caption().size() < 1000);
         QVERIFY2(block.contains(counter->geometry()), name);
         // Nothing else of the window lies under it but the block's own pictures.
-        for (QWidget *other : l.form1()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (QWidget *other : form1(l)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
             const bool backdrop = other->objectName() == "Image157" || other->objectName() == "Image158";
             if (other != counter && !other->isHidden() && !backdrop)
                 QVERIFY2(!other->geometry().intersects(counter->geometry()), qPrintable(other->objectName()));
@@ -169,7 +171,7 @@ void CountersTest::hugeTextShowsWhatFitsInTheBlock()
         }
     }
     for (const char *memo : {"Memo1", "Memo2"})
-        QVERIFY(l.form1()->control<QPlainTextEdit>(memo)->document()->characterCount() < 1000);
+        QVERIFY(form1(l)->findChild<QPlainTextEdit *>(memo)->document()->characterCount() < 1000);
     // The access count has room for more lines than the online count below it.
     if (lines.size() > 1)
         QVERIFY(label(l, "stat")->shownText().count('\n') > label(l, "Label52")->shownText().count('\n'));
@@ -185,7 +187,7 @@ void CountersTest::startupStepLoadsPagesAndCountersInOrder()
     auto counters = hooks(l).counters;
     int progressInside = -1;
     hooks(l).counters = [&, counters] {
-        progressInside = l.form17()->progress();
+        progressInside = startupProgress(l);
         counters();
     };
     l.start();
@@ -221,12 +223,12 @@ void CountersTest::unreachableServerLeavesNASilently()
     LauncherFixture f;
     quietUpdate(f);
     Launcher &l = f.start();
-    l.form1()->timer("onlinecounter")->fire();
+    fire(form1(l)->findChild<WindowTimer *>("onlinecounter"));
     QCOMPARE(label(l, "stat")->caption(), QStringLiteral("N/A"));
     QCOMPARE(label(l, "Label52")->caption(), QStringLiteral("N/A"));
     QVERIFY(f.errors->messages.isEmpty());
     QVERIFY(f.sound->played.isEmpty());
-    QCOMPARE(l.form17()->progress(), 100);
+    QCOMPARE(startupProgress(l), 100);
     QVERIFY(!f.exists("statistic.inf"));
     QVERIFY(!f.exists("online.inf"));
 }
@@ -242,7 +244,7 @@ void CountersTest::lastValuesStayWhenTheServerGoesAway()
     QVERIFY(f.exists("online.inf"));
 
     f.downloads->bodies.clear();
-    l.form1()->timer("onlinecounter")->fire();
+    fire(form1(l)->findChild<WindowTimer *>("onlinecounter"));
     QCOMPARE(label(l, "stat")->caption(), QStringLiteral("48213"));
     QCOMPARE(label(l, "Label52")->caption(), QStringLiteral("17"));
     QVERIFY(!f.exists("statistic.inf"));
@@ -252,7 +254,7 @@ void CountersTest::lastValuesStayWhenTheServerGoesAway()
     // Back again: the next tick shows the new values.
     f.downloads->bodies[CommunityUrls::accessCounter()] = "48214";
     f.downloads->bodies[CommunityUrls::onlineCounter()] = "18";
-    l.form1()->timer("onlinecounter")->fire();
+    fire(form1(l)->findChild<WindowTimer *>("onlinecounter"));
     QCOMPARE(label(l, "stat")->caption(), QStringLiteral("48214"));
     QCOMPARE(label(l, "Label52")->caption(), QStringLiteral("18"));
 }
@@ -262,20 +264,20 @@ void CountersTest::tickRefreshesBothCountersAndTheOnlinePage()
     LauncherFixture f;
     quietUpdate(f);
     Launcher &l = f.start();
-    WindowTimer *tick = l.form1()->timer("onlinecounter");
+    WindowTimer *tick = form1(l)->findChild<WindowTimer *>("onlinecounter");
     QCOMPARE(tick->interval(), 30000);
-    QVERIFY(tick->isEnabled());
+    QVERIFY(tick->isActive());
     f.downloads->bodies[CommunityUrls::accessCounter()] = "5";
     f.downloads->bodies[CommunityUrls::onlineCounter()] = "6";
     f.log.events.clear();
     const int before = f.downloads->requested.size();
-    tick->fire();
+    fire(tick);
     QCOMPARE(f.log.events, (QStringList{"delete statistic.inf", "download " + CommunityUrls::accessCounter(),
                                         "refresh WebBrowser5", "delete online.inf",
                                         "download " + CommunityUrls::onlineCounter()}));
     QCOMPARE(browser(l, "WebBrowser4")->urls.size(), 1);
     QCOMPARE(browser(l, "WebBrowser5")->urls.size(), 1);
-    QVERIFY(tick->isEnabled());
+    QVERIFY(tick->isActive());
     // One budget for the tick's two fetches, a new one for every tick.
     const QList<int> batches = f.downloads->batchOf.mid(before);
     QCOMPARE(batches.size(), 2);
@@ -307,7 +309,7 @@ void CountersTest::noCounterFileRemainsAfterClose()
     f.downloads->bodies[CommunityUrls::onlineCounter()] = "2";
     Launcher &l = f.start();
     QVERIFY(f.exists("statistic.inf") && f.exists("online.inf"));
-    l.form1()->close();
+    form1(l)->close();
     QVERIFY(!f.exists("statistic.inf"));
     QVERIFY(!f.exists("online.inf"));
 }
@@ -328,16 +330,16 @@ void CountersTest::aTickWhileTheLastOneWaitsStartsNothing()
     QCOMPARE(label(l, "stat")->caption(), QStringLiteral("41"));
 
     s.server.setFailure(QString(), CommunityServer::Failure::Hang);
-    WindowTimer *tick = l.form1()->timer("onlinecounter");
+    WindowTimer *tick = form1(l)->findChild<WindowTimer *>("onlinecounter");
     const int before = s.downloads->requested.size();
     s.log.events.clear();
     QStringList meanwhile;
     QTimer::singleShot(50, [&] {
         meanwhile << QString::number(s.downloads->fetching());
-        tick->fire();
+        fire(tick);
         meanwhile << label(l, "stat")->caption() << label(l, "Label52")->caption();
     });
-    tick->fire();
+    fire(tick);
     QCOMPARE(meanwhile, (QStringList{"1", "41", "7"}));
     QCOMPARE(s.downloads->requested.mid(before), (QStringList{CommunityUrls::accessCounter(), CommunityUrls::onlineCounter()}));
     QCOMPARE(s.log.events.count("refresh WebBrowser5"), 1);
@@ -347,7 +349,7 @@ void CountersTest::aTickWhileTheLastOneWaitsStartsNothing()
     // Back again: the next tick runs in full.
     s.server.setFailure(QString(), CommunityServer::Failure::None);
     s.server.setContent("/serverstatus/statistic/pocet.inc", "42");
-    tick->fire();
+    fire(tick);
     QCOMPARE(label(l, "stat")->caption(), QStringLiteral("42"));
     QCOMPARE(label(l, "Label52")->caption(), QStringLiteral("7"));
 }

@@ -1,4 +1,6 @@
 #include "ControlPoints.h"
+#include "FireTimer.h"
+#include "LauncherWindows.h"
 #include "Pointer.h"
 #include "RealShellLauncher.h"
 #include "SettingsPaths.h"
@@ -104,8 +106,8 @@ void GameLaunchTest::joinStartsTheGameWithItsArgumentsInItsFolder()
 #endif
     RealShellLauncher run;
     Launcher &launcher = run.launcher();
-    TForm1 *window = launcher.form1();
-    window->timer(QStringLiteral("Timer6"))->setEnabled(false);
+    TForm1 *window = form1(launcher);
+    window->findChild<WindowTimer *>(QStringLiteral("Timer6"))->setEnabled(false);
 
     QTemporaryDir gameFolder;
     QVERIFY(gameFolder.isValid());
@@ -114,7 +116,7 @@ void GameLaunchTest::joinStartsTheGameWithItsArgumentsInItsFolder()
     QVERIFY(writeRecorder(game, QStringLiteral("game"), record));
     SettingsPaths::set(launcher, QStringLiteral("StaticText1"), game);
 
-    auto *password = window->control<QLineEdit>(QStringLiteral("Edit1"));
+    auto *password = window->findChild<QLineEdit *>(QStringLiteral("Edit1"));
     password->selectAll();
     QTest::keyClicks(password, QStringLiteral("Rent42"));
     Pointer::click(window, ControlPoints::centre(window, QStringLiteral("Image18")));
@@ -188,11 +190,11 @@ void GameLaunchTest::programStartsAsItsContentSays()
         QVERIFY(QFile(root.filePath(marker)).open(QIODevice::WriteOnly));
 
     RealShellLauncher run;
-    TForm1 *window = run.launcher().form1();
-    window->timer(QStringLiteral("Timer6"))->setEnabled(false);
+    TForm1 *window = form1(run.launcher());
+    window->findChild<WindowTimer *>(QStringLiteral("Timer6"))->setEnabled(false);
     SettingsPaths::set(run.launcher(), display, path);
     if (!password.isEmpty()) {
-        auto *edit = window->control<QLineEdit>(QStringLiteral("Edit1"));
+        auto *edit = window->findChild<QLineEdit *>(QStringLiteral("Edit1"));
         edit->selectAll();
         QTest::keyClicks(edit, password);
     }
@@ -224,8 +226,8 @@ void GameLaunchTest::joinWithoutWineRunsItsCourse()
     QVERIFY(writeWindowsProgram(game));
 
     RealShellLauncher run;
-    TForm1 *window = run.launcher().form1();
-    window->timer(QStringLiteral("Timer6"))->setEnabled(false);
+    TForm1 *window = form1(run.launcher());
+    window->findChild<WindowTimer *>(QStringLiteral("Timer6"))->setEnabled(false);
     SettingsPaths::set(run.launcher(), QStringLiteral("StaticText1"), game);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -234,19 +236,19 @@ void GameLaunchTest::joinWithoutWineRunsItsCourse()
         {QStringLiteral("Program se nespustil"), QStringLiteral("Wine není nainstalováno: nainstalujte balíček wine")}};
     QCOMPARE(run.tray->balloons, told);
 
-    QVERIFY(!window->control(QStringLiteral("Panel1"))->isHidden());
-    QVERIFY(!window->control(QStringLiteral("Image15"))->isEnabled());
-    WindowTimer *minimise = window->timer(QStringLiteral("Timer3"));
-    WindowTimer *reenable = window->timer(QStringLiteral("Timer2"));
-    QVERIFY(minimise->isEnabled());
+    QVERIFY(!window->findChild<QWidget *>(QStringLiteral("Panel1"))->isHidden());
+    QVERIFY(!window->findChild<QWidget *>(QStringLiteral("Image15"))->isEnabled());
+    WindowTimer *minimise = window->findChild<WindowTimer *>(QStringLiteral("Timer3"));
+    WindowTimer *reenable = window->findChild<WindowTimer *>(QStringLiteral("Timer2"));
+    QVERIFY(minimise->isActive());
     QCOMPARE(minimise->interval(), 1800);
-    QVERIFY(reenable->isEnabled());
+    QVERIFY(reenable->isActive());
     QCOMPARE(reenable->interval(), 7000);
-    minimise->fire();
+    fire(minimise);
     QTRY_VERIFY_WITH_TIMEOUT(window->isMinimized(), 1000);
-    reenable->fire();
-    QVERIFY(window->control(QStringLiteral("Image15"))->isEnabled());
-    QVERIFY(window->control(QStringLiteral("Panel1"))->isHidden());
+    fire(reenable);
+    QVERIFY(window->findChild<QWidget *>(QStringLiteral("Image15"))->isEnabled());
+    QVERIFY(window->findChild<QWidget *>(QStringLiteral("Panel1"))->isHidden());
     QVERIFY(run.log.events.filter(QStringLiteral("error")).isEmpty());
     // Once per run and cause.
     Pointer::click(window, ControlPoints::centre(window, QStringLiteral("Image15")));
@@ -279,8 +281,8 @@ void GameLaunchTest::joinOfASteamCopy()
     manifest.close();
 
     RealShellLauncher run;
-    TForm1 *window = run.launcher().form1();
-    window->timer(QStringLiteral("Timer6"))->setEnabled(false);
+    TForm1 *window = form1(run.launcher());
+    window->findChild<WindowTimer *>(QStringLiteral("Timer6"))->setEnabled(false);
     SettingsPaths::set(run.launcher(), QStringLiteral("StaticText1"), game);
     Pointer::click(window, ControlPoints::centre(window, QStringLiteral("Image14")));
 

@@ -1,5 +1,6 @@
 #include "ControlPoints.h"
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "Pointer.h"
 #include "VisibilityLog.h"
 #include "app/TForm1.h"
@@ -40,13 +41,13 @@ private slots:
     void soundsOffLightsTheSameSilently();
 
 private:
-    TForm1 *window() const { return m_f->launcher->form1(); }
-    QWidget *control(const QString &name) const { return window()->control(name); }
+    TForm1 *window() const { return form1(*m_f->launcher); }
+    QWidget *control(const QString &name) const { return window()->findChild<QWidget *>(name); }
     bool lit(const QString &twin) const;
     QStringList litTwins() const;
     void move(const QString &name);
     void light(const QStringList &twins);
-    void sounds(bool on) { m_f->launcher->form5()->soundsSwitch()->setChecked(on); }
+    void sounds(bool on) { form5(*m_f->launcher)->soundsSwitch()->setChecked(on); }
     int clicks() const { return m_f->sound->played.count(QStringLiteral("click.wav")); }
     std::unique_ptr<LauncherFixture> m_f;
 };
@@ -55,7 +56,7 @@ void HoverTest::init()
 {
     m_f = std::make_unique<LauncherFixture>();
     m_f->make();
-    window()->timer(QStringLiteral("Timer6"))->setEnabled(false);
+    window()->findChild<WindowTimer *>(QStringLiteral("Timer6"))->setEnabled(false);
     sounds(true);
     for (const QString &twin : allTwins)
         QVERIFY2(control(twin), qPrintable(twin));

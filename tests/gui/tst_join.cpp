@@ -1,6 +1,8 @@
 #include "ControlPoints.h"
+#include "FireTimer.h"
 #include "GameHosts.h"
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "Pointer.h"
 #include "SettingsPaths.h"
 #include "app/TForm1.h"
@@ -35,8 +37,8 @@ private slots:
     void secondClickDuringJoinKeepsTheFirstCountdown();
 
 private:
-    TForm1 *window() const { return m_f->launcher->form1(); }
-    WindowTimer *timer(const char *name) const { return window()->timer(QLatin1String(name)); }
+    TForm1 *window() const { return form1(*m_f->launcher); }
+    WindowTimer *timer(const char *name) const { return window()->findChild<WindowTimer *>(QLatin1String(name)); }
     void setAllPaths();
     std::unique_ptr<LauncherFixture> m_f;
 };
@@ -76,7 +78,7 @@ void JoinTest::init()
     m_f->make();
     // The rows are tested on their own: the start-up chain stays out of the way.
     timer("Timer6")->setEnabled(false);
-    m_f->launcher->form5()->soundsSwitch()->setChecked(true);
+    form5(*m_f->launcher)->soundsSwitch()->setChecked(true);
     setAllPaths();
 }
 
@@ -155,27 +157,28 @@ void JoinTest::joinStartsTheGroupsGame()
     QCOMPARE(call.parameters, argumentsOf(number));
 
     for (const ServerEntry &other : entries()) {
-        QVERIFY2(!window()->control(QLatin1String(other.tile))->isEnabled(), other.tile);
-        QVERIFY2(window()->control(QLatin1String(other.twin))->isEnabled(), other.twin);
-        QCOMPARE(!window()->control(QLatin1String(other.joiningPanel))->isHidden(), other.number == number);
+        QVERIFY2(!window()->findChild<QWidget *>(QLatin1String(other.tile))->isEnabled(), other.tile);
+        QVERIFY2(window()->findChild<QWidget *>(QLatin1String(other.twin))->isEnabled(), other.twin);
+        QCOMPARE(!window()->findChild<QWidget *>(QLatin1String(other.joiningPanel))->isHidden(),
+                 other.number == number);
     }
-    QVERIFY(timer("Timer3")->isEnabled());
+    QVERIFY(timer("Timer3")->isActive());
     QCOMPARE(timer("Timer3")->interval(), 1800);
-    QVERIFY(timer("Timer2")->isEnabled());
+    QVERIFY(timer("Timer2")->isActive());
     QCOMPARE(timer("Timer2")->interval(), 7000);
     QVERIFY(m_f->errors->messages.isEmpty());
 }
 
 void JoinTest::soundsOffJoinIsSilentAndOtherwiseTheSame()
 {
-    m_f->launcher->form5()->soundsSwitch()->setChecked(false);
+    form5(*m_f->launcher)->soundsSwitch()->setChecked(false);
     Pointer::click(window(), ControlPoints::centre(window(), QStringLiteral("Image146")));
     QVERIFY(m_f->sound->played.isEmpty());
     QCOMPARE(m_f->shell->calls.size(), 1);
     QCOMPARE(m_f->shell->calls.first().parameters, address(entry(13)));
-    QVERIFY(!window()->control(QStringLiteral("Panel13"))->isHidden());
-    QVERIFY(timer("Timer2")->isEnabled());
-    QVERIFY(timer("Timer3")->isEnabled());
+    QVERIFY(!window()->findChild<QWidget *>(QStringLiteral("Panel13"))->isHidden());
+    QVERIFY(timer("Timer2")->isActive());
+    QVERIFY(timer("Timer3")->isActive());
 }
 
 void JoinTest::passwordEditFeedsTheArguments_data()
@@ -200,7 +203,7 @@ void JoinTest::passwordEditFeedsTheArguments()
     QFETCH(QString, password);
     QFETCH(QString, expected);
     const ServerEntry &e = entry(number);
-    auto *edit = window()->control<QLineEdit>(QLatin1String(e.passwordEdit));
+    auto *edit = window()->findChild<QLineEdit *>(QLatin1String(e.passwordEdit));
     QVERIFY(edit);
     QCOMPARE(edit->text(), QStringLiteral("pw??"));
     QCOMPARE(edit->echoMode(), QLineEdit::Normal);
@@ -224,7 +227,7 @@ void JoinTest::passwordEditFeedsTheArguments()
 
 void JoinTest::passwordEditTakesLongTextInClear()
 {
-    auto *edit = window()->control<QLineEdit>(QStringLiteral("Edit1"));
+    auto *edit = window()->findChild<QLineEdit *>(QStringLiteral("Edit1"));
     const QString pasted = QString(40000, QLatin1Char('Q'));
     QGuiApplication::clipboard()->setText(pasted);
     edit->selectAll();
@@ -236,15 +239,15 @@ void JoinTest::unchosenPathStillRunsTheWholeJoin()
 {
     SettingsPaths::set(*m_f->launcher, QStringLiteral("StaticText1"), QStringLiteral("cesta"));
     SettingsPaths::set(*m_f->launcher, QStringLiteral("StaticText2"), QStringLiteral("codmp.exe"));
-    QTest::mouseClick(window()->control(QStringLiteral("Image14")), Qt::LeftButton);
-    QTest::mouseClick(window()->control(QStringLiteral("Image41")), Qt::LeftButton);
+    QTest::mouseClick(window()->findChild<QWidget *>(QStringLiteral("Image14")), Qt::LeftButton);
+    QTest::mouseClick(window()->findChild<QWidget *>(QStringLiteral("Image41")), Qt::LeftButton);
     QCOMPARE(m_f->shell->calls.size(), 2);
     QCOMPARE(m_f->shell->calls[0].file, QStringLiteral("cesta"));
     QCOMPARE(m_f->shell->calls[0].directory, QString());
     QCOMPARE(m_f->shell->calls[1].file, QStringLiteral("codmp.exe"));
     QCOMPARE(m_f->shell->calls[1].directory, QString());
-    QVERIFY(!window()->control(QStringLiteral("Panel1"))->isHidden());
-    QVERIFY(timer("Timer3")->isEnabled());
+    QVERIFY(!window()->findChild<QWidget *>(QStringLiteral("Panel1"))->isHidden());
+    QVERIFY(timer("Timer3")->isActive());
     QVERIFY(m_f->errors->messages.isEmpty());
 }
 
@@ -253,12 +256,12 @@ void JoinTest::minimiseTimerMinimisesOnce()
     window()->show();
     QVERIFY(QTest::qWaitForWindowExposed(window()));
     Pointer::click(window(), ControlPoints::centre(window(), QStringLiteral("Image14")));
-    timer("Timer3")->fire();
-    QVERIFY(!timer("Timer3")->isEnabled());
+    fire(timer("Timer3"));
+    QVERIFY(!timer("Timer3")->isActive());
     QTRY_VERIFY_WITH_TIMEOUT(window()->isMinimized(), 1000);
     // The join itself goes on until the re-enable timer.
-    QVERIFY(timer("Timer2")->isEnabled());
-    QVERIFY(!window()->control(QStringLiteral("Image15"))->isEnabled());
+    QVERIFY(timer("Timer2")->isActive());
+    QVERIFY(!window()->findChild<QWidget *>(QStringLiteral("Image15"))->isEnabled());
 }
 
 void JoinTest::reenableTimerEndsTheJoin()
@@ -270,17 +273,17 @@ void JoinTest::reenableTimerEndsTheJoin()
     // Its tile is disabled now, but the twin on it still joins.
     Pointer::click(window(), ut2004);
     QCOMPARE(m_f->shell->calls.size(), 2);
-    QVERIFY(!window()->control(QStringLiteral("Panel1"))->isHidden());
-    QVERIFY(!window()->control(QStringLiteral("Panel14"))->isHidden());
+    QVERIFY(!window()->findChild<QWidget *>(QStringLiteral("Panel1"))->isHidden());
+    QVERIFY(!window()->findChild<QWidget *>(QStringLiteral("Panel14"))->isHidden());
 
-    timer("Timer2")->fire();
-    QVERIFY(!timer("Timer2")->isEnabled());
+    fire(timer("Timer2"));
+    QVERIFY(!timer("Timer2")->isActive());
     for (const ServerEntry &e : entries()) {
-        QVERIFY2(window()->control(QLatin1String(e.tile))->isEnabled(), e.tile);
-        QVERIFY2(window()->control(QLatin1String(e.joiningPanel))->isHidden(), e.joiningPanel);
+        QVERIFY2(window()->findChild<QWidget *>(QLatin1String(e.tile))->isEnabled(), e.tile);
+        QVERIFY2(window()->findChild<QWidget *>(QLatin1String(e.joiningPanel))->isHidden(), e.joiningPanel);
     }
     // The window does not minimise on this timer, and the minimise timer still runs.
-    QVERIFY(timer("Timer3")->isEnabled());
+    QVERIFY(timer("Timer3")->isActive());
 }
 
 void JoinTest::secondClickDuringJoinKeepsTheFirstCountdown()
@@ -294,7 +297,7 @@ void JoinTest::secondClickDuringJoinKeepsTheFirstCountdown()
 
     // The joined tile is disabled, but its twin still shows and takes a click
     // on the edge that the joining panel leaves free.
-    QVERIFY(!window()->control(QStringLiteral("Image26"))->isHidden());
+    QVERIFY(!window()->findChild<QWidget *>(QStringLiteral("Image26"))->isHidden());
     const QPoint edge(ServerCatalogue::entry(5).tilePlace + QPoint(2, 2));
     QCOMPARE(Pointer::controlAt(window(), edge)->objectName(), QStringLiteral("Image26"));
     Pointer::click(window(), edge);

@@ -1,4 +1,5 @@
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "Pointer.h"
 #include "app/TForm1.h"
 #include "config/TForm5.h"
@@ -21,7 +22,7 @@ void quietUpdate(LauncherFixture &f)
 
 QString caption(Launcher &l, const char *name)
 {
-    auto *label = l.form1()->control<TextLabel>(QLatin1String(name));
+    auto *label = form1(l)->findChild<TextLabel *>(QLatin1String(name));
     return label ? label->caption() : QStringLiteral("<missing>");
 }
 
@@ -31,10 +32,10 @@ QStringList state(Launcher &l)
     QStringList s;
     for (const char *name : {"Label19", "Label45", "Label13", "Label50"})
         s << caption(l, name);
-    for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"})
-        s << QStringLiteral("%1 %2").arg(QLatin1String(name), l.form1()->control(QLatin1String(name))->isHidden()
-                                                                   ? QStringLiteral("hidden")
-                                                                   : QStringLiteral("shown"));
+    for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
+        const bool hidden = form1(l)->findChild<QWidget *>(QLatin1String(name))->isHidden();
+        s << QStringLiteral("%1 %2").arg(QLatin1String(name), hidden ? QStringLiteral("hidden") : QStringLiteral("shown"));
+    }
     return s;
 }
 
@@ -52,14 +53,14 @@ QStringList czech(const char *clock)
 
 QStringList newsPages(Launcher &l)
 {
-    return l.form1()->findChild<RecordingBrowser *>("WebBrowser2")->urls;
+    return form1(l)->findChild<RecordingBrowser *>("WebBrowser2")->urls;
 }
 
 // The settings window's headings: "cz/-" while the Czech one is shown, "-/en" for the English one.
 QString headings(Launcher &l)
 {
-    QWidget *czechHeading = l.form5()->control(QStringLiteral("Label2"));
-    QWidget *englishHeading = l.form5()->control(QStringLiteral("Label4"));
+    QWidget *czechHeading = form5(l)->findChild<QWidget *>(QStringLiteral("Label2"));
+    QWidget *englishHeading = form5(l)->findChild<QWidget *>(QStringLiteral("Label4"));
     if (!czechHeading || !englishHeading)
         return QStringLiteral("<missing>");
     return QStringLiteral("%1/%2").arg(czechHeading->isHidden() ? "-" : "cz", englishHeading->isHidden() ? "-" : "en");
@@ -102,7 +103,7 @@ void LanguageTest::flagsAndGreetingsAreLaidOutAsDesigned()
     QFETCH(bool, shown);
     LauncherFixture f;
     Launcher &l = f.make();
-    QWidget *c = l.form1()->control(name);
+    QWidget *c = form1(l)->findChild<QWidget *>(name);
     QVERIFY(c);
     QCOMPARE(c->geometry().topLeft(), place.topLeft());
     if (name.startsWith("Image")) {
@@ -115,9 +116,9 @@ void LanguageTest::flagsAndGreetingsAreLaidOutAsDesigned()
         QCOMPARE(c->size(), place.size());
         QVERIFY(c->styleSheet().contains("black"));
         // The flag lies above its frame, so only the 2-pixel border takes the pointer.
-        QWidget *flag = l.form1()->control(name == "Label5" ? "Image2" : "Image3");
+        QWidget *flag = form1(l)->findChild<QWidget *>(name == "Label5" ? "Image2" : "Image3");
         QCOMPARE(c->geometry().adjusted(2, 2, -2, -2), flag->geometry());
-        QCOMPARE(Pointer::controlAt(l.form1(), flag->geometry().center()), flag);
+        QCOMPARE(Pointer::controlAt(form1(l), flag->geometry().center()), flag);
     }
     QCOMPARE(!c->isHidden(), shown);
     if (name == "Label4")
@@ -147,12 +148,12 @@ void LanguageTest::storedLanguageIsAppliedAtStart()
         f.preset("lng.dat", "LNG", "type", stored);
     Launcher &l = f.make();
     // Timer1 off before the load: only the English load switches it on.
-    l.form1()->timer("Timer1")->setEnabled(false);
+    form1(l)->findChild<WindowTimer *>("Timer1")->setEnabled(false);
     l.start();
     QCOMPARE(state(l), inEnglish ? english() : czech("Čas: "));
     QCOMPARE(newsPages(l), QStringList{inEnglish ? CommunityUrls::newsEnglish() : CommunityUrls::newsCzech()});
-    QCOMPARE(l.form1()->findChild<RecordingBrowser *>("WebBrowser1")->urls.value(0), CommunityUrls::statusOverview());
-    QCOMPARE(l.form1()->timer("Timer1")->isEnabled(), inEnglish);
+    QCOMPARE(form1(l)->findChild<RecordingBrowser *>("WebBrowser1")->urls.value(0), CommunityUrls::statusOverview());
+    QCOMPARE(form1(l)->findChild<WindowTimer *>("Timer1")->isActive(), inEnglish);
     QCOMPARE(headings(l), inEnglish ? QStringLiteral("-/en") : QStringLiteral("cz/-"));
     QVERIFY(f.profiles->writes.filter("lng.dat").isEmpty());
 }
@@ -163,13 +164,13 @@ void LanguageTest::switchingTwiceWritesOnce()
     quietUpdate(f);
     Launcher &l = f.start();
     f.profiles->writes.clear();
-    l.form1()->timer("Timer1")->setEnabled(false);
+    form1(l)->findChild<WindowTimer *>("Timer1")->setEnabled(false);
     f.log.events.clear();
 
-    Pointer::click(l.form1(), englishFlag);
+    Pointer::click(form1(l), englishFlag);
     QCOMPARE(state(l), english());
-    QVERIFY(l.form1()->timer("Timer1")->isEnabled());
-    Pointer::click(l.form1(), englishFlag);
+    QVERIFY(form1(l)->findChild<WindowTimer *>("Timer1")->isActive());
+    Pointer::click(form1(l), englishFlag);
     QCOMPARE(f.profiles->writes, QStringList{"lng.dat LNG/type=en"});
     QCOMPARE(newsPages(l), (QStringList{CommunityUrls::newsCzech(), CommunityUrls::newsEnglish()}));
     // The file is written before the page is asked for, and no cue sounds.
@@ -178,8 +179,8 @@ void LanguageTest::switchingTwiceWritesOnce()
     QCOMPARE(headings(l), QStringLiteral("-/en"));
 
     f.profiles->writes.clear();
-    Pointer::click(l.form1(), czechFlag);
-    Pointer::click(l.form1(), czechFlag);
+    Pointer::click(form1(l), czechFlag);
+    Pointer::click(form1(l), czechFlag);
     QCOMPARE(f.profiles->writes, QStringList{"lng.dat LNG/type=cz"});
     QCOMPARE(newsPages(l).last(), CommunityUrls::newsCzech());
     QCOMPARE(newsPages(l).size(), 3);
@@ -192,7 +193,7 @@ void LanguageTest::switchingBackToCzechDropsTheClockBlank()
     f.preset("lng.dat", "LNG", "type", "en");
     Launcher &l = f.start();
     QCOMPARE(state(l), english());
-    Pointer::click(l.form1(), czechFlag);
+    Pointer::click(form1(l), czechFlag);
     QCOMPARE(state(l), czech("Čas:"));
     QCOMPARE(headings(l), QStringLiteral("cz/-"));
     QCOMPARE(f.profiles->readValue(f.path("lng.dat"), "LNG", "type", "?"), QStringLiteral("cz"));
@@ -206,11 +207,11 @@ void LanguageTest::framesActLikeTheirFlags()
     Launcher &l = f.start();
     f.profiles->writes.clear();
     // The shown frame is the one of the state in force: its border changes nothing.
-    Pointer::click(l.form1(), QPoint(460, 7));
+    Pointer::click(form1(l), QPoint(460, 7));
     QCOMPARE(state(l), english());
     QVERIFY(f.profiles->writes.isEmpty());
-    Pointer::click(l.form1(), czechFlag);
-    Pointer::click(l.form1(), QPoint(432, 7));
+    Pointer::click(form1(l), czechFlag);
+    Pointer::click(form1(l), QPoint(432, 7));
     QCOMPARE(state(l), czech("Čas:"));
     QCOMPARE(f.profiles->writes, QStringList{"lng.dat LNG/type=cz"});
 }
@@ -222,7 +223,7 @@ void LanguageTest::failedWriteKeepsTheSwitchedCaptions()
     Launcher &l = f.start();
     f.profiles->failFromWrite = f.profiles->writes.size();
     const int pagesBefore = newsPages(l).size();
-    Pointer::click(l.form1(), englishFlag);
+    Pointer::click(form1(l), englishFlag);
     QCOMPARE(state(l), english());
     QCOMPARE(f.errors->messages, QStringList{"Unable to write to " + f.path("lng.dat")});
     QCOMPARE(newsPages(l).size(), pagesBefore);

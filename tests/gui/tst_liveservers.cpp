@@ -1,6 +1,8 @@
 // The live state on the menu, from game servers the test answers for.
 
 #include "AnsweredGames.h"
+#include "TestLaunchers.h"
+#include "platform/WindowGroup.h"
 #include "app/TForm1.h"
 #include "platform/PictureControl.h"
 #include "platform/TextLabel.h"
@@ -128,7 +130,7 @@ void LiveServersTest::cardTellsTheHoveredServer()
 void LiveServersTest::minimisedMeansNoRequests()
 {
     m_games->answer(demo);
-    m_f->launcher->minimiseApplication();
+    TestLaunchers::partsOf(*m_f->launcher).windows->minimise();
     QVERIFY(!m_live->cadence().isRunning());
     const int sent = m_f->datagrams->sent.size();
     m_f->queryClock->advance(5 * 60 * 1000);

@@ -1,4 +1,5 @@
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "ModalWindow.h"
 #include "Pointer.h"
 #include "SecondLauncher.h"
@@ -34,12 +35,18 @@ QPoint centreOf(QWidget *control)
 
 void clickControl(TForm5 *s, const char *name)
 {
-    Pointer::click(s, centreOf(s->control(QLatin1String(name))));
+    Pointer::click(s, centreOf(s->findChild<QWidget *>(QLatin1String(name))));
+}
+
+// The path the settings window holds for a data.dat key ("csloc", "vnt", ...).
+QString pathFor(TForm5 *s, const QString &key)
+{
+    return s->programPath(pathRowForKey(key)->program);
 }
 
 QString caption(TForm5 *s, const char *display)
 {
-    return s->control<TextLabel>(QLatin1String(display))->caption();
+    return s->findChild<TextLabel *>(QLatin1String(display))->caption();
 }
 
 QStringList dataWrites(const QStringList &writes)
@@ -85,7 +92,7 @@ private slots:
 void SettingsTest::windowIsABlackToolWindowOfFixedSize()
 {
     Fixture f;
-    TForm5 *s = f.make().form5();
+    TForm5 *s = form5(f.make());
     QCOMPARE(s->windowTitle(), QString::fromUtf8("OVCL - Nastavení"));
     QCOMPARE(s->size(), QSize(306, 579));
     QCOMPARE(s->minimumSize(), s->maximumSize());
@@ -123,15 +130,15 @@ void SettingsTest::rowsAreLaidOutTopToBottom()
     QFETCH(QString, button);
     QFETCH(bool, icon);
     Fixture f;
-    TForm5 *s = f.make().form5();
+    TForm5 *s = form5(f.make());
 
-    auto *shown = s->control<TextLabel>(display);
+    auto *shown = s->findChild<TextLabel *>(display);
     QVERIFY(shown);
     QCOMPARE(shown->caption(), QStringLiteral("cesta"));
     QCOMPARE(shown->size(), QSize(233, 17));
     QCOMPARE(shown->frameShadow(), QFrame::Sunken);
     QCOMPARE(shown->palette().color(QPalette::Window), QColor(Qt::white));
-    auto *pushButton = s->control<QPushButton>(button);
+    auto *pushButton = s->findChild<QPushButton *>(button);
     QCOMPARE(pushButton->text(), QStringLiteral("..."));
     QVERIFY(qAbs(pushButton->geometry().center().y() - shown->geometry().center().y()) <= 2);
     QVERIFY(pushButton->geometry().left() > shown->geometry().right());
@@ -147,7 +154,7 @@ void SettingsTest::rowsAreLaidOutTopToBottom()
 
     // Rows follow each other in this order.
     if (row > 1) {
-        auto *above = s->control<TextLabel>(QLatin1String(displaysTopToBottom[row - 2]));
+        auto *above = s->findChild<TextLabel *>(QLatin1String(displaysTopToBottom[row - 2]));
         QVERIFY(above->geometry().bottom() < named->geometry().top());
     }
 
@@ -165,7 +172,7 @@ void SettingsTest::rowsAreLaidOutTopToBottom()
 void SettingsTest::switchLabelsDoNotToggleTheBoxes()
 {
     Fixture f;
-    TForm5 *s = f.make().form5();
+    TForm5 *s = form5(f.make());
     s->show();
     QVERIFY(s->soundsSwitch()->text().isEmpty());
     QVERIFY(s->transparencySwitch()->text().isEmpty());
@@ -185,8 +192,8 @@ void SettingsTest::switchLabelsDoNotToggleTheBoxes()
         Pointer::click(s, centreOf(box));
         QCOMPARE(box->isChecked(), !before);
     }
-    auto *czech = s->control<TextLabel>("Label2");
-    auto *english = s->control<TextLabel>("Label4");
+    auto *czech = s->findChild<TextLabel *>("Label2");
+    auto *english = s->findChild<TextLabel *>("Label4");
     QCOMPARE(czech->caption(), QString::fromUtf8("Nastavte správné cesty k programům a hrám"));
     QCOMPARE(english->caption(), QStringLiteral("Insert right paths to games and programs"));
     QCOMPARE(czech->geometry(), english->geometry());
@@ -198,10 +205,10 @@ void SettingsTest::firstRunOpensTheWindowAndTheChainWaits()
 {
     Fixture f;
     Launcher &l = f.make();
-    TForm5 *s = l.form5();
+    TForm5 *s = form5(l);
     QList<int> progress;
     bool upAt80 = true;
-    QObject::connect(l.form17()->findChild<QProgressBar *>("stav"), &QProgressBar::valueChanged, [&](int v) {
+    QObject::connect(form17(l)->findChild<QProgressBar *>("stav"), &QProgressBar::valueChanged, [&](int v) {
         progress << v;
         if (v == 80)
             upAt80 = s->isVisible();
@@ -216,13 +223,13 @@ void SettingsTest::firstRunOpensTheWindowAndTheChainWaits()
     QStringList modesWhenUp;
     int balloonsWhenUp = 0;
     ModalWindow::whenUp(s, [&] {
-        progressWhenUp = l.form17()->progress();
-        progressWindowUnder = l.form17()->isVisible();
+        progressWhenUp = startupProgress(l);
+        progressWindowUnder = form17(l)->isVisible();
         for (const char *display : displaysTopToBottom)
             captions << caption(s, display);
         sounds = s->soundsSwitch()->isChecked();
         transparency = s->transparencySwitch()->isChecked();
-        latch = l.form1()->latch();
+        latch = form1(l)->latch();
         playedWhenUp = f.sound->played;
         modesWhenUp = f.sound->modes;
         balloonsWhenUp = f.tray->balloons.size();
@@ -273,7 +280,7 @@ void SettingsTest::firstRunOffersWhatWasFound()
         QVERIFY(home.mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(content) > 0);
     }
     Launcher &l = f.make();
-    TForm5 *s = l.form5();
+    TForm5 *s = form5(l);
     f.fileDialogs->answers << QString();
     QStringList captions;
     ModalWindow::whenUp(s, [&] {
@@ -302,15 +309,15 @@ void SettingsTest::saveWritesEveryKeyInOrderAndEndsTheFirstRun()
     {
         Fixture f;
         Launcher &l = f.make();
-        TForm5 *s = l.form5();
+        TForm5 *s = form5(l);
         bool closedBySave = false;
         ModalWindow::whenUp(s, [&] {
             // Each display gets its own value, so the keys show where they came from.
             for (int i = 1; i <= 9; ++i)
-                s->control<TextLabel>(QStringLiteral("StaticText%1").arg(i))
+                s->findChild<TextLabel *>(QStringLiteral("StaticText%1").arg(i))
                     ->setCaption(QStringLiteral("D:\\Games\\t%1.exe").arg(i));
             Pointer::click(s, centreOf(s->transparencySwitch()));
-            l.form1()->setLatch(QStringLiteral("0"));
+            form1(l)->setLatch(QStringLiteral("0"));
             clickControl(s, "Image1");
             closedBySave = !s->isVisible();
             if (s->isVisible())
@@ -329,31 +336,31 @@ void SettingsTest::saveWritesEveryKeyInOrderAndEndsTheFirstRun()
         // The cue follows the writes; saving does not touch the latch.
         const int lastWrite = f.log.events.indexOf("write " + expected.last());
         QCOMPARE(f.log.events.indexOf("sound press.wav async"), lastWrite + 1);
-        QCOMPARE(l.form1()->latch(), QStringLiteral("0"));
+        QCOMPARE(form1(l)->latch(), QStringLiteral("0"));
         // Transparency switched off on save: both windows are opaque at once.
-        QVERIFY(closeTo(l.form1()->windowOpacity(), 1.0));
-        QVERIFY(closeTo(l.form9()->windowOpacity(), 1.0));
+        QVERIFY(closeTo(form1(l)->windowOpacity(), 1.0));
+        QVERIFY(closeTo(form9(l)->windowOpacity(), 1.0));
 
         // The next launcher on the same directory.
         SecondLauncher next(f.dir.path() + QLatin1Char('/'));
     next.downloads->bodies[CommunityUrls::versionInf()] = currentVersion;
         next.downloads->bodies[CommunityUrls::versionInf()] = currentVersion;
         bool opened = false;
-        ModalWindow::whenUp(next.launcher().form5(), [&] {
+        ModalWindow::whenUp(form5(next.launcher()), [&] {
             opened = true;
-            next.launcher().form5()->close();
+            form5(next.launcher())->close();
         }, 1000);
         next.launcher().start();
         QVERIFY(!opened);
         QVERIFY(next.tray->balloons.isEmpty());
         QVERIFY(!next.sound->played.contains("firstrun.wav"));
-        TForm5 *again = next.launcher().form5();
+        TForm5 *again = form5(next.launcher());
         for (int i = 1; i <= 9; ++i)
-            QCOMPARE(again->control<TextLabel>(QStringLiteral("StaticText%1").arg(i))->caption(),
+            QCOMPARE(again->findChild<TextLabel *>(QStringLiteral("StaticText%1").arg(i))->caption(),
                      QStringLiteral("D:\\Games\\t%1.exe").arg(i));
         QVERIFY(again->soundsSwitch()->isChecked());
         QVERIFY(!again->transparencySwitch()->isChecked());
-        QVERIFY(closeTo(next.launcher().form1()->windowOpacity(), 1.0));
+        QVERIFY(closeTo(form1(next.launcher())->windowOpacity(), 1.0));
     }
 }
 
@@ -363,7 +370,7 @@ void SettingsTest::pathWithBlanksAndCzechLettersSurvivesARestart()
     Fixture f;
     f.fileDialogs->answers.enqueue(chosen);
     Launcher &l = f.make();
-    TForm5 *s = l.form5();
+    TForm5 *s = form5(l);
     ModalWindow::whenUp(s, [&] {
         clickControl(s, "Button6");
         clickControl(s, "Image1");
@@ -371,13 +378,13 @@ void SettingsTest::pathWithBlanksAndCzechLettersSurvivesARestart()
             s->close();
     });
     l.start();
-    QCOMPARE(s->path("vnt"), chosen);
+    QCOMPARE(pathFor(s, "vnt"), chosen);
 
     SecondLauncher next(f.dir.path() + QLatin1Char('/'));
     next.downloads->bodies[CommunityUrls::versionInf()] = currentVersion;
     next.launcher().start();
-    QCOMPARE(caption(next.launcher().form5(), "StaticText6"), chosen);
-    QCOMPARE(next.launcher().form5()->path(QStringLiteral("vnt")), chosen);
+    QCOMPARE(caption(form5(next.launcher()), "StaticText6"), chosen);
+    QCOMPARE(pathFor(form5(next.launcher()), QStringLiteral("vnt")), chosen);
 }
 
 void SettingsTest::storedPathsFillTheirDisplays()
@@ -388,11 +395,11 @@ void SettingsTest::storedPathsFillTheirDisplays()
     for (const char *key : keys)
         f.preset("data.dat", "Setting", key, QStringLiteral("E:\\%1.exe").arg(QLatin1String(key)));
     Launcher &l = f.start();
-    TForm5 *s = l.form5();
+    TForm5 *s = form5(l);
     for (int i = 0; i < 9; ++i) {
         const QString value = QStringLiteral("E:\\%1.exe").arg(QLatin1String(keys[i]));
         QCOMPARE(caption(s, displaysTopToBottom[i]), value);
-        QCOMPARE(s->path(QLatin1String(keys[i])), value);
+        QCOMPARE(pathFor(s, QLatin1String(keys[i])), value);
     }
     // The first four also become their dialogs' initial files.
     QCOMPARE(s->dialogInitialFile(*pathRowForKey("csloc")), QStringLiteral("E:\\csloc.exe"));
@@ -423,16 +430,16 @@ void SettingsTest::storedSwitches()
     f.preset("data.dat", section.toLatin1().constData(), "enabled", value);
     Launcher &l = f.make();
     // Before the settings load the speed-test window blends and the main window does not.
-    QVERIFY(closeTo(l.form1()->windowOpacity(), 1.0));
-    QVERIFY(closeTo(l.form9()->windowOpacity(), 230 / 255.0));
+    QVERIFY(closeTo(form1(l)->windowOpacity(), 1.0));
+    QVERIFY(closeTo(form9(l)->windowOpacity(), 230 / 255.0));
     l.start();
-    TForm5 *s = l.form5();
+    TForm5 *s = form5(l);
     const bool sounds = section == "Sounds" ? on : true;
     const bool transparent = section == "Transparency" ? on : true;
     QCOMPARE(s->soundsSwitch()->isChecked(), sounds);
     QCOMPARE(s->transparencySwitch()->isChecked(), transparent);
-    QVERIFY(closeTo(l.form1()->windowOpacity(), transparent ? 220 / 255.0 : 1.0));
-    QVERIFY(closeTo(l.form9()->windowOpacity(), transparent ? 230 / 255.0 : 1.0));
+    QVERIFY(closeTo(form1(l)->windowOpacity(), transparent ? 220 / 255.0 : 1.0));
+    QVERIFY(closeTo(form9(l)->windowOpacity(), transparent ? 230 / 255.0 : 1.0));
 }
 
 void SettingsTest::soundsOffSilencesAllButTheFirstRunCue()
@@ -440,11 +447,11 @@ void SettingsTest::soundsOffSilencesAllButTheFirstRunCue()
     Fixture f;
     f.preset("data.dat", "Sounds", "enabled", QStringLiteral("0"));
     Launcher &l = f.make();
-    TForm5 *s = l.form5();
+    TForm5 *s = form5(l);
     QString latchWhenUp;
     ModalWindow::whenUp(s, [&] {
-        latchWhenUp = l.form1()->latch();
-        l.form1()->setLatch(QStringLiteral("0"));
+        latchWhenUp = form1(l)->latch();
+        form1(l)->setLatch(QStringLiteral("0"));
         clickControl(s, "Image1");
         if (s->isVisible())
             s->close();
@@ -452,7 +459,7 @@ void SettingsTest::soundsOffSilencesAllButTheFirstRunCue()
     l.start();
     QCOMPARE(latchWhenUp, QStringLiteral("1"));
     QCOMPARE(f.sound->played, QStringList{"firstrun.wav"});
-    QCOMPARE(l.form1()->latch(), QStringLiteral("0"));
+    QCOMPARE(form1(l)->latch(), QStringLiteral("0"));
     QVERIFY(dataWrites(f.profiles->writes).contains("data.dat Sounds/enabled=0"));
 }
 
@@ -460,7 +467,7 @@ void SettingsTest::writeFailureStopsTheSave()
 {
     Fixture f;
     Launcher &l = f.make();
-    TForm5 *s = l.form5();
+    TForm5 *s = form5(l);
     bool openAfterFailure = false;
     QStringList errorsWhenUp;
     ModalWindow::whenUp(s, [&] {
@@ -480,8 +487,8 @@ void SettingsTest::writeFailureStopsTheSave()
                           "data.dat Setting/cod210loc=cesta"}));
     QVERIFY(!f.sound->played.contains("press.wav"));
     // Transparency was applied before the writes.
-    QVERIFY(closeTo(l.form1()->windowOpacity(), 1.0));
-    QVERIFY(closeTo(l.form9()->windowOpacity(), 1.0));
+    QVERIFY(closeTo(form1(l)->windowOpacity(), 1.0));
+    QVERIFY(closeTo(form9(l)->windowOpacity(), 1.0));
 }
 
 void SettingsTest::pick_data()
@@ -517,25 +524,25 @@ void SettingsTest::pick()
     QFETCH(QString, title);
     QFETCH(QString, filter);
     Fixture f;
-    TForm5 *s = f.make().form5();
+    TForm5 *s = form5(f.make());
     // A pick waits for the search for programs in an event loop: the start-up chain stays out of it.
-    f.launcher->form1()->timer(QStringLiteral("Timer6"))->setEnabled(false);
+    form1(*f.launcher)->findChild<WindowTimer *>(QStringLiteral("Timer6"))->setEnabled(false);
     s->show();
     const QString chosen = QStringLiteral("/opt/games/%1/run.exe").arg(dialog);
     f.fileDialogs->answers << chosen << QString();
 
-    Pointer::click(s, centreOf(s->control(button)));
+    Pointer::click(s, centreOf(s->findChild<QWidget *>(button)));
     QCOMPARE(f.fileDialogs->calls.size(), 1);
     QCOMPARE(f.fileDialogs->calls[0].title, title);
     QCOMPARE(f.fileDialogs->calls[0].initialFile, QStringLiteral("cesta"));
     QCOMPARE(f.fileDialogs->calls[0].filter, filter);
-    QCOMPARE(s->control<TextLabel>(display)->caption(), chosen);
+    QCOMPARE(s->findChild<TextLabel *>(display)->caption(), chosen);
 
     // Cancelled: nothing changes.
-    Pointer::click(s, centreOf(s->control(button)));
+    Pointer::click(s, centreOf(s->findChild<QWidget *>(button)));
     QCOMPARE(f.fileDialogs->calls.size(), 2);
     QCOMPARE(f.fileDialogs->calls[1].initialFile, chosen);
-    QCOMPARE(s->control<TextLabel>(display)->caption(), chosen);
+    QCOMPARE(s->findChild<TextLabel *>(display)->caption(), chosen);
 
     // Only this row changed, and nothing was written.
     int unset = 0;
@@ -548,7 +555,7 @@ void SettingsTest::pick()
 void SettingsTest::escapeCancelsTheFileDialog()
 {
     Fixture f;
-    f.make().form5()->show();
+    form5(f.make())->show();
     bool closedByEscape = false;
     QString title;
     Modal::whenShown([&](QWidget *dialog) {
@@ -572,7 +579,7 @@ void SettingsTest::closeBoxKeepsLiveValuesWithoutWriting()
     f.presetNotFirstRun();
     f.fileDialogs->answers << QStringLiteral("/opt/cs/hl.exe");
     Launcher &l = f.start();
-    TForm5 *s = l.form5();
+    TForm5 *s = form5(l);
     ModalWindow::whenUp(s, [&] {
         clickControl(s, "Button1");
         Pointer::click(s, centreOf(s->soundsSwitch()));
@@ -581,24 +588,24 @@ void SettingsTest::closeBoxKeepsLiveValuesWithoutWriting()
     s->showModal();
     QVERIFY(!s->isVisible());
     // The window is the live store: readers see the new values at once.
-    QCOMPARE(s->path("csloc"), QStringLiteral("/opt/cs/hl.exe"));
+    QCOMPARE(pathFor(s, "csloc"), QStringLiteral("/opt/cs/hl.exe"));
     QVERIFY(!s->soundsSwitch()->isChecked());
     QVERIFY(dataWrites(f.profiles->writes).isEmpty());
 
     SecondLauncher next(f.dir.path() + QLatin1Char('/'));
     next.downloads->bodies[CommunityUrls::versionInf()] = currentVersion;
     next.launcher().start();
-    QCOMPARE(next.launcher().form5()->path("csloc"), QStringLiteral("cesta"));
-    QVERIFY(next.launcher().form5()->soundsSwitch()->isChecked());
+    QCOMPARE(pathFor(form5(next.launcher()), "csloc"), QStringLiteral("cesta"));
+    QVERIFY(form5(next.launcher())->soundsSwitch()->isChecked());
 }
 
 void SettingsTest::saveButtonHover()
 {
     Fixture f;
-    TForm5 *s = f.make().form5();
+    TForm5 *s = form5(f.make());
     s->show();
-    QWidget *save = s->control("Image1");
-    QWidget *hover = s->control("Image3");
+    QWidget *save = s->findChild<QWidget *>("Image1");
+    QWidget *hover = s->findChild<QWidget *>("Image3");
     QCOMPARE(save->size(), QSize(97, 27));
     QCOMPARE(save->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(hover->geometry(), save->geometry());
@@ -631,14 +638,14 @@ void SettingsTest::opensCentredOnTheMainWindow()
     Fixture f;
     f.presetNotFirstRun();
     Launcher &l = f.start();
-    l.form1()->move(40, 30);
+    form1(l)->move(40, 30);
     QPoint centre;
-    ModalWindow::whenUp(l.form5(), [&] {
-        centre = l.form5()->geometry().center();
-        l.form5()->close();
+    ModalWindow::whenUp(form5(l), [&] {
+        centre = form5(l)->geometry().center();
+        form5(l)->close();
     });
-    l.form5()->showModal();
-    QVERIFY2((centre - l.form1()->geometry().center()).manhattanLength() <= 4,
+    form5(l)->showModal();
+    QVERIFY2((centre - form1(l)->geometry().center()).manhattanLength() <= 4,
              qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
 }
 

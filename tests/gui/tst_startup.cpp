@@ -1,4 +1,6 @@
+#include "FireTimer.h"
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "StepHooks.h"
 #include "ModalWindow.h"
 #include "Pointer.h"
@@ -108,10 +110,10 @@ void StartupTest::timersStartAsDesigned()
     QFETCH(bool, enabled);
     LauncherFixture f;
     f.presetQuietStart();
-    WindowTimer *t = f.make().form1()->timer(name);
+    WindowTimer *t = form1(f.make())->findChild<WindowTimer *>(name);
     QVERIFY(t);
     QCOMPARE(t->interval(), interval);
-    QCOMPARE(t->isEnabled(), enabled);
+    QCOMPARE(t->isActive(), enabled);
 }
 
 void StartupTest::progressRunsThroughEveryValueInOrder()
@@ -120,11 +122,11 @@ void StartupTest::progressRunsThroughEveryValueInOrder()
     f.presetQuietStart();
     Launcher &l = f.make();
     QList<int> values;
-    QObject::connect(l.form17()->findChild<QProgressBar *>("stav"), &QProgressBar::valueChanged,
+    QObject::connect(form17(l)->findChild<QProgressBar *>("stav"), &QProgressBar::valueChanged,
                      [&](int v) { values << v; });
     bool newerSeenAt90 = false;
     hooks(l).announceVersion = [&] {
-        newerSeenAt90 = l.form17()->progress() == 90;
+        newerSeenAt90 = startupProgress(l) == 90;
         return true;
     };
     l.start();
@@ -140,7 +142,7 @@ void StartupTest::eachStepRunsOnceInOrder()
     QStringList ran;
     auto hook = [&](const char *name, int expectedProgress) {
         return [&ran, &l, name, expectedProgress] {
-            QCOMPARE(l.form17()->progress(), expectedProgress);
+            QCOMPARE(startupProgress(l), expectedProgress);
             ran << QLatin1String(name);
         };
     };
@@ -158,7 +160,7 @@ void StartupTest::eachStepRunsOnceInOrder()
     h.announceVersion = [&] { ran << "announce"; return false; };
     h.fillVersionDialog = hook("fill", 90);
     h.showNews = [&] {
-        QVERIFY(l.form1()->isVisible());
+        QVERIFY(form1(l)->isVisible());
         ran << "news";
     };
     l.start();
@@ -170,7 +172,7 @@ void StartupTest::eachStepRunsOnceInOrder()
     QTest::qWait(150);
     QCOMPARE(ran.size(), 13);
     for (const char *t : {"Timer6", "Timer4", "updatert", "news"})
-        QVERIFY2(!l.form1()->timer(t)->isEnabled(), t);
+        QVERIFY2(!form1(l)->findChild<WindowTimer *>(t)->isActive(), t);
 }
 
 void StartupTest::mainWindowAppearsOnlyAfterTheProgressWindowCloses()
@@ -180,18 +182,18 @@ void StartupTest::mainWindowAppearsOnlyAfterTheProgressWindowCloses()
     Launcher &l = f.make();
     bool checked = false;
     hooks(l).fetchVersion = [&] {
-        QVERIFY(l.form17()->isVisible());
-        QVERIFY(!l.form1()->isVisible());
-        QCOMPARE(QApplication::activeModalWidget(), l.form17());
+        QVERIFY(form17(l)->isVisible());
+        QVERIFY(!form1(l)->isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), form17(l));
         checked = true;
     };
     l.start();
     QVERIFY(checked);
-    QVERIFY(!l.form17()->isVisible());
-    QVERIFY(l.form1()->isVisible());
-    QCOMPARE(l.form1()->size(), QSize(693, 615));
+    QVERIFY(!form17(l)->isVisible());
+    QVERIFY(form1(l)->isVisible());
+    QCOMPARE(form1(l)->size(), QSize(693, 615));
     const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
-    QVERIFY((l.form1()->geometry().center() - centre).manhattanLength() <= 4);
+    QVERIFY((form1(l)->geometry().center() - centre).manhattanLength() <= 4);
 }
 
 // The start-up chain only notes the pages; the browser engine starts after
@@ -208,8 +210,8 @@ void StartupTest::engineStartsOnceTheProgressWindowIsPainted()
     Launcher &l = f.make();
     bool progressPainted = false, mainHidden = false;
     f.browsers->onStartEngine = [&] {
-        progressPainted = painted(l.form17());
-        mainHidden = !l.form1()->isVisible();
+        progressPainted = painted(form17(l));
+        mainHidden = !form1(l)->isVisible();
     };
     l.start();
     QCOMPARE(f.browsers->engineStarts, 1);
@@ -223,14 +225,14 @@ void StartupTest::pagesBeginLoadingOnceTheMainWindowIsPainted()
     f.presetQuietStart();
     Launcher &l = f.make();
     bool mainWindowPainted = false;
-    f.browsers->onBeginLoading = [&] { mainWindowPainted = painted(l.form1()); };
+    f.browsers->onBeginLoading = [&] { mainWindowPainted = painted(form1(l)); };
     l.start();
     QCOMPARE(f.browsers->beganLoading, 0);
-    QVERIFY(QTest::qWaitForWindowExposed(l.form1()));
+    QVERIFY(QTest::qWaitForWindowExposed(form1(l)));
     QTRY_COMPARE(f.browsers->beganLoading, 1);
     QVERIFY(mainWindowPainted);
     // Later paints change nothing.
-    l.form1()->repaint();
+    form1(l)->repaint();
     QTest::qWait(20);
     QCOMPARE(f.browsers->beganLoading, 1);
 }
@@ -245,9 +247,9 @@ void StartupTest::aFailingStepStillReachesTheEnd()
     bool later = false;
     hooks(l).fillVersionDialog = [&] { later = true; };
     l.start();
-    QCOMPARE(l.form17()->progress(), 100);
+    QCOMPARE(startupProgress(l), 100);
     QVERIFY(later);
-    QVERIFY(l.form1()->isVisible());
+    QVERIFY(form1(l)->isVisible());
     QCOMPARE(f.errors->messages, (QStringList{"counter step broke", "update step broke"}));
 }
 
@@ -266,14 +268,14 @@ void StartupTest::stepsWaitForAServerThatNeverAnswers()
     QTimer beat;
     QObject::connect(&beat, &QTimer::timeout, [&] {
         if (s.downloads->fetching())
-            barWhileFetching << l.form17()->progress();
+            barWhileFetching << startupProgress(l);
     });
     beat.start(50);
     int errorDialogAt = -1;
-    ModalWindow::whenUp(l.form13(), [&] {
-        errorDialogAt = l.form17()->progress();
-        QWidget *ok = l.form13()->findChild<QWidget *>("Button1");
-        Pointer::click(l.form13(), ok->mapTo(l.form13(), ok->rect().center()));
+    ModalWindow::whenUp(form13(l), [&] {
+        errorDialogAt = startupProgress(l);
+        QWidget *ok = form13(l)->findChild<QWidget *>("Button1");
+        Pointer::click(form13(l), ok->mapTo(form13(l), ok->rect().center()));
     });
     l.start();
 
@@ -289,8 +291,8 @@ void StartupTest::stepsWaitForAServerThatNeverAnswers()
     QVERIFY(fetches.at(1).endedMs - fetches.at(0).startedMs < limits.totalTimeoutMs * 3 / 2);
     QVERIFY(fetches.at(2).endedMs - fetches.at(2).startedMs < limits.totalTimeoutMs * 3 / 2);
     QCOMPARE(errorDialogAt, 80);
-    QCOMPARE(l.form17()->progress(), 100);
-    QVERIFY(l.form1()->isVisible());
+    QCOMPARE(startupProgress(l), 100);
+    QVERIFY(form1(l)->isVisible());
 }
 
 void StartupTest::clockShowsTheLocalTime()
@@ -298,14 +300,14 @@ void StartupTest::clockShowsTheLocalTime()
     LauncherFixture f;
     f.presetQuietStart();
     Launcher &l = f.start();
-    auto *clock = l.form1()->control<TextLabel>("Label41");
+    auto *clock = form1(l)->findChild<TextLabel *>("Label41");
     QCOMPARE(clock->caption(), QString());
     QCOMPARE(clock->geometry(), QRect(556, 2, 90, 15));
-    l.form1()->timer("Timer5")->fire();
+    fire(form1(l)->findChild<WindowTimer *>("Timer5"));
     const QString shown = clock->caption();
     QVERIFY(!shown.isEmpty());
     QVERIFY2(shown.contains(QString::number(QTime::currentTime().minute()).rightJustified(2, '0')), qPrintable(shown));
-    QVERIFY(l.form1()->timer("Timer5")->isEnabled());
+    QVERIFY(form1(l)->findChild<WindowTimer *>("Timer5")->isActive());
 }
 
 void StartupTest::languageTimerOnlySwitchesItselfOff()
@@ -313,10 +315,10 @@ void StartupTest::languageTimerOnlySwitchesItselfOff()
     LauncherFixture f;
     f.presetQuietStart();
     Launcher &l = f.start();
-    WindowTimer *t = l.form1()->timer("Timer1");
-    QVERIFY(t->isEnabled());
-    t->fire();
-    QVERIFY(!t->isEnabled());
+    WindowTimer *t = form1(l)->findChild<WindowTimer *>("Timer1");
+    QVERIFY(t->isActive());
+    fire(t);
+    QVERIFY(!t->isActive());
 }
 
 void StartupTest::closingDeletesTheCounterFilesInOrder()
@@ -328,7 +330,7 @@ void StartupTest::closingDeletesTheCounterFilesInOrder()
     Launcher &l = f.start();
     QSignalSpy finished(&l, &Launcher::finished);
     f.profiles->deletions.clear();
-    l.form1()->close();
+    form1(l)->close();
     QCOMPARE(finished.size(), 1);
     QCOMPARE(f.profiles->deletions, (QStringList{"online.inf", "statistic.inf"}));
     QVERIFY(!f.exists("online.inf"));
@@ -341,10 +343,10 @@ void StartupTest::closingWithoutCounterFilesIsSilent()
     f.presetQuietStart();
     Launcher &l = f.start();
     QSignalSpy finished(&l, &Launcher::finished);
-    l.form1()->Exit1Click();
+    form1(l)->Exit1Click();
     QCOMPARE(finished.size(), 1);
     QVERIFY(f.errors->messages.isEmpty());
-    QVERIFY(!l.form1()->isVisible());
+    QVERIFY(!form1(l)->isVisible());
 }
 
 void StartupTest::neverShownWindowsStayHidden()

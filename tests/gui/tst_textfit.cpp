@@ -1,5 +1,6 @@
 #include "AnsweredGames.h"
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "app/TForm1.h"
 #include "app/TForm17.h"
 #include "app/TForm18.h"
@@ -103,8 +104,8 @@ bool measure(QWidget *w, Need &need)
 
 QList<QWidget *> TextFitTest::windows(Launcher &l) const
 {
-    return {l.form1(), l.form2(), l.form5(), l.form6(), l.form7(), l.form8(), l.form9(), l.form10(),
-            l.form11(), l.form12(), l.form13(), l.form15(), l.form17(), l.form18()};
+    return {form1(l), form2(l), form5(l), form6(l), form7(l), form8(l), form9(l), form10(l),
+            form11(l), form12(l), form13(l), form15(l), form17(l), form18(l)};
 }
 
 void TextFitTest::initTestCase()

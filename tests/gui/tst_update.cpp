@@ -1,4 +1,6 @@
+#include "FireTimer.h"
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "StepHooks.h"
 #include "ModalWindow.h"
 #include "Pointer.h"
@@ -31,7 +33,7 @@ void soundsAfterStep2(Launcher &l, bool on)
     hooks(l).loadRemainingSettings = [&l, previous, on] {
         if (previous)
             previous();
-        l.form5()->soundsSwitch()->setChecked(on);
+        form5(l)->soundsSwitch()->setChecked(on);
     };
 }
 
@@ -50,12 +52,12 @@ QString caption(QWidget *window, const char *name)
 
 QAction *updateto1(Launcher &l)
 {
-    return l.form1()->findChild<QAction *>(QStringLiteral("Updateto1"));
+    return form1(l)->findChild<QAction *>(QStringLiteral("Updateto1"));
 }
 
 bool shownewArmed(Launcher &l)
 {
-    return l.form1()->timer(QStringLiteral("shownew"))->isEnabled();
+    return form1(l)->findChild<WindowTimer *>(QStringLiteral("shownew"))->isActive();
 }
 
 // Counts how often a window is shown.
@@ -157,14 +159,14 @@ void UpdateTest::versionOffers()
 
     int errorDialogAt = -1;
     QStringList soundsBeforeDialog;
-    ModalWindow::whenUp(l.form13(), [&] {
-        errorDialogAt = l.form17()->progress();
+    ModalWindow::whenUp(form13(l), [&] {
+        errorDialogAt = startupProgress(l);
         soundsBeforeDialog = f.sound->played;
-        clickControl(l.form13(), "Button1");
+        clickControl(form13(l), "Button1");
     });
     l.start();
 
-    QCOMPARE(l.form17()->progress(), 100);
+    QCOMPARE(startupProgress(l), 100);
     QCOMPARE(errorDialogAt, reachable ? -1 : 80);
     if (!reachable)
         QCOMPARE(soundsBeforeDialog, sounds ? QStringList{"error.wav"} : QStringList{});
@@ -184,7 +186,7 @@ void UpdateTest::versionOffers()
     QVERIFY(item);
     QCOMPARE(item->isVisible(), !balloon.isEmpty());
     QCOMPARE(item->text(), balloon.isEmpty() ? QStringLiteral("Update to") : "Update to " + labels[0]);
-    QCOMPARE((QStringList{caption(l.form11(), "Label6"), caption(l.form11(), "Label8"), caption(l.form11(), "Label9")}),
+    QCOMPARE((QStringList{caption(form11(l), "Label6"), caption(form11(l), "Label8"), caption(form11(l), "Label9")}),
              labels);
     QCOMPARE(shownewArmed(l), armed);
     QVERIFY(f.errors->messages.isEmpty());
@@ -214,7 +216,7 @@ void UpdateTest::notshowChoice()
     // The announcement itself does not depend on the choice.
     QCOMPARE(f.tray->balloons.size(), 1);
     QVERIFY(updateto1(l)->isVisible());
-    QCOMPARE(l.form11()->notShowBox()->isChecked(), ticked);
+    QCOMPARE(form11(l)->notShowBox()->isChecked(), ticked);
     QCOMPARE(shownewArmed(l), armed);
     QCOMPARE(f.profiles->readValue(f.path("data.dat"), "Setting", "notshow", "?"), stored);
     // Only a change of the box writes, and it writes the same value back.
@@ -228,8 +230,8 @@ void UpdateTest::pageLoadsStartBeforeTheFetch()
     f.downloads->bodies[CommunityUrls::versionInf()] = "[Setting]\r\nver=1.8.3\r\n";
     Launcher &l = f.make();
     QStringList newsAtFetch, statisticsAtFetch;
-    auto *news = qobject_cast<RecordingBrowser *>(l.form15()->browser());
-    auto *statistics = l.form1()->findChild<RecordingBrowser *>("WebBrowser3");
+    auto *news = qobject_cast<RecordingBrowser *>(form15(l)->browser());
+    auto *statistics = form1(l)->findChild<RecordingBrowser *>("WebBrowser3");
     QVERIFY(news && statistics);
     QVERIFY(!statistics->onScreen);
     QVERIFY(statistics->y() >= TForm1::clientHeight);
@@ -253,24 +255,24 @@ void UpdateTest::automaticDialogComesAfterTheNewsWindowAndOnlyOnce()
     f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
     Launcher &l = f.start();
     ShowCounter counter;
-    l.form11()->installEventFilter(&counter);
+    form11(l)->installEventFilter(&counter);
     QVERIFY(shownewArmed(l));
-    QCOMPARE(l.form1()->timer("shownew")->interval(), 200);
+    QCOMPARE(form1(l)->findChild<WindowTimer *>("shownew")->interval(), 200);
 
     bool newsWasUp = false, secondReturned = false;
-    ModalWindow::whenUp(l.form11(), [&] {
-        newsWasUp = l.form15()->isVisible();
+    ModalWindow::whenUp(form11(l), [&] {
+        newsWasUp = form15(l)->isVisible();
         QVERIFY(!shownewArmed(l));
         // Asking again while it is up does not show it a second time.
-        l.form1()->timer("shownew")->fire();
+        fire(form1(l)->findChild<WindowTimer *>("shownew"));
         updateto1(l)->trigger();
         secondReturned = true;
-        clickControl(l.form11(), "Button2");
+        clickControl(form11(l), "Button2");
     });
     QTRY_VERIFY_WITH_TIMEOUT(secondReturned, 3000);
     QVERIFY(newsWasUp);
     QCOMPARE(counter.shows, 1);
-    QVERIFY(!l.form11()->isVisible());
+    QVERIFY(!form11(l)->isVisible());
 }
 
 void UpdateTest::checkBoxRewritesNotshowOnEveryClick()
@@ -282,10 +284,10 @@ void UpdateTest::checkBoxRewritesNotshowOnEveryClick()
     Launcher &l = f.start();
     f.profiles->writes.clear();
     bool done = false;
-    ModalWindow::whenUp(l.form11(), [&] {
-        clickControl(l.form11(), "CheckBox1");
-        clickControl(l.form11(), "CheckBox1");
-        clickControl(l.form11(), "Button2");
+    ModalWindow::whenUp(form11(l), [&] {
+        clickControl(form11(l), "CheckBox1");
+        clickControl(form11(l), "CheckBox1");
+        clickControl(form11(l), "Button2");
         done = true;
     });
     updateto1(l)->trigger();
@@ -311,14 +313,14 @@ void UpdateTest::updatePictureWithoutUpdateBeepsWhateverTheSounds()
     soundsAfterStep2(l, sounds);
     l.start();
     bool shown = false;
-    ModalWindow::whenUp(l.form12(), [&] {
+    ModalWindow::whenUp(form12(l), [&] {
         shown = true;
         QCOMPARE(f.beep->count, 1);
-        clickControl(l.form12(), "Button1");
+        clickControl(form12(l), "Button1");
     });
-    Pointer::click(l.form1(), QPoint(475, 77));
+    Pointer::click(form1(l), QPoint(475, 77));
     QVERIFY(shown);
-    QVERIFY(!l.form12()->isVisible());
+    QVERIFY(!form12(l)->isVisible());
     QVERIFY(!shownewArmed(l));
     QVERIFY(f.sound->played.isEmpty());
 }
@@ -331,16 +333,16 @@ void UpdateTest::updatePictureWithUpdateArmsTheDialog()
     f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
     Launcher &l = f.start();
     QVERIFY(!shownewArmed(l));
-    Pointer::click(l.form1(), QPoint(475, 77));
+    Pointer::click(form1(l), QPoint(475, 77));
     QVERIFY(shownewArmed(l));
     QCOMPARE(f.beep->count, 0);
-    QVERIFY(!l.form12()->isVisible());
+    QVERIFY(!form12(l)->isVisible());
     bool shown = false;
-    ModalWindow::whenUp(l.form11(), [&] {
+    ModalWindow::whenUp(form11(l), [&] {
         shown = true;
-        clickControl(l.form11(), "Button2");
+        clickControl(form11(l), "Button2");
     });
-    l.form1()->timer("shownew")->fire();
+    fire(form1(l)->findChild<WindowTimer *>("shownew"));
     QVERIFY(shown);
     QVERIFY(!shownewArmed(l));
 }
@@ -353,13 +355,13 @@ void UpdateTest::trayEntryReopensTheDialog()
     f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
     Launcher &l = f.start();
     ShowCounter shows;
-    l.form11()->installEventFilter(&shows);
+    form11(l)->installEventFilter(&shows);
     int opened = 0;
     for (int i = 0; i < 2; ++i) {
-        ModalWindow::whenUp(l.form11(), [&] {
+        ModalWindow::whenUp(form11(l), [&] {
             ++opened;
             updateto1(l)->trigger(); // chosen again while it is up: not shown a second time
-            clickControl(l.form11(), "Button2");
+            clickControl(form11(l), "Button2");
         });
         updateto1(l)->trigger();
     }
@@ -376,13 +378,13 @@ void UpdateTest::yesEndsTheLauncherBeforeTheUpdaterStarts()
     Launcher &l = f.start();
     QSignalSpy finished(&l, &Launcher::finished);
     f.log.events.clear();
-    ModalWindow::whenUp(l.form11(), [&] {
-        clickControl(l.form11(), "Button1");
-        l.form11()->close();
+    ModalWindow::whenUp(form11(l), [&] {
+        clickControl(form11(l), "Button1");
+        form11(l)->close();
     });
     updateto1(l)->trigger();
     QCOMPARE(finished.size(), 1);
-    QVERIFY(!l.form1()->isVisible());
+    QVERIFY(!form1(l)->isVisible());
     const int closed = f.log.events.indexOf("delete statistic.inf");
     const int started = f.log.events.indexOf("program ovcl_update.exe");
     QVERIFY(closed >= 0);
@@ -390,7 +392,7 @@ void UpdateTest::yesEndsTheLauncherBeforeTheUpdaterStarts()
     QCOMPARE(f.shell->calls.size(), 1);
     const RecordingShell::Call call = f.shell->calls.first();
     QCOMPARE(call.parameters, QString());
-    QCOMPARE(call.directory, l.applicationDirectory());
+    QCOMPARE(call.directory, f.dir.path() + QLatin1Char('/'));
 }
 
 void UpdateTest::noNowOnlyCloses()
@@ -400,9 +402,9 @@ void UpdateTest::noNowOnlyCloses()
     f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
     Launcher &l = f.start();
     QSignalSpy finished(&l, &Launcher::finished);
-    ModalWindow::whenUp(l.form11(), [&] { clickControl(l.form11(), "Button2"); });
+    ModalWindow::whenUp(form11(l), [&] { clickControl(form11(l), "Button2"); });
     updateto1(l)->trigger();
-    QVERIFY(!l.form11()->isVisible());
+    QVERIFY(!form11(l)->isVisible());
     QCOMPARE(finished.size(), 0);
     QVERIFY(f.shell->calls.isEmpty());
 }
@@ -413,18 +415,18 @@ void UpdateTest::noUpdateDialogHasItsOwnIdleTimer()
     f.presetNotFirstRun();
     f.downloads->bodies[CommunityUrls::versionInf()] = "[Setting]\r\nver=1.8.3\r\n";
     Launcher &l = f.start();
-    WindowTimer *own = l.form12()->shownew();
+    WindowTimer *own = form12(l)->shownew();
     QVERIFY(own);
     QCOMPARE(own->interval(), 200);
-    QVERIFY(!own->isEnabled());
+    QVERIFY(!own->isActive());
     bool shown = false;
-    ModalWindow::whenUp(l.form11(), [&] {
+    ModalWindow::whenUp(form11(l), [&] {
         shown = true;
-        l.form11()->close();
+        form11(l)->close();
     });
-    own->fire();
+    fire(own);
     QVERIFY(shown);
-    QVERIFY(!own->isEnabled());
+    QVERIFY(!own->isActive());
 }
 
 void UpdateTest::hiddenButtonChecksTheOlderDescriptor()
@@ -433,7 +435,7 @@ void UpdateTest::hiddenButtonChecksTheOlderDescriptor()
     f.presetNotFirstRun();
     f.downloads->bodies[CommunityUrls::versionInf()] = "[Setting]\r\nver=1.8.3\r\n";
     Launcher &l = f.start();
-    auto *button = l.form1()->control<QPushButton>("Button1");
+    auto *button = form1(l)->findChild<QPushButton *>("Button1");
     QVERIFY(button);
     QVERIFY(button->isHidden());
     QCOMPARE(button->text(), QStringLiteral("Button1"));
@@ -442,16 +444,16 @@ void UpdateTest::hiddenButtonChecksTheOlderDescriptor()
     // No handler of its own: the failure reaches the error report, nothing else happens.
     button->click();
     QCOMPARE(f.errors->messages, QStringList{"Error downloading URL: " + CommunityUrls::versionDat()});
-    QCOMPARE(caption(l.form11(), "Label6"), QStringLiteral("1.8.3"));
+    QCOMPARE(caption(form11(l), "Label6"), QStringLiteral("1.8.3"));
     QVERIFY(!shownewArmed(l));
 
     f.downloads->bodies[CommunityUrls::versionDat()] = "[Setting]\r\nver=1.9\r\nnews=Novinky\r\n";
     button->click();
     QVERIFY(f.exists("version.dat"));
-    QCOMPARE(caption(l.form11(), "Label6"), QStringLiteral("1.9"));
-    QCOMPARE(caption(l.form11(), "Label8"), QStringLiteral("Novinky"));
+    QCOMPARE(caption(form11(l), "Label6"), QStringLiteral("1.9"));
+    QCOMPARE(caption(form11(l), "Label8"), QStringLiteral("Novinky"));
     QVERIFY(shownewArmed(l));
-    l.form1()->timer("shownew")->setEnabled(false);
+    form1(l)->findChild<WindowTimer *>("shownew")->setEnabled(false);
 }
 
 void UpdateTest::dialogsAreLaidOutAsDesigned_data()
@@ -491,9 +493,9 @@ void UpdateTest::dialogsAreLaidOutAsDesigned()
     QFETCH(QString, text);
     LauncherFixture f;
     Launcher &l = f.make();
-    QWidget *w = window == "TForm11" ? static_cast<QWidget *>(l.form11())
-                 : window == "TForm12" ? static_cast<QWidget *>(l.form12())
-                                       : static_cast<QWidget *>(l.form13());
+    QWidget *w = window == "TForm11" ? static_cast<QWidget *>(form11(l))
+                 : window == "TForm12" ? static_cast<QWidget *>(form12(l))
+                                       : static_cast<QWidget *>(form13(l));
     QWidget *c = w->findChild<QWidget *>(control);
     QVERIFY(c);
     QVERIFY(!c->isHidden());
@@ -536,9 +538,9 @@ void UpdateTest::dialogWindows()
     QFETCH(QColor, background);
     LauncherFixture f;
     Launcher &l = f.make();
-    QWidget *w = window == "TForm11" ? static_cast<QWidget *>(l.form11())
-                 : window == "TForm12" ? static_cast<QWidget *>(l.form12())
-                                       : static_cast<QWidget *>(l.form13());
+    QWidget *w = window == "TForm11" ? static_cast<QWidget *>(form11(l))
+                 : window == "TForm12" ? static_cast<QWidget *>(form12(l))
+                                       : static_cast<QWidget *>(form13(l));
     QCOMPARE(w->windowTitle(), caption);
     QCOMPARE(w->size(), client);
     QCOMPARE(w->pos(), position);
@@ -553,12 +555,12 @@ void UpdateTest::firstRunBalloonComesBeforeTheUpdateBalloon()
     LauncherFixture f;
     f.downloads->bodies[CommunityUrls::versionInf()] = offer19;
     Launcher &l = f.make();
-    ModalWindow::whenUp(l.form5(), [&] { l.form5()->close(); });
+    ModalWindow::whenUp(form5(l), [&] { form5(l)->close(); });
     l.start();
     QCOMPARE(f.log.events.filter("balloon"),
              (QStringList{QString::fromUtf8("balloon První spuštění / First run"), "balloon OVCL Update"}));
     QVERIFY(f.log.events.indexOf("download " + CommunityUrls::versionInf()) < f.log.events.indexOf("balloon OVCL Update"));
-    l.form1()->timer("shownew")->setEnabled(false);
+    form1(l)->findChild<WindowTimer *>("shownew")->setEnabled(false);
 }
 
 void UpdateTest::realServerOffersANewVersion()
@@ -571,12 +573,12 @@ void UpdateTest::realServerOffersANewVersion()
     QCOMPARE(s.server.requestCount("/serverstatus/update/version.inf"), 1);
     QVERIFY(s.exists("version.inf"));
     QCOMPARE(s.profiles->readValue(s.path("update.dat"), "Setting", "ready", "?"), QStringLiteral("true"));
-    QCOMPARE(caption(l.form11(), "Label6"), QStringLiteral("1.9"));
+    QCOMPARE(caption(form11(l), "Label6"), QStringLiteral("1.9"));
     QCOMPARE(s.tray->balloons.last().second,
              QString::fromUtf8("K dispozici nová verze OVCL 1.9. New version of OVCL 1.9 available!"));
     QCOMPARE(updateto1(l)->text(), QStringLiteral("Update to 1.9"));
     QVERIFY(!shownewArmed(l));
-    QVERIFY(!l.form13()->isVisible());
+    QVERIFY(!form13(l)->isVisible());
 }
 
 void UpdateTest::realServerFailureTakesTheNoUpdateState()
@@ -587,16 +589,16 @@ void UpdateTest::realServerFailureTakesTheNoUpdateState()
     Launcher &l = s.make();
     soundsAfterStep2(l, true);
     int errorDialogAt = -1;
-    ModalWindow::whenUp(l.form13(), [&] {
-        errorDialogAt = l.form17()->progress();
-        clickControl(l.form13(), "Button1");
+    ModalWindow::whenUp(form13(l), [&] {
+        errorDialogAt = startupProgress(l);
+        clickControl(form13(l), "Button1");
     });
     l.start();
     QCOMPARE(errorDialogAt, 80);
     QVERIFY(s.sound->played.contains("error.wav"));
     QVERIFY(!s.exists("version.inf"));
     QCOMPARE(s.profiles->readValue(s.path("update.dat"), "Setting", "ready", "?"), QStringLiteral("false"));
-    QCOMPARE(caption(l.form11(), "Label6"), QStringLiteral("1.8.3"));
+    QCOMPARE(caption(form11(l), "Label6"), QStringLiteral("1.8.3"));
     QVERIFY(!updateto1(l)->isVisible());
     QVERIFY(s.errors->messages.isEmpty());
 }

@@ -1,5 +1,6 @@
 #include "ControlPoints.h"
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "Pointer.h"
 #include "SettingsPaths.h"
 #include "app/TForm1.h"
@@ -24,7 +25,7 @@ private slots:
     void linkButtonsOpenTheirPage();
 
 private:
-    TForm1 *window() const { return m_f->launcher->form1(); }
+    TForm1 *window() const { return form1(*m_f->launcher); }
     std::unique_ptr<LauncherFixture> m_f;
 };
 
@@ -32,7 +33,7 @@ void VoiceLinksTest::init()
 {
     m_f = std::make_unique<LauncherFixture>();
     m_f->make();
-    window()->timer(QStringLiteral("Timer6"))->setEnabled(false);
+    window()->findChild<WindowTimer *>(QStringLiteral("Timer6"))->setEnabled(false);
     SettingsPaths::set(*m_f->launcher, QStringLiteral("StaticText6"), QStringLiteral("C:\\Ventrilo\\Ventrilo.exe"));
     SettingsPaths::set(*m_f->launcher, QStringLiteral("StaticText9"), QStringLiteral("D:\\TS2\\TeamSpeak.exe"));
 }
@@ -66,15 +67,15 @@ void VoiceLinksTest::voiceButtonsStartTheirClient()
     QFETCH(bool, soundsOn);
     QFETCH(QString, path);
     QFETCH(QString, directory);
-    m_f->launcher->form5()->soundsSwitch()->setChecked(soundsOn);
+    form5(*m_f->launcher)->soundsSwitch()->setChecked(soundsOn);
     window()->show();
     QVERIFY(QTest::qWaitForWindowExposed(window()));
     if (viaTwin)
         Pointer::click(window(), ControlPoints::centre(window(), picture)); // the move lights the twin first
     else
-        QTest::mouseClick(window()->control(picture), Qt::LeftButton);
+        QTest::mouseClick(window()->findChild<QWidget *>(picture), Qt::LeftButton);
     // Each click starts the client again.
-    QTest::mouseClick(window()->control(picture), Qt::LeftButton);
+    QTest::mouseClick(window()->findChild<QWidget *>(picture), Qt::LeftButton);
 
     QCOMPARE(m_f->shell->calls.size(), 2);
     for (const RecordingShell::Call &call : m_f->shell->calls) {
@@ -86,20 +87,20 @@ void VoiceLinksTest::voiceButtonsStartTheirClient()
     QCOMPARE(m_f->sound->played, soundsOn ? (QStringList{"press.wav", "press.wav"}) : QStringList());
     QCOMPARE(window()->latch(), soundsOn ? QStringLiteral("1") : QStringLiteral("0"));
     // Unlike a join: no minimising, the tiles stay as they were.
-    QVERIFY(!window()->timer(QStringLiteral("Timer3"))->isEnabled());
-    QVERIFY(!window()->timer(QStringLiteral("Timer2"))->isEnabled());
+    QVERIFY(!window()->findChild<WindowTimer *>(QStringLiteral("Timer3"))->isActive());
+    QVERIFY(!window()->findChild<WindowTimer *>(QStringLiteral("Timer2"))->isActive());
     QTest::qWait(20);
     QVERIFY(!window()->isMinimized());
     for (const ServerCatalogue::ServerEntry &e : ServerCatalogue::entries()) {
-        QVERIFY(window()->control(QLatin1String(e.tile))->isEnabled());
-        QVERIFY(window()->control(QLatin1String(e.joiningPanel))->isHidden());
+        QVERIFY(window()->findChild<QWidget *>(QLatin1String(e.tile))->isEnabled());
+        QVERIFY(window()->findChild<QWidget *>(QLatin1String(e.joiningPanel))->isHidden());
     }
 }
 
 void VoiceLinksTest::voiceClientOfAnUnchosenPath()
 {
     SettingsPaths::set(*m_f->launcher, QStringLiteral("StaticText9"), QStringLiteral("cesta"));
-    QTest::mouseClick(window()->control(QStringLiteral("Image134")), Qt::LeftButton);
+    QTest::mouseClick(window()->findChild<QWidget *>(QStringLiteral("Image134")), Qt::LeftButton);
     QCOMPARE(m_f->shell->calls.size(), 1);
     QCOMPARE(m_f->shell->calls.first().file, QStringLiteral("cesta"));
     QCOMPARE(m_f->shell->calls.first().directory, QString());
@@ -131,11 +132,11 @@ void VoiceLinksTest::linkButtonsOpenTheirPage()
     QFETCH(bool, soundsOn);
     QFETCH(QString, url);
     QFETCH(QStringList, played);
-    m_f->launcher->form5()->soundsSwitch()->setChecked(soundsOn);
+    form5(*m_f->launcher)->soundsSwitch()->setChecked(soundsOn);
     if (viaTwin)
         Pointer::click(window(), ControlPoints::centre(window(), picture));
     else
-        QTest::mouseClick(window()->control(picture), Qt::LeftButton);
+        QTest::mouseClick(window()->findChild<QWidget *>(picture), Qt::LeftButton);
     QCOMPARE(m_f->shell->calls.size(), 1);
     const RecordingShell::Call &call = m_f->shell->calls.first();
     QCOMPARE(call.kind, RecordingShell::Address);

@@ -1,4 +1,5 @@
 #include "LauncherFixture.h"
+#include "LauncherWindows.h"
 #include "ModalWindow.h"
 #include "Pointer.h"
 #include "app/TForm1.h"
@@ -29,7 +30,7 @@ void quietUpdate(LauncherFixture &f)
 
 Form *window(Launcher &l, const QString &name)
 {
-    for (Form *w : std::initializer_list<Form *>{l.form6(), l.form7(), l.form8(), l.form9(), l.form10(), l.form15()})
+    for (Form *w : std::initializer_list<Form *>{form6(l), form7(l), form8(l), form9(l), form10(l), form15(l)})
         if (w->objectName() == name)
             return w;
     return nullptr;
@@ -66,8 +67,8 @@ struct HideLog : QObject {
 
 void setSounds(Launcher &l, bool on)
 {
-    l.form5()->soundsSwitch()->setChecked(on);
-    l.form1()->setLatch(QStringLiteral("0"));
+    form5(l)->soundsSwitch()->setChecked(on);
+    form1(l)->setLatch(QStringLiteral("0"));
 }
 } // namespace
 
@@ -135,7 +136,7 @@ void WebWindowsTest::mainWindowControlsAreLaidOut()
     QFETCH(QString, content);
     LauncherFixture f;
     Launcher &l = f.make();
-    QWidget *c = l.form1()->control(name);
+    QWidget *c = form1(l)->findChild<QWidget *>(name);
     QVERIFY(c);
     QCOMPARE(c->geometry(), place);
     QCOMPARE(!c->isHidden(), shown);
@@ -152,7 +153,7 @@ void WebWindowsTest::mainWindowControlsAreLaidOut()
     // A hover twin, once lit, lies above its picture.
     if (!shown && name.startsWith("Image")) {
         c->show();
-        QCOMPARE(Pointer::controlAt(l.form1(), place.center()), c);
+        QCOMPARE(Pointer::controlAt(form1(l), place.center()), c);
     }
 }
 
@@ -243,13 +244,13 @@ void WebWindowsTest::mainWindowLinks()
             w->close();
         });
     }
-    Pointer::click(l.form1(), point);
+    Pointer::click(form1(l), point);
 
     const int presses = f.sound->played.count("press.wav");
     QCOMPARE(presses, sounds ? 1 : 0);
     if (sounds)
         QCOMPARE(f.sound->modes.at(f.sound->played.indexOf("press.wav")), QStringLiteral("async"));
-    QCOMPARE(l.form1()->latch(), sounds ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(form1(l)->latch(), sounds ? QStringLiteral("1") : QStringLiteral("0"));
     if (shellUrl.isEmpty()) {
         QVERIFY(f.shell->calls.isEmpty());
     } else {
@@ -261,17 +262,17 @@ void WebWindowsTest::mainWindowLinks()
         QCOMPARE(call.directory, QString());
     }
     if (opens == "TForm6") {
-        QVERIFY(l.form6()->isVisible());
-        QVERIFY(!l.form6()->isModal());
+        QVERIFY(form6(l)->isVisible());
+        QVERIFY(!form6(l)->isModal());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
-        QCOMPARE(page(l.form6())->urls, QStringList{CommunityUrls::chat()});
-        l.form6()->close();
+        QCOMPARE(page(form6(l))->urls, QStringList{CommunityUrls::chat()});
+        form6(l)->close();
     } else if (w) {
         QVERIFY(wasModal);
         if (opens == "TForm9")
             QCOMPARE(pageAtShow, QStringList{CommunityUrls::speedTest()});
     }
-    for (Form *other : std::initializer_list<Form *>{l.form6(), l.form7(), l.form8(), l.form9()})
+    for (Form *other : std::initializer_list<Form *>{form6(l), form7(l), form8(l), form9(l)})
         QVERIFY2(!other->isVisible(), qPrintable(other->objectName()));
 }
 
@@ -293,10 +294,10 @@ void WebWindowsTest::twinsCarryTheSameLink()
     quietUpdate(f);
     Launcher &l = f.start();
     setSounds(l, true);
-    QWidget *lit = l.form1()->control(twin);
+    QWidget *lit = form1(l)->findChild<QWidget *>(twin);
     lit->show();
     const QPoint at = lit->geometry().center();
-    QCOMPARE(Pointer::controlAt(l.form1(), at), lit);
+    QCOMPARE(Pointer::controlAt(form1(l), at), lit);
     Form *w = window(l, opens);
     bool shown = false;
     if (opens != "TForm6")
@@ -304,7 +305,7 @@ void WebWindowsTest::twinsCarryTheSameLink()
             shown = true;
             w->close();
         });
-    Pointer::click(l.form1(), at);
+    Pointer::click(form1(l), at);
     if (opens == "TForm6") {
         shown = w->isVisible();
         w->close();
@@ -339,27 +340,27 @@ void WebWindowsTest::aboutWindowLinksWaitForTheirCue()
         Launcher &l = f.start();
         setSounds(l, sounds);
         HideLog hides(&f.log);
-        l.form7()->installEventFilter(&hides);
-        auto *label = l.form7()->control<TextLabel>(link);
+        form7(l)->installEventFilter(&hides);
+        auto *label = form7(l)->findChild<TextLabel *>(link);
         QVERIFY(label);
         QCOMPARE(label->caption(), caption);
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
 
         f.log.events.clear();
         bool nestedModal = false;
-        ModalWindow::whenUp(l.form7(), [&] {
+        ModalWindow::whenUp(form7(l), [&] {
             if (!opens.isEmpty()) {
                 Form *w = window(l, opens);
                 ModalWindow::whenUp(w, [&, w] {
-                    nestedModal = l.form7()->isVisible();
+                    nestedModal = form7(l)->isVisible();
                     f.log.add("up " + w->objectName());
                     w->close();
                 });
             }
-            clickControl(l.form7(), link);
-            clickControl(l.form7(), "Button1");
+            clickControl(form7(l), link);
+            clickControl(form7(l), "Button1");
         });
-        l.form7()->open();
+        form7(l)->open();
 
         QStringList expected;
         const QString cue = QStringLiteral("sound press.wav sync");
@@ -377,8 +378,8 @@ void WebWindowsTest::aboutWindowLinksWaitForTheirCue()
         QStringList seen = f.log.events.filter(QRegularExpression("^(sound|address|up|hide TForm7|navigate WebBrowser1)"));
         QCOMPARE(seen, expected);
         QCOMPARE(nestedModal, !opens.isEmpty());
-        QVERIFY(!l.form7()->isVisible());
-        QCOMPARE(l.form1()->latch(), QStringLiteral("0"));
+        QVERIFY(!form7(l)->isVisible());
+        QCOMPARE(form1(l)->latch(), QStringLiteral("0"));
     }
 }
 
@@ -388,14 +389,14 @@ void WebWindowsTest::bugReportOpensOverTheAboutWindow()
     quietUpdate(f);
     Launcher &l = f.start();
     bool backInAbout = false;
-    ModalWindow::whenUp(l.form7(), [&] {
-        ModalWindow::whenUp(l.form8(), [&] { clickControl(l.form8(), "Button1"); });
-        clickControl(l.form7(), "Label14");
-        backInAbout = l.form7()->isVisible() && !l.form8()->isVisible()
-                      && QApplication::activeModalWidget() == l.form7();
-        l.form7()->close();
+    ModalWindow::whenUp(form7(l), [&] {
+        ModalWindow::whenUp(form8(l), [&] { clickControl(form8(l), "Button1"); });
+        clickControl(form7(l), "Label14");
+        backInAbout = form7(l)->isVisible() && !form8(l)->isVisible()
+                      && QApplication::activeModalWidget() == form7(l);
+        form7(l)->close();
     });
-    Pointer::click(l.form1(), QPoint(611, 79));
+    Pointer::click(form1(l), QPoint(611, 79));
     QVERIFY(backInAbout);
 }
 
@@ -404,27 +405,27 @@ void WebWindowsTest::bugReportPageLoadsOnceAtCreation()
     LauncherFixture f;
     quietUpdate(f);
     Launcher &l = f.make();
-    QCOMPARE(page(l.form8())->urls, QStringList{CommunityUrls::bugReport()});
+    QCOMPARE(page(form8(l))->urls, QStringList{CommunityUrls::bugReport()});
     l.start();
     setSounds(l, true);
     HideLog hides(&f.log);
-    l.form8()->installEventFilter(&hides);
+    form8(l)->installEventFilter(&hides);
 
     // "OK" waits for its cue; the bar beside it closes without one.
     f.log.events.clear();
-    ModalWindow::whenUp(l.form8(), [&] { clickControl(l.form8(), "Button1"); });
-    l.form8()->showModal();
+    ModalWindow::whenUp(form8(l), [&] { clickControl(form8(l), "Button1"); });
+    form8(l)->showModal();
     QCOMPARE(f.log.events.filter(QRegularExpression("^(sound|hide)")),
              (QStringList{"sound press.wav sync", "hide TForm8"}));
 
     f.log.events.clear();
-    ModalWindow::whenUp(l.form8(), [&] { Pointer::click(l.form8(), QPoint(40, 295)); });
-    l.form8()->showModal();
+    ModalWindow::whenUp(form8(l), [&] { Pointer::click(form8(l), QPoint(40, 295)); });
+    form8(l)->showModal();
     QCOMPARE(f.log.events.filter(QRegularExpression("^(sound|hide)")), QStringList{"hide TForm8"});
-    QCOMPARE(page(l.form8())->urls.size(), 1);
-    QCOMPARE(l.form8()->findChild<TextLabel *>("Label1")->caption(),
+    QCOMPARE(page(form8(l))->urls.size(), 1);
+    QCOMPARE(form8(l)->findChild<TextLabel *>("Label1")->caption(),
              QStringLiteral("If you find bug, type there (don't forget write verison of OVCL)."));
-    QCOMPARE(l.form8()->findChild<TextLabel *>("Label2")->caption(),
+    QCOMPARE(form8(l)->findChild<TextLabel *>("Label2")->caption(),
              QString::fromUtf8("Našel jsi bug? napiš zde vývojáři, nezapomeň na verzi OVCL."));
 }
 
@@ -435,16 +436,16 @@ void WebWindowsTest::speedTestPageLoadsOnEveryOpening()
     Launcher &l = f.start();
     setSounds(l, true);
     for (int i = 0; i < 2; ++i) {
-        ModalWindow::whenUp(l.form9(), [&] { clickControl(l.form9(), "Button1"); });
-        Pointer::click(l.form1(), QPoint(575, 78));
-        QVERIFY(!l.form9()->isVisible());
+        ModalWindow::whenUp(form9(l), [&] { clickControl(form9(l), "Button1"); });
+        Pointer::click(form1(l), QPoint(575, 78));
+        QVERIFY(!form9(l)->isVisible());
     }
-    QCOMPARE(page(l.form9())->urls, (QStringList{CommunityUrls::speedTest(), CommunityUrls::speedTest()}));
+    QCOMPARE(page(form9(l))->urls, (QStringList{CommunityUrls::speedTest(), CommunityUrls::speedTest()}));
     // Its OK button plays nothing: the two cues are the main window's.
     QCOMPARE(f.sound->played.count("press.wav"), 2);
     QVERIFY(!f.sound->modes.contains("sync"));
-    QVERIFY(page(l.form10())->urls.isEmpty());
-    QVERIFY(!l.form10()->isVisible());
+    QVERIFY(page(form10(l))->urls.isEmpty());
+    QVERIFY(!form10(l)->isVisible());
 }
 
 void WebWindowsTest::chatReloadsOnEveryClickAndStaysModeless()
@@ -453,19 +454,19 @@ void WebWindowsTest::chatReloadsOnEveryClickAndStaysModeless()
     quietUpdate(f);
     Launcher &l = f.start();
     setSounds(l, false);
-    Pointer::click(l.form1(), QPoint(107, 12));
-    Pointer::click(l.form1(), QPoint(107, 12));
-    QVERIFY(l.form6()->isVisible());
-    QVERIFY(l.form1()->isEnabled());
-    QCOMPARE(page(l.form6())->urls, (QStringList{CommunityUrls::chat(), CommunityUrls::chat()}));
+    Pointer::click(form1(l), QPoint(107, 12));
+    Pointer::click(form1(l), QPoint(107, 12));
+    QVERIFY(form6(l)->isVisible());
+    QVERIFY(form1(l)->isEnabled());
+    QCOMPARE(page(form6(l))->urls, (QStringList{CommunityUrls::chat(), CommunityUrls::chat()}));
     // The main window stays usable while the chat is up.
-    ModalWindow::whenUp(l.form7(), [&] { l.form7()->close(); });
-    Pointer::click(l.form1(), QPoint(611, 79));
-    QVERIFY(l.form6()->isVisible());
+    ModalWindow::whenUp(form7(l), [&] { form7(l)->close(); });
+    Pointer::click(form1(l), QPoint(611, 79));
+    QVERIFY(form6(l)->isVisible());
     // The page follows the window's size.
-    l.form6()->resize(700, 500);
-    QCOMPARE(page(l.form6())->geometry(), QRect(0, 0, 700, 500));
-    l.form6()->close();
+    form6(l)->resize(700, 500);
+    QCOMPARE(page(form6(l))->geometry(), QRect(0, 0, 700, 500));
+    form6(l)->close();
 }
 
 void WebWindowsTest::newsWindowAppearsOnceAndActsInsideItself()
@@ -474,27 +475,27 @@ void WebWindowsTest::newsWindowAppearsOnceAndActsInsideItself()
     quietUpdate(f);
     Launcher &l = f.make();
     l.start();
-    QCOMPARE(page(l.form15())->urls, QStringList{CommunityUrls::launcherNews()});
-    QVERIFY(!l.form15()->isVisible());
-    WindowTimer *news = l.form1()->timer("news");
-    QVERIFY(news->isEnabled());
+    QCOMPARE(page(form15(l))->urls, QStringList{CommunityUrls::launcherNews()});
+    QVERIFY(!form15(l)->isVisible());
+    WindowTimer *news = form1(l)->findChild<WindowTimer *>("news");
+    QVERIFY(news->isActive());
     QCOMPARE(news->interval(), 100);
-    QTRY_VERIFY_WITH_TIMEOUT(l.form15()->isVisible(), 2000);
-    QVERIFY(!news->isEnabled());
-    QVERIFY(!l.form15()->isModal());
-    QVERIFY(l.form1()->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(form15(l)->isVisible(), 2000);
+    QVERIFY(!news->isActive());
+    QVERIFY(!form15(l)->isModal());
+    QVERIFY(form1(l)->isEnabled());
 
     f.log.events.clear();
-    clickControl(l.form15(), "Button3");
-    clickControl(l.form15(), "Button2");
-    QCOMPARE(page(l.form15())->urls,
+    clickControl(form15(l), "Button3");
+    clickControl(form15(l), "Button2");
+    QCOMPARE(page(form15(l))->urls,
              (QStringList{CommunityUrls::launcherNews(), CommunityUrls::home(), CommunityUrls::launcherNews()}));
-    clickControl(l.form15(), "Button1");
-    QVERIFY(!l.form15()->isVisible());
+    clickControl(form15(l), "Button1");
+    QVERIFY(!form15(l)->isVisible());
     QVERIFY(f.shell->calls.isEmpty());
     QVERIFY(f.sound->played.isEmpty());
     QTest::qWait(250);
-    QVERIFY(!l.form15()->isVisible());
+    QVERIFY(!form15(l)->isVisible());
 }
 
 QTEST_MAIN(WebWindowsTest)

@@ -1,5 +1,6 @@
 #include "LauncherFixture.h"
 
+#include "TestLaunchers.h"
 #include "app/TForm1.h"
 #include "platform/IniProfileStore.h"
 #include "web/CommunityUrls.h"
@@ -62,7 +63,7 @@ bool LauncherFixture::exists(const QString &name) const
 Launcher &LauncherFixture::make()
 {
     if (!launcher)
-        launcher = std::make_unique<Launcher>(std::move(m_services));
+        launcher = TestLaunchers::build(std::move(m_services));
     return *launcher;
 }
 

@@ -8,6 +8,7 @@
 #include "RecordingTray.h"
 #include "ScriptedDownloads.h"
 #include "ScriptedFileDialogs.h"
+#include "TestLaunchers.h"
 #include "games/ProgramShell.h"
 
 RealShellLauncher::RealShellLauncher()
@@ -25,7 +26,7 @@ RealShellLauncher::RealShellLauncher()
     s.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
     s.games = std::make_unique<GameSearch>(dir.filePath(QStringLiteral("home")));
     addQuietGameServers(s);
-    m_launcher = std::make_unique<Launcher>(std::move(s));
+    m_launcher = TestLaunchers::build(std::move(s));
 }
 
 RealShellLauncher::~RealShellLauncher() = default;

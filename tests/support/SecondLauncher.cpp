@@ -1,6 +1,7 @@
 #include "SecondLauncher.h"
 
 #include "QuietGameServers.h"
+#include "TestLaunchers.h"
 
 SecondLauncher::SecondLauncher(const QString &directory)
 {
@@ -17,7 +18,7 @@ SecondLauncher::SecondLauncher(const QString &directory)
     s.tray = std::unique_ptr<RecordingTray>(tray = new RecordingTray(&log));
     s.games = std::make_unique<GameSearch>(QString());
     addQuietGameServers(s);
-    m_launcher = std::make_unique<Launcher>(std::move(s));
+    m_launcher = TestLaunchers::build(std::move(s));
 }
 
 SecondLauncher::~SecondLauncher() = default;

@@ -1,6 +1,7 @@
 #include "ServedLauncher.h"
 
 #include "QuietGameServers.h"
+#include "TestLaunchers.h"
 #include "platform/IniProfileStore.h"
 
 #include <QFile>
@@ -71,7 +72,7 @@ bool ServedLauncher::exists(const QString &name) const
 Launcher &ServedLauncher::make()
 {
     if (!launcher)
-        launcher = std::make_unique<Launcher>(std::move(m_services));
+        launcher = TestLaunchers::build(std::move(m_services));
     return *launcher;
 }
 

@@ -1,5 +1,6 @@
 #include "SettingsPaths.h"
 
+#include "LauncherWindows.h"
 #include "config/TForm5.h"
 #include "launcher/Launcher.h"
 #include "platform/TextLabel.h"
@@ -8,7 +9,7 @@ namespace SettingsPaths {
 
 void set(Launcher &launcher, const QString &display, const QString &path)
 {
-    launcher.form5()->control<TextLabel>(display)->setCaption(path);
+    form5(launcher)->findChild<TextLabel *>(display)->setCaption(path);
 }
 
 } // namespace SettingsPaths

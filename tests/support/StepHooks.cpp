@@ -1,10 +1,7 @@
 #include "StepHooks.h"
 
-#include "launcher/Launcher.h"
+#include "TestLaunchers.h"
 #include "launcher/StartupSteps.h"
-
-#include <map>
-#include <memory>
 
 namespace {
 template <typename R>
@@ -51,22 +48,16 @@ public:
 
     StepHooks h;
 };
+} // namespace
 
-std::map<Launcher *, std::unique_ptr<HookedSteps>> &installed()
+std::unique_ptr<StartupSteps> hookedSteps(StartupSteps &own, StepHooks *&hooks)
 {
-    static std::map<Launcher *, std::unique_ptr<HookedSteps>> steps;
+    auto steps = std::make_unique<HookedSteps>(own);
+    hooks = &steps->h;
     return steps;
 }
-} // namespace
 
 StepHooks &hooks(Launcher &launcher)
 {
-    auto &all = installed();
-    auto it = all.find(&launcher);
-    if (it == all.end()) {
-        it = all.emplace(&launcher, std::make_unique<HookedSteps>(launcher.steps())).first;
-        launcher.runSteps(*it->second);
-        QObject::connect(&launcher, &QObject::destroyed, [&launcher] { installed().erase(&launcher); });
-    }
-    return it->second->h;
+    return *TestLaunchers::partsOf(launcher).steps;
 }

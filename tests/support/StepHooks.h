@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 class Launcher;
+class StartupSteps;
 
 // The parts of the start-up steps as replaceable functions, for tests that
 // watch a step or make one fail. Each starts as the launcher's own part; an
@@ -23,5 +25,9 @@ struct StepHooks {
     std::function<void()> showNews;
 };
 
-// The hooks 'launcher' runs its start-up steps through from now on.
+// Steps that run through their hooks, which start as the parts of 'own';
+// 'hooks' is set to them.
+std::unique_ptr<StartupSteps> hookedSteps(StartupSteps &own, StepHooks *&hooks);
+
+// The hooks 'launcher' (built by TestLaunchers) runs its start-up steps through.
 StepHooks &hooks(Launcher &launcher);
