@@ -5,7 +5,7 @@
 // process's peak resident memory so far. The file is first given a
 // modification time an hour back, as a player's data.dat has; the reads are
 // then timed again right after the save, on a file that has just changed.
-#include "platform/IniProfileStore.h"
+#include "platform/profiles/IniProfileStore.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

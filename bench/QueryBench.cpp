@@ -6,7 +6,7 @@
 // median and the largest processor time of the thread per refresh, and the
 // wall time a refresh takes (mostly the 50 ms spacing of requests).
 #include "GameResponder.h"
-#include "platform/QtDatagramService.h"
+#include "platform/network/QtDatagramService.h"
 #include "query/QueryScheduler.h"
 #include "query/SteadyQueryClock.h"
 

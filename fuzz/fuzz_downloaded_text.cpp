@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes, as a web server might send them, through the
 // handling of the downloaded counter and version texts.
 #include "config/LocalFiles.h"
-#include "platform/IniProfileStore.h"
+#include "platform/profiles/IniProfileStore.h"
 
 #include <QDir>
 #include <QFile>

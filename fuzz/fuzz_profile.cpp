@@ -3,7 +3,7 @@
 // reader's rules make it (up to a NUL, line breaks as blanks, trimmed, one
 // pair of quotes removed, at most 2047 characters); writing one key keeps
 // every other key's value; a file with a byte-order mark keeps it.
-#include "platform/IniDocument.h"
+#include "platform/profiles/IniDocument.h"
 
 #include <QString>
 #include <cstdint>

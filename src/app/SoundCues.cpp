@@ -1,7 +1,7 @@
 #include "SoundCues.h"
 
 #include "TForm1.h"
-#include "platform/SoundService.h"
+#include "platform/system/SoundService.h"
 
 #include <QAbstractButton>
 

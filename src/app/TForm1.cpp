@@ -3,9 +3,9 @@
 #include "MainWindowControls.h"
 #include "ProductInfo.h"
 #include "TForm17.h"
-#include "platform/HandlerGuard.h"
-#include "platform/TextLabel.h"
-#include "platform/WindowTimer.h"
+#include "platform/controls/HandlerGuard.h"
+#include "platform/controls/TextLabel.h"
+#include "platform/controls/WindowTimer.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "MainWindowTimers.h"
-#include "platform/ControlHost.h"
-#include "platform/WindowFrame.h"
+#include "platform/controls/ControlHost.h"
+#include "platform/windows/WindowFrame.h"
 
 #include <QWidget>
 #include <functional>

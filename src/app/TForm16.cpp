@@ -1,6 +1,6 @@
 #include "TForm16.h"
 
-#include "platform/WindowTimer.h"
+#include "platform/controls/WindowTimer.h"
 
 // Holds one timer that nothing switches on; its handler only switches it off.
 TForm16::TForm16(ErrorReporter &errors, BrowserFactory &browsers)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "platform/windows/Form.h"
 
 // A window that exists for the whole run and is never shown.
 class TForm2 : public Form

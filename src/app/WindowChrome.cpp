@@ -3,11 +3,11 @@
 #include "ChromeControls.h"
 #include "SoundCues.h"
 #include "TForm1.h"
-#include "platform/PictureControl.h"
-#include "platform/TextLabel.h"
-#include "platform/Form.h"
-#include "platform/TrayService.h"
-#include "platform/WindowGroup.h"
+#include "platform/controls/PictureControl.h"
+#include "platform/controls/TextLabel.h"
+#include "platform/windows/Form.h"
+#include "platform/system/TrayService.h"
+#include "platform/windows/WindowGroup.h"
 
 #include <QAction>
 #include <QMenu>

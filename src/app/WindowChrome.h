@@ -1,7 +1,7 @@
 #pragma once
 
 #include "HoverTables.h"
-#include "platform/PictureButton.h"
+#include "platform/controls/PictureButton.h"
 
 class ErrorReporter;
 class Form;

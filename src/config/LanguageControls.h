@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ControlRow.h"
-#include "platform/PictureButton.h"
+#include "platform/controls/ControlRow.h"
+#include "platform/controls/PictureButton.h"
 
 #include <vector>
 

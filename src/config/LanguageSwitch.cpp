@@ -3,9 +3,9 @@
 #include "LocalFiles.h"
 #include "TForm5.h"
 #include "app/TForm1.h"
-#include "platform/BrowserControl.h"
-#include "platform/TextLabel.h"
-#include "platform/WindowTimer.h"
+#include "platform/browser/BrowserControl.h"
+#include "platform/controls/TextLabel.h"
+#include "platform/controls/WindowTimer.h"
 
 LanguageSwitch::LanguageSwitch(TForm1 &mainWindow, TForm5 &settings, LocalFiles &files,
                                const LanguageTargets &targets, LanguagePages pages)

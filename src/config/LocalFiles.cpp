@@ -1,9 +1,9 @@
 #include "LocalFiles.h"
 
 #include "app/ProductInfo.h"
-#include "platform/AtomicFile.h"
-#include "platform/ProfileLock.h"
-#include "platform/ProfileStore.h"
+#include "platform/profiles/AtomicFile.h"
+#include "platform/profiles/ProfileLock.h"
+#include "platform/profiles/ProfileStore.h"
 
 #include <QStringList>
 

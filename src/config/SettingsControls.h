@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/AccessibleText.h"
-#include "platform/ControlRow.h"
-#include "platform/PictureButton.h"
+#include "platform/controls/AccessibleText.h"
+#include "platform/controls/ControlRow.h"
+#include "platform/controls/PictureButton.h"
 
 #include <vector>
 

@@ -4,8 +4,8 @@
 #include "SettingsRows.h"
 #include "TForm5.h"
 #include "app/SoundCues.h"
-#include "platform/TrayService.h"
-#include "platform/Transparency.h"
+#include "platform/system/TrayService.h"
+#include "platform/windows/Transparency.h"
 
 #include <QCheckBox>
 

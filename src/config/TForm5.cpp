@@ -5,11 +5,11 @@
 #include "SettingsRows.h"
 #include "app/Cue.h"
 #include "games/GameSearch.h"
-#include "platform/FileDialogService.h"
-#include "platform/PictureControl.h"
-#include "platform/SoundService.h"
-#include "platform/TextLabel.h"
-#include "platform/Transparency.h"
+#include "platform/system/FileDialogService.h"
+#include "platform/controls/PictureControl.h"
+#include "platform/system/SoundService.h"
+#include "platform/controls/TextLabel.h"
+#include "platform/windows/Transparency.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "games/Program.h"
-#include "platform/Form.h"
+#include "platform/windows/Form.h"
 
 #include <QString>
 #include <map>

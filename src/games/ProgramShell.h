@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ShellService.h"
+#include "platform/system/ShellService.h"
 
 #include <QProcessEnvironment>
 

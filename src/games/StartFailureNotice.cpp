@@ -1,6 +1,6 @@
 #include "StartFailureNotice.h"
 
-#include "platform/TrayService.h"
+#include "platform/system/TrayService.h"
 
 
 namespace {

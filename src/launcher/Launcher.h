@@ -2,8 +2,8 @@
 
 #include "Services.h"
 #include "StartupSteps.h"
-#include "platform/Transparency.h"
-#include "platform/WindowGroup.h"
+#include "platform/windows/Transparency.h"
+#include "platform/windows/WindowGroup.h"
 
 #include <QObject>
 #include <functional>

@@ -1,17 +1,17 @@
 #pragma once
 
 #include "games/GameSearch.h"
-#include "platform/BeepService.h"
-#include "platform/BrowserFactory.h"
-#include "platform/DatagramService.h"
-#include "platform/DownloadService.h"
-#include "platform/ErrorReporter.h"
-#include "platform/FileDialogService.h"
-#include "platform/ProfileStore.h"
-#include "platform/ShellService.h"
-#include "platform/SoundService.h"
-#include "platform/TrayService.h"
-#include "platform/WindowGroup.h"
+#include "platform/system/BeepService.h"
+#include "platform/browser/BrowserFactory.h"
+#include "platform/network/DatagramService.h"
+#include "platform/network/DownloadService.h"
+#include "platform/system/ErrorReporter.h"
+#include "platform/system/FileDialogService.h"
+#include "platform/profiles/ProfileStore.h"
+#include "platform/system/ShellService.h"
+#include "platform/system/SoundService.h"
+#include "platform/system/TrayService.h"
+#include "platform/windows/WindowGroup.h"
 #include "query/QueryClock.h"
 
 #include <QProcessEnvironment>

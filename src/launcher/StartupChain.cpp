@@ -3,8 +3,8 @@
 #include "StartupSteps.h"
 #include "app/TForm1.h"
 #include "app/TForm17.h"
-#include "platform/HandlerGuard.h"
-#include "platform/WindowTimer.h"
+#include "platform/controls/HandlerGuard.h"
+#include "platform/controls/WindowTimer.h"
 
 StartupChain::StartupChain(TForm1 &mainWindow, TForm17 &progress, ErrorReporter &errors, StartupSteps &steps)
     : m_mainWindow(mainWindow), m_progress(progress), m_errors(errors), m_steps(steps)

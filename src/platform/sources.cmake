@@ -1,56 +1,56 @@
 set(OVCL_CORE_PLATFORM
-  ProfileStore.h
-  DownloadService.h
-  ShellService.h
-  SoundService.h
-  BeepService.h
-  ErrorReporter.h
-  FileDialogService.h
-  HandlerGuard.h
-  DialogFilter.h DialogFilter.cpp
-  Windows1250.h Windows1250.cpp
-  ProfileEncoding.h ProfileEncoding.cpp
-  AtomicFile.h AtomicFile.cpp
-  FileStamp.h FileStamp.cpp
-  ProfileLock.h ProfileLock.cpp
-  IniDocument.h IniDocument.cpp
-  IniProfileStore.h IniProfileStore.cpp
-  DownloadLimits.h
-  HttpRequest.h HttpRequest.cpp
-  DownloadTransfer.h DownloadTransfer.cpp
-  CurlDownloadService.h CurlDownloadService.cpp
-  DatagramService.h
-  QtDatagramService.h QtDatagramService.cpp
+  profiles/ProfileStore.h
+  network/DownloadService.h
+  system/ShellService.h
+  system/SoundService.h
+  system/BeepService.h
+  system/ErrorReporter.h
+  system/FileDialogService.h
+  controls/HandlerGuard.h
+  windows/DialogFilter.h windows/DialogFilter.cpp
+  profiles/Windows1250.h profiles/Windows1250.cpp
+  profiles/ProfileEncoding.h profiles/ProfileEncoding.cpp
+  profiles/AtomicFile.h profiles/AtomicFile.cpp
+  profiles/FileStamp.h profiles/FileStamp.cpp
+  profiles/ProfileLock.h profiles/ProfileLock.cpp
+  profiles/IniDocument.h profiles/IniDocument.cpp
+  profiles/IniProfileStore.h profiles/IniProfileStore.cpp
+  network/DownloadLimits.h
+  network/HttpRequest.h network/HttpRequest.cpp
+  network/DownloadTransfer.h network/DownloadTransfer.cpp
+  network/CurlDownloadService.h network/CurlDownloadService.cpp
+  network/DatagramService.h
+  network/QtDatagramService.h network/QtDatagramService.cpp
 )
 set(OVCL_GUI_PLATFORM
-  BrowserControl.h
-  BrowserFactory.h
-  TrayService.h
-  WindowTimer.h WindowTimer.cpp
-  PictureControl.h PictureControl.cpp
-  TextFit.h TextFit.cpp
-  TextLabel.h TextLabel.cpp
-  ControlRow.h ControlRow.cpp
-  ControlEvents.h ControlEvents.cpp
-  ControlBuilder.h ControlBuilder.cpp
-  AccessibleText.h
-  PictureButton.h
-  ControlHost.h ControlHost.cpp
-  WindowFrame.h WindowFrame.cpp
-  Transparency.h Transparency.cpp
-  Form.h Form.cpp
-  WindowGroup.h WindowGroup.cpp
-  QtSoundService.h QtSoundService.cpp
-  QtBeepService.h QtBeepService.cpp
-  QtFileDialogService.h QtFileDialogService.cpp
-  MessageBoxErrorReporter.h MessageBoxErrorReporter.cpp
-  SystemTrayService.h SystemTrayService.cpp
-  NonBlockingPage.h NonBlockingPage.cpp
-  PageNotice.h PageNotice.cpp
-  WebEngineBrowser.h WebEngineBrowser.cpp
-  WebEngineSetup.h WebEngineSetup.cpp
-  FirstPaint.h FirstPaint.cpp
-  ApplicationFonts.h ApplicationFonts.cpp
-  RequestOnlyBrowser.h RequestOnlyBrowser.cpp
-  WebEngineBrowserFactory.h WebEngineBrowserFactory.cpp
+  browser/BrowserControl.h
+  browser/BrowserFactory.h
+  system/TrayService.h
+  controls/WindowTimer.h controls/WindowTimer.cpp
+  controls/PictureControl.h controls/PictureControl.cpp
+  controls/TextFit.h controls/TextFit.cpp
+  controls/TextLabel.h controls/TextLabel.cpp
+  controls/ControlRow.h controls/ControlRow.cpp
+  controls/ControlEvents.h controls/ControlEvents.cpp
+  controls/ControlBuilder.h controls/ControlBuilder.cpp
+  controls/AccessibleText.h
+  controls/PictureButton.h
+  controls/ControlHost.h controls/ControlHost.cpp
+  windows/WindowFrame.h windows/WindowFrame.cpp
+  windows/Transparency.h windows/Transparency.cpp
+  windows/Form.h windows/Form.cpp
+  windows/WindowGroup.h windows/WindowGroup.cpp
+  system/QtSoundService.h system/QtSoundService.cpp
+  system/QtBeepService.h system/QtBeepService.cpp
+  windows/QtFileDialogService.h windows/QtFileDialogService.cpp
+  windows/MessageBoxErrorReporter.h windows/MessageBoxErrorReporter.cpp
+  system/SystemTrayService.h system/SystemTrayService.cpp
+  browser/NonBlockingPage.h browser/NonBlockingPage.cpp
+  browser/PageNotice.h browser/PageNotice.cpp
+  browser/WebEngineBrowser.h browser/WebEngineBrowser.cpp
+  browser/WebEngineSetup.h browser/WebEngineSetup.cpp
+  windows/FirstPaint.h windows/FirstPaint.cpp
+  system/ApplicationFonts.h system/ApplicationFonts.cpp
+  browser/RequestOnlyBrowser.h browser/RequestOnlyBrowser.cpp
+  browser/WebEngineBrowserFactory.h browser/WebEngineBrowserFactory.cpp
 )

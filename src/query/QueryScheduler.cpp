@@ -2,7 +2,7 @@
 
 #include "QueryClock.h"
 #include "QuerySession.h"
-#include "platform/DatagramService.h"
+#include "platform/network/DatagramService.h"
 
 #include <QSet>
 

@@ -6,7 +6,7 @@
 #include "ServerMenu.h"
 #include "app/SoundCues.h"
 #include "app/TForm1.h"
-#include "platform/BrowserControl.h"
+#include "platform/browser/BrowserControl.h"
 #include "web/CommunityUrls.h"
 
 #include <QFrame>

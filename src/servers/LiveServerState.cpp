@@ -8,8 +8,8 @@
 #include "ServerStateTexts.h"
 #include "app/TForm1.h"
 #include "config/LanguageSwitch.h"
-#include "platform/PictureControl.h"
-#include "platform/TextLabel.h"
+#include "platform/controls/PictureControl.h"
+#include "platform/controls/TextLabel.h"
 #include "query/QueryClock.h"
 
 #include <QEvent>

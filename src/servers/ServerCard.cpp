@@ -2,9 +2,9 @@
 
 #include "LiveServerControls.h"
 #include "ServerStateTexts.h"
-#include "platform/ControlHost.h"
-#include "platform/PictureControl.h"
-#include "platform/TextLabel.h"
+#include "platform/controls/ControlHost.h"
+#include "platform/controls/PictureControl.h"
+#include "platform/controls/TextLabel.h"
 
 #include <algorithm>
 

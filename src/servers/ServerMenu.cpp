@@ -6,11 +6,11 @@
 #include "app/SoundCues.h"
 #include "app/TForm1.h"
 #include "config/TForm5.h"
-#include "platform/PictureControl.h"
-#include "platform/ShellService.h"
-#include "platform/TextLabel.h"
-#include "platform/WindowGroup.h"
-#include "platform/WindowTimer.h"
+#include "platform/controls/PictureControl.h"
+#include "platform/system/ShellService.h"
+#include "platform/controls/TextLabel.h"
+#include "platform/windows/WindowGroup.h"
+#include "platform/controls/WindowTimer.h"
 
 #include <QLineEdit>
 #include <limits>

@@ -4,8 +4,8 @@
 #include "app/SoundCues.h"
 #include "app/TForm1.h"
 #include "config/TForm5.h"
-#include "platform/PictureControl.h"
-#include "platform/ShellService.h"
+#include "platform/controls/PictureControl.h"
+#include "platform/system/ShellService.h"
 #include "web/CommunityUrls.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ControlRow.h"
+#include "platform/controls/ControlRow.h"
 
 #include <QRect>
 

@@ -4,9 +4,9 @@
 #include "CounterControls.h"
 #include "app/TForm1.h"
 #include "config/LocalFiles.h"
-#include "platform/BrowserControl.h"
-#include "platform/DownloadService.h"
-#include "platform/TextLabel.h"
+#include "platform/browser/BrowserControl.h"
+#include "platform/network/DownloadService.h"
+#include "platform/controls/TextLabel.h"
 
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>

@@ -2,9 +2,9 @@
 
 #include "app/TForm1.h"
 #include "config/LocalFiles.h"
-#include "platform/HandlerGuard.h"
-#include "platform/ShellService.h"
-#include "platform/TextLabel.h"
+#include "platform/controls/HandlerGuard.h"
+#include "platform/system/ShellService.h"
+#include "platform/controls/TextLabel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "TForm12.h"
 
-#include "platform/WindowTimer.h"
+#include "platform/controls/WindowTimer.h"
 
 #include <QPushButton>
 

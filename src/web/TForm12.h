@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "platform/windows/Form.h"
 
 class WindowTimer;
 

@@ -1,6 +1,6 @@
 #include "TForm15.h"
 
-#include "platform/BrowserControl.h"
+#include "platform/browser/BrowserControl.h"
 
 namespace {
 const WindowFrame newsFrame = {"TForm15", "Orvanta - Novinky / News", {512, 309}, {119, 176}, Form::toolWindow(),

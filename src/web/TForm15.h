@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LinkControl.h"
-#include "platform/Form.h"
+#include "platform/windows/Form.h"
 
 #include <vector>
 

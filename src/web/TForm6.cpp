@@ -1,6 +1,6 @@
 #include "TForm6.h"
 
-#include "platform/BrowserControl.h"
+#include "platform/browser/BrowserControl.h"
 
 #include <QResizeEvent>
 

@@ -1,7 +1,7 @@
 #include "TForm8.h"
 
 #include "CommunityUrls.h"
-#include "platform/BrowserControl.h"
+#include "platform/browser/BrowserControl.h"
 
 namespace {
 constexpr const char *heading = "color: white; font-weight: bold;";

@@ -1,6 +1,6 @@
 #include "TForm9.h"
 
-#include "platform/BrowserControl.h"
+#include "platform/browser/BrowserControl.h"
 
 namespace {
 const std::vector<ControlRow> &speedTestControls()

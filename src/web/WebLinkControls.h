@@ -1,8 +1,8 @@
 #pragma once
 
 #include "LinkKinds.h"
-#include "platform/ControlRow.h"
-#include "platform/PictureButton.h"
+#include "platform/controls/ControlRow.h"
+#include "platform/controls/PictureButton.h"
 
 #include <vector>
 

@@ -10,10 +10,10 @@
 #include "WebLinkControls.h"
 #include "app/SoundCues.h"
 #include "app/TForm1.h"
-#include "platform/BrowserControl.h"
-#include "platform/PictureControl.h"
-#include "platform/ShellService.h"
-#include "platform/TextLabel.h"
+#include "platform/browser/BrowserControl.h"
+#include "platform/controls/PictureControl.h"
+#include "platform/system/ShellService.h"
+#include "platform/controls/TextLabel.h"
 
 WebLinks::WebLinks(TForm1 &mainWindow, SoundCues &cues, ShellService &shell, WebWindows windows)
     : m_mainWindow(mainWindow), m_cues(cues), m_shell(shell), m_windows(windows)

@@ -1,4 +1,4 @@
-#include "platform/DialogFilter.h"
+#include "platform/windows/DialogFilter.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 #include "FileBytes.h"
 #include "config/LocalFiles.h"
-#include "platform/IniDocument.h"
-#include "platform/IniProfileStore.h"
-#include "platform/Windows1250.h"
+#include "platform/profiles/IniDocument.h"
+#include "platform/profiles/IniProfileStore.h"
+#include "platform/profiles/Windows1250.h"
 
 #include <QDir>
 #include <QFile>

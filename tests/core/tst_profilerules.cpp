@@ -2,7 +2,7 @@
 // test is one rule, each row a file's exact bytes, an optional write, the
 // file's bytes after it and the value then read.
 #include "FileBytes.h"
-#include "platform/IniProfileStore.h"
+#include "platform/profiles/IniProfileStore.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

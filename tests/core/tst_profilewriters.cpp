@@ -1,8 +1,8 @@
 #include "FileBytes.h"
 #include "config/LocalFiles.h"
-#include "platform/AtomicFile.h"
-#include "platform/IniProfileStore.h"
-#include "platform/ProfileLock.h"
+#include "platform/profiles/AtomicFile.h"
+#include "platform/profiles/IniProfileStore.h"
+#include "platform/profiles/ProfileLock.h"
 
 #include <QDir>
 #include <QTemporaryDir>

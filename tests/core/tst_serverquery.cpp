@@ -2,7 +2,7 @@
 // the real datagram service and scheduler.
 
 #include "GameResponder.h"
-#include "platform/QtDatagramService.h"
+#include "platform/network/QtDatagramService.h"
 #include "query/QueryScheduler.h"
 #include "query/SteadyQueryClock.h"
 

@@ -2,7 +2,7 @@
 #include "LauncherWindows.h"
 #include "app/TForm1.h"
 #include "config/TForm5.h"
-#include "platform/PictureControl.h"
+#include "platform/controls/PictureControl.h"
 #include "servers/ServerCatalogue.h"
 
 #include <QAbstractButton>

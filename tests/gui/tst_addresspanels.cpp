@@ -5,7 +5,7 @@
 #include "Pointer.h"
 #include "app/TForm1.h"
 #include "config/TForm5.h"
-#include "platform/WindowTimer.h"
+#include "platform/controls/WindowTimer.h"
 #include "servers/ServerCatalogue.h"
 #include "web/CommunityUrls.h"
 

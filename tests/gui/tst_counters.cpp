@@ -5,8 +5,8 @@
 #include "ServedLauncher.h"
 #include "app/TForm1.h"
 #include "app/TForm17.h"
-#include "platform/TextLabel.h"
-#include "platform/WindowTimer.h"
+#include "platform/controls/TextLabel.h"
+#include "platform/controls/WindowTimer.h"
 #include "web/CommunityUrls.h"
 #include "web/CounterControls.h"
 

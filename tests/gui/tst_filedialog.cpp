@@ -1,7 +1,7 @@
 #include "Pointer.h"
-#include "platform/DialogFilter.h"
-#include "platform/QtFileDialogService.h"
-#include "platform/WindowGroup.h"
+#include "platform/windows/DialogFilter.h"
+#include "platform/windows/QtFileDialogService.h"
+#include "platform/windows/WindowGroup.h"
 
 #include <QAbstractItemView>
 #include <QDialogButtonBox>

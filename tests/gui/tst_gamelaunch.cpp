@@ -6,7 +6,7 @@
 #include "SettingsPaths.h"
 #include "app/TForm1.h"
 #include "games/ProgramShell.h"
-#include "platform/WindowTimer.h"
+#include "platform/controls/WindowTimer.h"
 #include "servers/ServerCatalogue.h"
 #include "web/CommunityUrls.h"
 

@@ -5,7 +5,7 @@
 #include "VisibilityLog.h"
 #include "app/TForm1.h"
 #include "config/TForm5.h"
-#include "platform/WindowTimer.h"
+#include "platform/controls/WindowTimer.h"
 
 #include <QCheckBox>
 #include <QTest>

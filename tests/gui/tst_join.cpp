@@ -8,7 +8,7 @@
 #include "app/TForm1.h"
 #include "config/SettingsRows.h"
 #include "config/TForm5.h"
-#include "platform/WindowTimer.h"
+#include "platform/controls/WindowTimer.h"
 #include "servers/ServerCatalogue.h"
 
 #include <QCheckBox>

@@ -3,9 +3,9 @@
 #include "Pointer.h"
 #include "app/TForm1.h"
 #include "config/TForm5.h"
-#include "platform/PictureControl.h"
-#include "platform/TextLabel.h"
-#include "platform/WindowTimer.h"
+#include "platform/controls/PictureControl.h"
+#include "platform/controls/TextLabel.h"
+#include "platform/controls/WindowTimer.h"
 #include "web/CommunityUrls.h"
 
 #include <QTest>

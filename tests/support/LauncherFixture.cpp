@@ -2,7 +2,7 @@
 
 #include "TestLaunchers.h"
 #include "app/TForm1.h"
-#include "platform/IniProfileStore.h"
+#include "platform/profiles/IniProfileStore.h"
 #include "web/CommunityUrls.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "EventLog.h"
-#include "platform/BeepService.h"
+#include "platform/system/BeepService.h"
 
 class RecordingBeep : public BeepService
 {

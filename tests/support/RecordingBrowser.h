@@ -1,8 +1,8 @@
 #pragma once
 
 #include "EventLog.h"
-#include "platform/BrowserControl.h"
-#include "platform/BrowserFactory.h"
+#include "platform/browser/BrowserControl.h"
+#include "platform/browser/BrowserFactory.h"
 
 #include <QStringList>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DatagramService.h"
+#include "platform/network/DatagramService.h"
 
 #include <QVector>
 

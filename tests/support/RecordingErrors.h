@@ -1,7 +1,7 @@
 #pragma once
 
 #include "EventLog.h"
-#include "platform/ErrorReporter.h"
+#include "platform/system/ErrorReporter.h"
 
 class RecordingErrors : public ErrorReporter
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "EventLog.h"
-#include "platform/IniProfileStore.h"
+#include "platform/profiles/IniProfileStore.h"
 
 #include <QFileInfo>
 

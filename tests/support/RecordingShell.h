@@ -1,7 +1,7 @@
 #pragma once
 
 #include "EventLog.h"
-#include "platform/ShellService.h"
+#include "platform/system/ShellService.h"
 
 #include <QVector>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "EventLog.h"
-#include "platform/SoundService.h"
+#include "platform/system/SoundService.h"
 
 class RecordingSound : public SoundService
 {

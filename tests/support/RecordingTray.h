@@ -1,7 +1,7 @@
 #pragma once
 
 #include "EventLog.h"
-#include "platform/TrayService.h"
+#include "platform/system/TrayService.h"
 
 #include <QPair>
 #include <QVector>

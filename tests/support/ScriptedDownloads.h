@@ -1,7 +1,7 @@
 #pragma once
 
 #include "EventLog.h"
-#include "platform/DownloadService.h"
+#include "platform/network/DownloadService.h"
 
 #include <QByteArray>
 #include <QHash>

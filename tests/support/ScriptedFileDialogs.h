@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileDialogService.h"
+#include "platform/system/FileDialogService.h"
 
 #include <QQueue>
 #include <QVector>

@@ -2,7 +2,7 @@
 
 #include "QuietGameServers.h"
 #include "TestLaunchers.h"
-#include "platform/IniProfileStore.h"
+#include "platform/profiles/IniProfileStore.h"
 
 #include <QFile>
 #include <QUrl>

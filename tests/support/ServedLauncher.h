@@ -11,7 +11,7 @@
 #include "RecordingTray.h"
 #include "ScriptedFileDialogs.h"
 #include "launcher/Launcher.h"
-#include "platform/CurlDownloadService.h"
+#include "platform/network/CurlDownloadService.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 #include "LauncherWindows.h"
 #include "config/TForm5.h"
 #include "launcher/Launcher.h"
-#include "platform/TextLabel.h"
+#include "platform/controls/TextLabel.h"
 
 namespace SettingsPaths {
 

@@ -1,7 +1,7 @@
 #include "TestLaunchers.h"
 
 #include "StepHooks.h"
-#include "platform/WindowGroup.h"
+#include "platform/windows/WindowGroup.h"
 
 #include <QWidget>
 #include <map>

@@ -1,4 +1,4 @@
-#include "platform/ProfileLock.h"
+#include "ProfileLock.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>

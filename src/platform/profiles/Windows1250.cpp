@@ -1,4 +1,4 @@
-#include "platform/Windows1250.h"
+#include "Windows1250.h"
 
 namespace {
 

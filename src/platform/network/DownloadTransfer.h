@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DownloadLimits.h"
+#include "DownloadLimits.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ProfileEncoding.h"
+#include "ProfileEncoding.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileDialogService.h"
+#include "platform/system/FileDialogService.h"
 
 class WindowGroup;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ErrorReporter.h"
+#include "platform/system/ErrorReporter.h"
 
 class WindowGroup;
 

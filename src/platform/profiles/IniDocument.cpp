@@ -1,4 +1,4 @@
-#include "platform/IniDocument.h"
+#include "IniDocument.h"
 
 #include <algorithm>
 #include <cstring>

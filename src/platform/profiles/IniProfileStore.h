@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/FileStamp.h"
-#include "platform/IniDocument.h"
-#include "platform/ProfileStore.h"
+#include "FileStamp.h"
+#include "IniDocument.h"
+#include "ProfileStore.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
 #include "ControlBuilder.h"
 
-#include "BrowserControl.h"
-#include "BrowserFactory.h"
+#include "platform/browser/BrowserControl.h"
+#include "platform/browser/BrowserFactory.h"
 #include "PictureControl.h"
 #include "TextLabel.h"
 

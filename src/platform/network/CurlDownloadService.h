@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/DownloadLimits.h"
-#include "platform/DownloadService.h"
+#include "DownloadLimits.h"
+#include "DownloadService.h"
 
 #include <QDeadlineTimer>
 #include <QSet>

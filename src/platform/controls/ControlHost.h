@@ -50,12 +50,6 @@ public:
             missing(name);
         return found;
     }
-    // By object name, as tests and tools find controls; null when none.
-    template <typename T = QWidget>
-    T *control(const QString &name) const
-    {
-        return m_window->findChild<T *>(name);
-    }
 
 private:
     [[noreturn]] static void missing(const char *name);

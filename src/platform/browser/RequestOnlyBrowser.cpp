@@ -1,6 +1,6 @@
 #include "RequestOnlyBrowser.h"
 
-#include "HttpRequest.h"
+#include "platform/network/HttpRequest.h"
 
 #include <QTimer>
 #include <QUrl>

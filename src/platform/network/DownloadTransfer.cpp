@@ -1,7 +1,7 @@
-#include "platform/DownloadTransfer.h"
+#include "DownloadTransfer.h"
 
-#include "platform/AtomicFile.h"
-#include "platform/HttpRequest.h"
+#include "platform/profiles/AtomicFile.h"
+#include "HttpRequest.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>

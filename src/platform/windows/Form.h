@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlHost.h"
+#include "platform/controls/ControlHost.h"
 #include "WindowFrame.h"
 
 #include <QDialog>

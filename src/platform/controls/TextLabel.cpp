@@ -1,6 +1,6 @@
 #include "TextLabel.h"
 
-#include "ApplicationFonts.h"
+#include "platform/system/ApplicationFonts.h"
 #include "TextFit.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "platform/ProfileEncoding.h"
+#include "ProfileEncoding.h"
 
-#include "platform/Windows1250.h"
+#include "Windows1250.h"
 
 #include <QStringDecoder>
 

@@ -1,4 +1,4 @@
-#include "platform/HttpRequest.h"
+#include "HttpRequest.h"
 
 #include <QSocketNotifier>
 #include <QUrl>

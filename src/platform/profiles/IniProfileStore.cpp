@@ -1,8 +1,8 @@
-#include "platform/IniProfileStore.h"
+#include "IniProfileStore.h"
 
-#include "platform/AtomicFile.h"
-#include "platform/ProfileEncoding.h"
-#include "platform/ProfileLock.h"
+#include "AtomicFile.h"
+#include "ProfileEncoding.h"
+#include "ProfileLock.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "platform/CurlDownloadService.h"
+#include "CurlDownloadService.h"
 
-#include "platform/DownloadTransfer.h"
-#include "platform/HttpRequest.h"
+#include "DownloadTransfer.h"
+#include "HttpRequest.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/FileStamp.h"
+#include "FileStamp.h"
 
 #include <QDateTime>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "platform/AtomicFile.h"
+#include "AtomicFile.h"
 
 #include <QDir>
 #include <QFileInfo>
