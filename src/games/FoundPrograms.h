@@ -24,7 +24,6 @@ public:
     QString best(Program program) const;
     // The one candidate when it is the only one and certain, else empty.
     QString unambiguous(Program program) const;
-    bool isEmpty() const { return m_found.empty(); }
 
 private:
     struct Candidate {

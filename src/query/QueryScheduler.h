@@ -46,7 +46,6 @@ public:
     // Tries started from now on also ask for the players (getstatus for
     // Quake 3 servers, the player reply of Unreal 2 servers).
     void setPlayerListWanted(bool wanted) { m_playerListWanted = wanted; }
-    bool playerListWanted() const { return m_playerListWanted; }
 
 signals:
     void stateChanged(int index);

@@ -31,7 +31,6 @@ public:
     // Datagrams after Done are ignored.
     Step feed(const QByteArray &datagram);
 
-    bool isDone() const { return m_done; }
 
 private:
     Step source(const QByteArray &datagram);

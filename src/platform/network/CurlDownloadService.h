@@ -37,7 +37,6 @@ public:
     void beginBatch() override;
     void endBatch() override;
 
-    const DownloadLimits &limits() const { return m_limits; }
 
 private:
     // Milliseconds the next fetch may take; 0 when the batch has none left.

@@ -53,7 +53,6 @@ public:
     bool start(const QUrl &url, const Options &options);
     // Ends a running request now, without finished().
     void abort();
-    bool isRunning() const { return m_easy != nullptr; }
 
     // False when libcurl cannot be set up in this process.
     static bool available();
