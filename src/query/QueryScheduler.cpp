@@ -76,16 +76,21 @@ void QueryScheduler::hostFound(const QString &host, bool found)
         Slot &slot = *m_slots[i];
         if (slot.phase != Slot::Looking || slot.target.host != host)
             continue;
-        if (found) {
+        if (found)
             startTry(int(i));
-        } else {
-            ServerState offline = slot.state;
-            offline.status = ServerState::Status::Offline;
-            settle(int(i), offline);
-        }
+        else
+            settleOffline(int(i));
     }
     pump();
     finishIfDone();
+}
+
+// The server keeps its last values, now marked as not answering.
+void QueryScheduler::settleOffline(int index)
+{
+    ServerState offline = m_slots[size_t(index)]->state;
+    offline.status = ServerState::Status::Offline;
+    settle(index, offline);
 }
 
 void QueryScheduler::startTry(int index)
@@ -168,13 +173,10 @@ void QueryScheduler::wake()
         Slot &slot = *m_slots[i];
         if (slot.phase != Slot::Waiting || now - slot.sentMs < TryTimeoutMs)
             continue;
-        if (slot.tries < Tries) {
+        if (slot.tries < Tries)
             startTry(int(i));
-        } else {
-            ServerState offline = slot.state;
-            offline.status = ServerState::Status::Offline;
-            settle(int(i), offline);
-        }
+        else
+            settleOffline(int(i));
     }
     pump();
     finishIfDone();

@@ -56,6 +56,7 @@ private:
     void hostFound(const QString &host, bool found);
     void received(const QString &host, quint16 port, const QByteArray &data);
     void startTry(int index);
+    void settleOffline(int index);
     void enqueue(int index, const QByteArray &request);
     void wake();
     void pump();
