@@ -13,8 +13,8 @@
 //                                  have loaded and the news window is up
 #include "CommunityServer.h"
 #include "launcher/Launcher.h"
-#include "platform/system/ApplicationFonts.h"
 #include "platform/browser/WebEngineSetup.h"
+#include "platform/system/ApplicationFonts.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "launcher/Launcher.h"
 #include "launcher/RunLauncher.h"
-#include "platform/system/ApplicationFonts.h"
 #include "platform/browser/WebEngineSetup.h"
+#include "platform/system/ApplicationFonts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,8 +5,8 @@
 #include "TForm1.h"
 #include "platform/controls/PictureControl.h"
 #include "platform/controls/TextLabel.h"
-#include "platform/windows/Form.h"
 #include "platform/system/TrayService.h"
+#include "platform/windows/Form.h"
 #include "platform/windows/WindowGroup.h"
 
 #include <QAction>

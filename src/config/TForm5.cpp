@@ -5,10 +5,10 @@
 #include "SettingsRows.h"
 #include "app/Cue.h"
 #include "games/GameSearch.h"
-#include "platform/system/FileDialogService.h"
 #include "platform/controls/PictureControl.h"
-#include "platform/system/SoundService.h"
 #include "platform/controls/TextLabel.h"
+#include "platform/system/FileDialogService.h"
+#include "platform/system/SoundService.h"
 #include "platform/windows/Transparency.h"
 
 #include <QCheckBox>

@@ -1,15 +1,15 @@
 #include "Services.h"
 
 #include "games/ProgramShell.h"
+#include "platform/browser/WebEngineBrowserFactory.h"
 #include "platform/network/CurlDownloadService.h"
-#include "platform/profiles/IniProfileStore.h"
-#include "platform/windows/MessageBoxErrorReporter.h"
-#include "platform/system/QtBeepService.h"
 #include "platform/network/QtDatagramService.h"
-#include "platform/windows/QtFileDialogService.h"
+#include "platform/profiles/IniProfileStore.h"
+#include "platform/system/QtBeepService.h"
 #include "platform/system/QtSoundService.h"
 #include "platform/system/SystemTrayService.h"
-#include "platform/browser/WebEngineBrowserFactory.h"
+#include "platform/windows/MessageBoxErrorReporter.h"
+#include "platform/windows/QtFileDialogService.h"
 #include "query/SteadyQueryClock.h"
 
 #include <QDir>

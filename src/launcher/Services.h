@@ -1,13 +1,13 @@
 #pragma once
 
 #include "games/GameSearch.h"
-#include "platform/system/BeepService.h"
 #include "platform/browser/BrowserFactory.h"
 #include "platform/network/DatagramService.h"
 #include "platform/network/DownloadService.h"
+#include "platform/profiles/ProfileStore.h"
+#include "platform/system/BeepService.h"
 #include "platform/system/ErrorReporter.h"
 #include "platform/system/FileDialogService.h"
-#include "platform/profiles/ProfileStore.h"
 #include "platform/system/ShellService.h"
 #include "platform/system/SoundService.h"
 #include "platform/system/TrayService.h"

@@ -7,10 +7,10 @@
 #include "app/TForm1.h"
 #include "config/TForm5.h"
 #include "platform/controls/PictureControl.h"
-#include "platform/system/ShellService.h"
 #include "platform/controls/TextLabel.h"
-#include "platform/windows/WindowGroup.h"
 #include "platform/controls/WindowTimer.h"
+#include "platform/system/ShellService.h"
+#include "platform/windows/WindowGroup.h"
 
 #include <QLineEdit>
 #include <limits>

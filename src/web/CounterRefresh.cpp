@@ -5,8 +5,8 @@
 #include "app/TForm1.h"
 #include "config/LocalFiles.h"
 #include "platform/browser/BrowserControl.h"
-#include "platform/network/DownloadService.h"
 #include "platform/controls/TextLabel.h"
+#include "platform/network/DownloadService.h"
 
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>

@@ -3,8 +3,8 @@
 #include "app/TForm1.h"
 #include "config/LocalFiles.h"
 #include "platform/controls/HandlerGuard.h"
-#include "platform/system/ShellService.h"
 #include "platform/controls/TextLabel.h"
+#include "platform/system/ShellService.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

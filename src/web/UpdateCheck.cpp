@@ -10,12 +10,12 @@
 #include "app/SoundCues.h"
 #include "app/TForm1.h"
 #include "config/LocalFiles.h"
-#include "platform/controls/PictureControl.h"
-#include "platform/system/BeepService.h"
 #include "platform/browser/BrowserControl.h"
-#include "platform/network/DownloadService.h"
-#include "platform/system/TrayService.h"
+#include "platform/controls/PictureControl.h"
 #include "platform/controls/WindowTimer.h"
+#include "platform/network/DownloadService.h"
+#include "platform/system/BeepService.h"
+#include "platform/system/TrayService.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -12,8 +12,8 @@
 #include "app/TForm1.h"
 #include "platform/browser/BrowserControl.h"
 #include "platform/controls/PictureControl.h"
-#include "platform/system/ShellService.h"
 #include "platform/controls/TextLabel.h"
+#include "platform/system/ShellService.h"
 
 WebLinks::WebLinks(TForm1 &mainWindow, SoundCues &cues, ShellService &shell, WebWindows windows)
     : m_mainWindow(mainWindow), m_cues(cues), m_shell(shell), m_windows(windows)

@@ -2,8 +2,8 @@
 
 #include "CommunityServer.h"
 #include "QuietWait.h"
-#include "platform/profiles/AtomicFile.h"
 #include "platform/network/CurlDownloadService.h"
+#include "platform/profiles/AtomicFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,10 +2,10 @@
 
 #include "AnsweredGames.h"
 #include "TestLaunchers.h"
-#include "platform/windows/WindowGroup.h"
 #include "app/TForm1.h"
 #include "platform/controls/PictureControl.h"
 #include "platform/controls/TextLabel.h"
+#include "platform/windows/WindowGroup.h"
 #include "servers/LiveServerState.h"
 
 #include <QApplication>

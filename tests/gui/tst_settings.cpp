@@ -7,10 +7,10 @@
 #include "app/TForm17.h"
 #include "config/SettingsRows.h"
 #include "config/TForm5.h"
-#include "platform/windows/QtFileDialogService.h"
-#include "platform/windows/WindowGroup.h"
 #include "platform/controls/TextLabel.h"
 #include "platform/controls/WindowTimer.h"
+#include "platform/windows/QtFileDialogService.h"
+#include "platform/windows/WindowGroup.h"
 #include "web/CommunityUrls.h"
 #include "web/TForm9.h"
 

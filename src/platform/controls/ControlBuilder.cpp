@@ -1,9 +1,9 @@
 #include "ControlBuilder.h"
 
-#include "platform/browser/BrowserControl.h"
-#include "platform/browser/BrowserFactory.h"
 #include "PictureControl.h"
 #include "TextLabel.h"
+#include "platform/browser/BrowserControl.h"
+#include "platform/browser/BrowserFactory.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "TextLabel.h"
 
-#include "platform/system/ApplicationFonts.h"
 #include "TextFit.h"
+#include "platform/system/ApplicationFonts.h"
 
 #include <QEvent>
 #include <QPainter>

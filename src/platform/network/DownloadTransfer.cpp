@@ -1,7 +1,7 @@
 #include "DownloadTransfer.h"
 
-#include "platform/profiles/AtomicFile.h"
 #include "HttpRequest.h"
+#include "platform/profiles/AtomicFile.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/controls/ControlHost.h"
 #include "WindowFrame.h"
+#include "platform/controls/ControlHost.h"
 
 #include <QDialog>
 
