@@ -14,6 +14,7 @@ set(OVCL_CORE_PLATFORM
   profiles/FileStamp.h profiles/FileStamp.cpp
   profiles/ProfileLock.h profiles/ProfileLock.cpp
   profiles/IniDocument.h profiles/IniDocument.cpp
+  profiles/ProfileLines.h profiles/ProfileLines.cpp
   profiles/IniProfileStore.h profiles/IniProfileStore.cpp
   network/DownloadLimits.h
   network/HttpRequest.h network/HttpRequest.cpp

@@ -3,7 +3,8 @@
 #include "CommunityServer.h"
 #include "QuietWait.h"
 #include "platform/network/CurlDownloadService.h"
-#include "platform/profiles/AtomicFile.h"
+#include "platform/network/HttpRequest.h"
+#include "FileBytes.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -80,6 +81,8 @@ private slots:
     void floodOfHeaderLinesEndsWithTheFetch();
     void redirects_data();
     void redirects();
+    void redirectRule_data();
+    void redirectRule();
     void fullDiskKeepsTheOldFile();
     void leftoverOfAKilledFetchIsRemoved();
 
@@ -350,7 +353,7 @@ void DownloadTest::waitingKeepsTheLoopRunning()
     QString second;
     QTimer beat;
     connect(&beat, &QTimer::timeout, this, [&] {
-        partial = readFile(AtomicFile::temporariesOf(target()).value(0));
+        partial = readFile(partialOf(target()));
         old = readFile(target());
         // A second fetch of the same file while the first one runs.
         if (++beats == 3)
@@ -463,6 +466,31 @@ void DownloadTest::redirects()
     QCOMPARE(readFile(target()), saved ? body : QByteArray());
     QCOMPARE(folderEntries(), saved ? QStringList{QStringLiteral("version.inf")} : QStringList());
     QCOMPARE(m_server->requestCount(versionPath), saved ? 1 : 0);
+}
+
+// The rule each hop of a redirect chain is held to, by the downloads and
+// by the request-only browser alike.
+void DownloadTest::redirectRule_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<bool>("followed");
+
+    QTest::newRow("http to http") << "http://a.cz/x" << "http://b.cz/y" << true;
+    QTest::newRow("http to https") << "http://a.cz/x" << "https://a.cz/x" << true;
+    QTest::newRow("https to https") << "https://a.cz/x" << "https://b.cz/y" << true;
+    QTest::newRow("https to http") << "https://a.cz/x" << "http://a.cz/x" << false;
+    QTest::newRow("https to http, other case") << "HTTPS://a.cz/x" << "HTTP://a.cz/x" << false;
+    QTest::newRow("to a local file") << "http://a.cz/x" << "file:///etc/hostname" << false;
+    QTest::newRow("to an address without host") << "http://a.cz/x" << "http:///x" << false;
+}
+
+void DownloadTest::redirectRule()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(bool, followed);
+    QCOMPARE(HttpRequest::mayFollow(QUrl(from), QUrl(to)), followed);
 }
 
 // The disk takes only part of the body (a file size limit stands in for a

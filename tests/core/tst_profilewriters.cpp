@@ -4,7 +4,9 @@
 #include "platform/profiles/IniProfileStore.h"
 #include "platform/profiles/ProfileLock.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -73,6 +75,7 @@ private slots:
     void leftoversOfAWriter();
     void standingIsKept_data();
     void standingIsKept();
+    void stoppedWriterIsWaitedFor();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -154,7 +157,7 @@ void ProfileWritersTest::leftoversOfAWriter()
         QVERIFY(startWriting(lock, out));
     }
     QCOMPARE(entries().size(), 3);
-    remaining.replaceInStrings("temporary", QFileInfo(AtomicFile::temporariesOf(file).value(0)).fileName());
+    remaining.replaceInStrings("temporary", QFileInfo(partialOf(file)).fileName());
 
     if (atStart) {
         IniProfileStore store;
@@ -199,6 +202,47 @@ void ProfileWritersTest::standingIsKept()
     QCOMPARE(stat(QFile::encodeName(file).constData(), &st), 0);
     QCOMPARE(int(st.st_mode & 07777), mode);
     QCOMPARE(entries(), QStringList{"data.dat"});
+}
+
+// A writer stopped in the middle of its write, its lock long past its time:
+// the next writer waits its two seconds and fails, and the file keeps its
+// keys; once the stopped writer has ended, writes succeed again.
+void ProfileWritersTest::stoppedWriterIsWaitedFor()
+{
+    const QString file = path("data.dat");
+    const pid_t writer = forkRunning([&] {
+        ProfileLock lock(file);
+        AtomicFile out(file);
+        if (lock.acquire() && out.open() && out.write(QByteArray("[Setting]\r\nke")))
+            raise(SIGSTOP);
+        return 1;
+    });
+    int status = 0;
+    QCOMPARE(waitpid(writer, &status, WUNTRACED), writer);
+    QVERIFY(WIFSTOPPED(status));
+    QFile lockFile(file + ".ovcl-lock");
+    QVERIFY(lockFile.open(QIODevice::ReadWrite));
+    QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    lockFile.close();
+
+    const auto write = [&file] {
+        try {
+            IniProfileStore().writeValue(file, "Setting", "first", "false");
+        } catch (const ProfileWriteError &e) {
+            return QString::fromUtf8(e.what());
+        }
+        return QString();
+    };
+    QElapsedTimer waited;
+    waited.start();
+    QCOMPARE(write(), "Unable to write to " + file);
+    QVERIFY(waited.elapsed() >= ProfileLock::MaxWaitMs);
+    QCOMPARE(readBytes(file), QByteArray("[Setting]\r\nkeep=C:\\Hry\\cs.exe\r\n"));
+
+    kill(writer, SIGKILL);
+    QCOMPARE(exitCodeOf(writer), -1);
+    QCOMPARE(write(), QString());
+    QCOMPARE(IniProfileStore().readValue(file, "Setting", "first", "lost"), QStringLiteral("false"));
 }
 
 QTEST_GUILESS_MAIN(ProfileWritersTest)

@@ -136,7 +136,7 @@ DownloadTransfer::Outcome DownloadTransfer::run(const QUrl &url, int timeLeftMs)
         case Answer::Failed:
             return Outcome::Failed;
         case Answer::Redirect:
-            if (redirects == m_limits.maxRedirects || !isWebAddress(answer.next) || deadline.hasExpired())
+            if (redirects == m_limits.maxRedirects || !HttpRequest::mayFollow(address, answer.next) || deadline.hasExpired())
                 return Outcome::Failed;
             address = answer.next;
             break;

@@ -11,7 +11,8 @@ class QUrl;
 // The body goes into the target's temporary file (AtomicFile) as it arrives
 // and replaces the target only when the whole answer came with a 2xx status
 // and every byte reached the disk. Redirects are followed only to http and
-// https addresses, at most limits.maxRedirects of them.
+// https addresses, never from https back to http (HttpRequest::mayFollow),
+// at most limits.maxRedirects of them.
 //
 // run() waits in an event loop of its own, so the program keeps serving its
 // events (repaints, timers, input) while the server is slow. It returns when

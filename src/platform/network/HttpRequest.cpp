@@ -75,9 +75,11 @@ bool HttpRequest::start(const QUrl &url, const Options &options)
     if (options.maxRedirects > 0) {
         curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
         curl_easy_setopt(easy, CURLOPT_MAXREDIRS, long(options.maxRedirects));
-        // From https nowhere but to https.
+        // Each hop is looked at as its head arrives (headerLine()): the
+        // protocols libcurl may follow are fixed for the whole chain.
         curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR,
                          url.scheme() == QLatin1String("https") ? "https" : "http,https");
+        m_followsRedirects = true;
     }
     curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &HttpRequest::onHeaderLine);
     curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
@@ -88,6 +90,14 @@ bool HttpRequest::start(const QUrl &url, const Options &options)
         return false;
     }
     return true;
+}
+
+bool HttpRequest::mayFollow(const QUrl &from, const QUrl &to)
+{
+    const QString scheme = to.scheme();
+    const bool web = scheme == QLatin1String("http") || scheme == QLatin1String("https");
+    return to.isValid() && !to.host().isEmpty() && web
+        && (scheme == QLatin1String("https") || from.scheme() != QLatin1String("https"));
 }
 
 void HttpRequest::abort()
@@ -233,5 +243,12 @@ bool HttpRequest::headerLine(const QByteArray &line)
     // An interim answer (100 Continue) is followed by the real one.
     if (status >= 100 && status <= 199)
         return true;
+    if (m_followsRedirects && status >= 300 && status <= 399 && !m_head.location.isEmpty()) {
+        char *current = nullptr;
+        curl_easy_getinfo(m_easy, CURLINFO_EFFECTIVE_URL, &current);
+        const QUrl from = QUrl::fromEncoded(QByteArray(current ? current : ""));
+        if (!mayFollow(from, from.resolved(QUrl::fromEncoded(m_head.location))))
+            return false;
+    }
     return !onHead || onHead(m_head);
 }

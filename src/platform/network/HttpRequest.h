@@ -33,7 +33,7 @@ public:
     {
         int connectTimeoutMs = 0;              // to open the connection; 0: libcurl's own
         qint64 maxHeaderBytes = 64 * 1024;     // of one answer's head
-        int maxRedirects = 0;                  // followed by libcurl, never to a less safe scheme
+        int maxRedirects = 0;                  // followed by libcurl, each hop as mayFollow() allows
         QByteArray userAgent = "OVCL";
     };
 
@@ -56,6 +56,9 @@ public:
 
     // False when libcurl cannot be set up in this process.
     static bool available();
+    // Whether a redirect from 'from' to 'to' (resolved) is followed: only
+    // to an http or https address with a host, and never from https to http.
+    static bool mayFollow(const QUrl &from, const QUrl &to);
 
 signals:
     // The request has ended by itself: 'complete' when the whole answer
@@ -88,6 +91,7 @@ private:
     QTimer m_timer;            // libcurl's next timeout
     std::map<int, Watch> m_watches;
     qint64 m_maxHeaderBytes = 0;
+    bool m_followsRedirects = false;
     qint64 m_headerBytes = 0; // of the answer whose head is arriving
     HttpHead m_head;
 };

@@ -40,18 +40,14 @@ public:
     // Drops what was written; the target is untouched.
     void discard();
 
-    QString target() const { return m_target; }
-    // The temporary file while one is open.
-    QString temporaryPath() const { return m_file.fileName(); }
-
-    // The temporaries of 'target' that are there now, held or not: those
-    // of this naming and the single "<name>.ovcl-partial" of older versions.
-    static QStringList temporariesOf(const QString &target);
     // Removes the temporaries of 'target' that an interrupted write left
     // behind; those of writers still running stay. Touches no other file.
     static void removeLeftovers(const QString &target);
 
 private:
+    // The temporaries of 'target' that are there now, held or not: those
+    // of this naming and the single "<name>.ovcl-partial" of older versions.
+    static QStringList temporariesOf(const QString &target);
     bool createTemporary();
 
     QString m_target;

@@ -10,8 +10,13 @@
 // Waiting is short: a writer holds the lock for one write, so acquire()
 // gives up after MaxWaitMs rather than freeze the user-interface thread. A
 // lock left by a process that has died is taken over as soon as it is seen
-// to be stale; one older than StaleAfterMs is taken over even from a live
-// process, which would be stuck far beyond any write.
+// to be stale, and so is one whose owner cannot be told (an empty or
+// unreadable lock file, another machine's) once it is older than
+// StaleAfterMs. A live writer is never overtaken, however long it holds the
+// lock: two writers in one file would lose each other's keys. While it holds
+// on (a process stopped in the middle of a write), every other writer waits
+// MaxWaitMs and fails ("Unable to write to <file>"); once it lets go or ends,
+// writes succeed again.
 class ProfileLock
 {
 public:
@@ -27,11 +32,12 @@ public:
     // keeps it that long or the lock file cannot be made at all.
     bool acquire();
 
-    static QString lockPath(const QString &file);
     // Removes the lock file of 'file' if a process that has died left it.
     static void removeStale(const QString &file);
 
 private:
+    static QString lockPath(const QString &file); // "<file>.ovcl-lock"
+
     QString m_path;
     QLockFile m_lock;
 };
