@@ -21,17 +21,14 @@
 #include "servers/LiveServerState.h"
 #include "servers/ServerMenu.h"
 #include "servers/VoiceAndLinkButtons.h"
+#include "web/BrowserWindow.h"
+#include "web/BrowserWindows.h"
 #include "web/CommunityUrls.h"
 #include "web/CounterRefresh.h"
-#include "web/TForm10.h"
 #include "web/TForm11.h"
 #include "web/TForm12.h"
 #include "web/TForm13.h"
-#include "web/TForm15.h"
-#include "web/TForm6.h"
 #include "web/TForm7.h"
-#include "web/TForm8.h"
-#include "web/TForm9.h"
 #include "web/UpdateCheck.h"
 #include "web/WebLinks.h"
 
@@ -68,16 +65,16 @@ void Launcher::createWindows()
     m_form2 = std::make_unique<TForm2>(errors, browsers);
     m_form5 = std::make_unique<TForm5>(errors, browsers, *m_services.fileDialogs, *m_services.sound, *m_files,
                                        m_transparency, *m_form1, *m_services.games);
-    m_form6 = std::make_unique<TForm6>(errors, browsers);
+    m_form6 = std::make_unique<BrowserWindow>(BrowserWindows::chat(), errors, browsers);
     m_form7 = std::make_unique<TForm7>(errors, browsers);
-    m_form8 = std::make_unique<TForm8>(errors, browsers);
-    m_form9 = std::make_unique<TForm9>(errors, browsers);
-    m_form10 = std::make_unique<TForm10>(errors, browsers);
+    m_form8 = std::make_unique<BrowserWindow>(BrowserWindows::bugReport(), errors, browsers);
+    m_form9 = std::make_unique<BrowserWindow>(BrowserWindows::speedTest(), errors, browsers);
+    m_form10 = std::make_unique<BrowserWindow>(BrowserWindows::speedTest2(), errors, browsers);
     m_form11 = std::make_unique<TForm11>(errors, browsers, *m_form1, *m_shell, *m_files,
                                          m_services.applicationDirectory);
     m_form12 = std::make_unique<TForm12>(errors, browsers);
     m_form13 = std::make_unique<TForm13>(errors, browsers);
-    m_form15 = std::make_unique<TForm15>(errors, browsers);
+    m_form15 = std::make_unique<BrowserWindow>(BrowserWindows::news(), errors, browsers);
     m_form16 = std::make_unique<TForm16>(errors, browsers);
     m_form17 = std::make_unique<TForm17>(errors, browsers);
     m_form18 = std::make_unique<TForm18>(errors, browsers);

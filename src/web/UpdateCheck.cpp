@@ -4,7 +4,7 @@
 #include "TForm11.h"
 #include "TForm12.h"
 #include "TForm13.h"
-#include "TForm15.h"
+#include "BrowserWindow.h"
 #include "UpdateControls.h"
 #include "VersionDecision.h"
 #include "app/SoundCues.h"

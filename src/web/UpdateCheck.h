@@ -5,6 +5,7 @@
 #include <QString>
 
 class BeepService;
+class BrowserWindow;
 class BrowserControl;
 class DownloadService;
 class LocalFiles;
@@ -14,7 +15,6 @@ class TForm1;
 class TForm11;
 class TForm12;
 class TForm13;
-class TForm15;
 class TrayService;
 class WindowTimer;
 
@@ -23,7 +23,7 @@ struct UpdateWindows {
     TForm11 &newVersion;
     TForm12 &noUpdate;
     TForm13 &updateError;
-    TForm15 &news;
+    BrowserWindow &news;
 };
 
 // The start-up update check, its dialogs and the main window's ways back to

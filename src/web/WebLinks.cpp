@@ -1,12 +1,8 @@
 #include "WebLinks.h"
 
 #include "CommunityUrls.h"
-#include "TForm10.h"
-#include "TForm15.h"
-#include "TForm6.h"
+#include "BrowserWindow.h"
 #include "TForm7.h"
-#include "TForm8.h"
-#include "TForm9.h"
 #include "WebLinkControls.h"
 #include "app/SoundCues.h"
 #include "app/TForm1.h"
@@ -143,7 +139,7 @@ void WebLinks::showSpeedTest()
 // Modeless: the main window stays usable. Every click reloads the chat.
 void WebLinks::showChat()
 {
-    TForm6 &chat = m_windows.chat;
+    BrowserWindow &chat = m_windows.chat;
     chat.show();
     chat.raise();
     chat.activateWindow();
@@ -152,7 +148,7 @@ void WebLinks::showChat()
 
 void WebLinks::showNews()
 {
-    TForm15 &news = m_windows.news;
+    BrowserWindow &news = m_windows.news;
     news.show();
     news.raise();
     news.activateWindow();

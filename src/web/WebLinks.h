@@ -7,6 +7,7 @@
 #include <vector>
 
 class BrowserControl;
+class BrowserWindow;
 class ControlHost;
 class QString;
 class QWidget;
@@ -14,21 +15,16 @@ class ShellService;
 class SoundCues;
 class TextLabel;
 class TForm1;
-class TForm6;
 class TForm7;
-class TForm8;
-class TForm9;
-class TForm10;
-class TForm15;
 
 // The windows whose pages and links WebLinks serves.
 struct WebWindows {
-    TForm6 &chat;
+    BrowserWindow &chat;
     TForm7 &about;
-    TForm8 &bugReport;
-    TForm9 &speedTest;
-    TForm10 &speedTest2;
-    TForm15 &news;
+    BrowserWindow &bugReport;
+    BrowserWindow &speedTest;
+    BrowserWindow &speedTest2;
+    BrowserWindow &news;
 };
 
 // The main window's browser controls and links, and the links of the news,

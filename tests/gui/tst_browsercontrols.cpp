@@ -15,7 +15,6 @@
 #include "platform/browser/WebEngineBrowserFactory.h"
 #include "platform/browser/WebEngineSetup.h"
 #include "web/CommunityUrls.h"
-#include "web/TForm15.h"
 
 #include <QApplication>
 #include <QLabel>

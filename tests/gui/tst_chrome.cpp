@@ -16,11 +16,7 @@
 #include "web/TForm11.h"
 #include "web/TForm12.h"
 #include "web/TForm13.h"
-#include "web/TForm15.h"
-#include "web/TForm6.h"
 #include "web/TForm7.h"
-#include "web/TForm8.h"
-#include "web/TForm9.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -12,7 +12,6 @@
 #include "platform/windows/QtFileDialogService.h"
 #include "platform/windows/WindowGroup.h"
 #include "web/CommunityUrls.h"
-#include "web/TForm9.h"
 
 #include <QCheckBox>
 #include <QDialog>

@@ -9,9 +9,7 @@
 #include "app/TForm17.h"
 #include "platform/controls/TextLabel.h"
 #include "platform/controls/WindowTimer.h"
-#include "web/TForm10.h"
 #include "web/TForm13.h"
-#include "web/TForm9.h"
 
 #include <QGuiApplication>
 #include <QProgressBar>

@@ -9,15 +9,10 @@
 #include "platform/controls/TextLabel.h"
 #include "platform/system/ApplicationFonts.h"
 #include "servers/LiveServerState.h"
-#include "web/TForm10.h"
 #include "web/TForm11.h"
 #include "web/TForm12.h"
 #include "web/TForm13.h"
-#include "web/TForm15.h"
-#include "web/TForm6.h"
 #include "web/TForm7.h"
-#include "web/TForm8.h"
-#include "web/TForm9.h"
 
 #include <QApplication>
 #include <QCheckBox>

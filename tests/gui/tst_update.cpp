@@ -14,7 +14,6 @@
 #include "web/TForm11.h"
 #include "web/TForm12.h"
 #include "web/TForm13.h"
-#include "web/TForm15.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,12 +8,7 @@
 #include "platform/controls/TextLabel.h"
 #include "platform/controls/WindowTimer.h"
 #include "web/CommunityUrls.h"
-#include "web/TForm10.h"
-#include "web/TForm15.h"
-#include "web/TForm6.h"
 #include "web/TForm7.h"
-#include "web/TForm8.h"
-#include "web/TForm9.h"
 
 #include <QApplication>
 #include <QCheckBox>

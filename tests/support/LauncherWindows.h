@@ -7,15 +7,11 @@
 #include "app/TForm18.h"
 #include "app/TForm2.h"
 #include "config/TForm5.h"
-#include "web/TForm10.h"
+#include "web/BrowserWindow.h"
 #include "web/TForm11.h"
 #include "web/TForm12.h"
 #include "web/TForm13.h"
-#include "web/TForm15.h"
-#include "web/TForm6.h"
 #include "web/TForm7.h"
-#include "web/TForm8.h"
-#include "web/TForm9.h"
 
 #include <QProgressBar>
 
@@ -29,15 +25,15 @@ T *launcherWindow(const Launcher &launcher, const char *name)
 inline TForm1 *form1(const Launcher &l) { return launcherWindow<TForm1>(l, "TForm1"); }
 inline TForm2 *form2(const Launcher &l) { return launcherWindow<TForm2>(l, "TForm2"); }
 inline TForm5 *form5(const Launcher &l) { return launcherWindow<TForm5>(l, "TForm5"); }
-inline TForm6 *form6(const Launcher &l) { return launcherWindow<TForm6>(l, "TForm6"); }
+inline BrowserWindow *form6(const Launcher &l) { return launcherWindow<BrowserWindow>(l, "TForm6"); }
 inline TForm7 *form7(const Launcher &l) { return launcherWindow<TForm7>(l, "TForm7"); }
-inline TForm8 *form8(const Launcher &l) { return launcherWindow<TForm8>(l, "TForm8"); }
-inline TForm9 *form9(const Launcher &l) { return launcherWindow<TForm9>(l, "TForm9"); }
-inline TForm10 *form10(const Launcher &l) { return launcherWindow<TForm10>(l, "TForm10"); }
+inline BrowserWindow *form8(const Launcher &l) { return launcherWindow<BrowserWindow>(l, "TForm8"); }
+inline BrowserWindow *form9(const Launcher &l) { return launcherWindow<BrowserWindow>(l, "TForm9"); }
+inline BrowserWindow *form10(const Launcher &l) { return launcherWindow<BrowserWindow>(l, "TForm10"); }
 inline TForm11 *form11(const Launcher &l) { return launcherWindow<TForm11>(l, "TForm11"); }
 inline TForm12 *form12(const Launcher &l) { return launcherWindow<TForm12>(l, "TForm12"); }
 inline TForm13 *form13(const Launcher &l) { return launcherWindow<TForm13>(l, "TForm13"); }
-inline TForm15 *form15(const Launcher &l) { return launcherWindow<TForm15>(l, "TForm15"); }
+inline BrowserWindow *form15(const Launcher &l) { return launcherWindow<BrowserWindow>(l, "TForm15"); }
 inline TForm16 *form16(const Launcher &l) { return launcherWindow<TForm16>(l, "TForm16"); }
 inline TForm17 *form17(const Launcher &l) { return launcherWindow<TForm17>(l, "TForm17"); }
 inline TForm18 *form18(const Launcher &l) { return launcherWindow<TForm18>(l, "TForm18"); }
