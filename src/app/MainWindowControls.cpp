@@ -8,9 +8,12 @@ const std::vector<ControlRow> &mainWindowShellControls()
 {
     static const std::vector<ControlRow> rows = {
         // The hover-sound latch: never shown, only its caption is used.
-        {"Label7", ControlKind::Label, 0, 0, 6, 13, "0", nullptr, Qt::ArrowCursor, false},
-        {"Label19", ControlKind::Label, 515, 2, 40, 15, "Čas: ", nullptr, Qt::ArrowCursor, true, 2, topBarText},
-        {"Label41", ControlKind::Label, 556, 2, 90, 15, "", nullptr, Qt::ArrowCursor, true, 2, topBarText},
+        {.name = "Label7", .kind = ControlKind::Label, .left = 0, .top = 0, .width = 6, .height = 13, .content = "0",
+         .visible = false},
+        {.name = "Label19", .kind = ControlKind::Label, .left = 515, .top = 2, .width = 40, .height = 15,
+         .content = "Čas: ", .layer = 2, .style = topBarText},
+        {.name = "Label41", .kind = ControlKind::Label, .left = 556, .top = 2, .width = 90, .height = 15,
+         .content = "", .layer = 2, .style = topBarText},
     };
     return rows;
 }

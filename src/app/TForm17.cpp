@@ -8,7 +8,7 @@ namespace {
 const std::vector<ControlRow> &progressControls()
 {
     static const std::vector<ControlRow> rows = {
-        {"stav", ControlKind::ProgressBar, 8, 16, 233, 25},
+        {.name = "stav", .kind = ControlKind::ProgressBar, .left = 8, .top = 16, .width = 233, .height = 25},
     };
     return rows;
 }

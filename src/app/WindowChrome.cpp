@@ -25,9 +25,9 @@ const std::vector<MenuItem> &popupItems()
 {
     // "Update to" is revealed and answered by the update check.
     static const std::vector<MenuItem> items = {
-        {"Updateto1", "Update to", false, nullptr},
-        {"About1", "About", true, &WindowChrome::About1Click},
-        {"Exit1", "Exit", true, &WindowChrome::Exit1Click},
+        {.name = "Updateto1", .caption = "Update to", .visible = false, .click = nullptr},
+        {.name = "About1", .caption = "About", .visible = true, .click = &WindowChrome::About1Click},
+        {.name = "Exit1", .caption = "Exit", .visible = true, .click = &WindowChrome::Exit1Click},
     };
     return items;
 }

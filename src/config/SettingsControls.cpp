@@ -22,14 +22,16 @@ std::vector<ControlRow> rowControls(const PathRow &row)
     if (row.icon) {
         // The Counter-Strike icon is square, the Call of Duty icons are wider.
         const bool square = row.row == 1;
-        controls.push_back({row.iconName, ControlKind::Picture, square ? rowLeft + 4 : rowLeft, top, square ? 13 : 22,
-                         square ? 13 : 15, row.icon});
+        controls.push_back({.name = row.iconName, .kind = ControlKind::Picture,
+                            .left = square ? rowLeft + 4 : rowLeft, .top = top, .width = square ? 13 : 22,
+                            .height = square ? 13 : 15, .content = row.icon});
     }
-    controls.push_back({row.labelName, ControlKind::Label, row.icon ? labelIndent : rowLeft, top, 250, 15, row.label,
-                     nullptr, Qt::ArrowCursor, true, 0, labelText});
-    controls.push_back({row.display, ControlKind::StaticText, rowLeft, top + 19, displayWidth, displayHeight,
-                     LocalFiles::unsetPath});
-    controls.push_back({row.button, ControlKind::Button, buttonLeft, top + 17, 41, 21, "..."});
+    controls.push_back({.name = row.labelName, .kind = ControlKind::Label, .left = row.icon ? labelIndent : rowLeft,
+                        .top = top, .width = 250, .height = 15, .content = row.label, .style = labelText});
+    controls.push_back({.name = row.display, .kind = ControlKind::StaticText, .left = rowLeft, .top = top + 19,
+                        .width = displayWidth, .height = displayHeight, .content = LocalFiles::unsetPath});
+    controls.push_back({.name = row.button, .kind = ControlKind::Button, .left = buttonLeft, .top = top + 17,
+                        .width = 41, .height = 21, .content = "..."});
     return controls;
 }
 
@@ -37,10 +39,10 @@ std::vector<ControlRow> buildControls()
 {
     std::vector<ControlRow> controls = {
         // The heading: the Czech one shows, the English one lies in its place.
-        {"Label2", ControlKind::Label, rowLeft, 12, 282, 16, "Nastavte správné cesty k programům a hrám", nullptr,
-         Qt::ArrowCursor, true, 0, labelText},
-        {"Label4", ControlKind::Label, rowLeft, 12, 282, 16, "Insert right paths to games and programs", nullptr,
-         Qt::ArrowCursor, false, 0, labelText},
+        {.name = "Label2", .kind = ControlKind::Label, .left = rowLeft, .top = 12, .width = 282, .height = 16,
+         .content = "Nastavte správné cesty k programům a hrám", .style = labelText},
+        {.name = "Label4", .kind = ControlKind::Label, .left = rowLeft, .top = 12, .width = 282, .height = 16,
+         .content = "Insert right paths to games and programs", .visible = false, .style = labelText},
     };
     for (const PathRow &row : pathRows())
         for (const ControlRow &control : rowControls(row))
@@ -48,16 +50,16 @@ std::vector<ControlRow> buildControls()
 
     const std::vector<ControlRow> rest = {
         // The switches carry no caption; the text beside them is a plain label.
-        {"CheckBox1", ControlKind::CheckBox, rowLeft, 497, 17, 17},
-        {"SoundsLabel", ControlKind::Label, rowLeft + 20, 498, 110, 15, "Zvuky / Sounds", nullptr, Qt::ArrowCursor, true, 0,
-         labelText},
-        {"CheckBox2", ControlKind::CheckBox, 146, 497, 17, 17},
-        {"TransparencyLabel", ControlKind::Label, 166, 498, 138, 15, "Průhlednost / Transp.", nullptr, Qt::ArrowCursor,
-         true, 0, labelText},
+        {.name = "CheckBox1", .kind = ControlKind::CheckBox, .left = rowLeft, .top = 497, .width = 17, .height = 17},
+        {.name = "SoundsLabel", .kind = ControlKind::Label, .left = rowLeft + 20, .top = 498, .width = 110,
+         .height = 15, .content = "Zvuky / Sounds", .style = labelText},
+        {.name = "CheckBox2", .kind = ControlKind::CheckBox, .left = 146, .top = 497, .width = 17, .height = 17},
+        {.name = "TransparencyLabel", .kind = ControlKind::Label, .left = 166, .top = 498, .width = 138, .height = 15,
+         .content = "Průhlednost / Transp.", .style = labelText},
         // The save button lies on the two labels that surround it and put its
         // hover picture out; the hover picture lies on the button.
-        {"Label5", ControlKind::Label, 90, 521, 63, 51},
-        {"Label6", ControlKind::Label, 153, 521, 63, 51},
+        {.name = "Label5", .kind = ControlKind::Label, .left = 90, .top = 521, .width = 63, .height = 51},
+        {.name = "Label6", .kind = ControlKind::Label, .left = 153, .top = 521, .width = 63, .height = 51},
     };
     controls.insert(controls.end(), rest.begin(), rest.end());
     return controls;
@@ -70,8 +72,10 @@ const std::vector<ControlRow> &settingsControls()
     return controls;
 }
 
-const PictureButtonRow saveButton{"Image1", "Image3", {104, 533, 97, 27}, ":/skin/save.jpg", ":/skin/save_hover.jpg",
-                                  nullptr, "Uložit / Save", "Uloží cesty a přepínače / Saves the paths and switches"};
+const PictureButtonRow saveButton{.name = "Image1", .twin = "Image3", .place = {104, 533, 97, 27},
+                                  .picture = ":/skin/save.jpg", .twinPicture = ":/skin/save_hover.jpg",
+                                  .accessibleName = "Uložit / Save",
+                                  .description = "Uloží cesty a přepínače / Saves the paths and switches"};
 
 std::vector<AccessibleText> settingsTexts()
 {

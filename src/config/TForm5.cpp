@@ -16,8 +16,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-const WindowFrame TForm5::frame = {"TForm5", "OVCL - Nastavení", {306, 579}, {-1, -1}, Form::toolWindow(),
-                                   true, Qt::black, Qt::white};
+const WindowFrame TForm5::frame = {.name = "TForm5", .caption = "OVCL - Nastavení", .client = {306, 579},
+                                   .position = {-1, -1}, .flags = Form::toolWindow(), .fixedSize = true,
+                                   .background = Qt::black, .text = Qt::white};
 
 TForm5::TForm5(ErrorReporter &errors, BrowserFactory &browsers, FileDialogService &fileDialogs, SoundService &sound,
                LocalFiles &files, Transparency &transparency, const QWidget &mainWindow, GameSearch &games)

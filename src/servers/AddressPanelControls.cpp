@@ -23,24 +23,32 @@ std::vector<ControlRow> makeRows()
     std::vector<ControlRow> rows;
     for (const ServerEntry &e : entries()) {
         const QPoint t = e.togglePlace;
-        rows.push_back({e.toggle, ControlKind::Picture, t.x(), t.y(), toggleSize.width(), toggleSize.height(),
-                        ":/skin/toggle.png", nullptr, Qt::PointingHandCursor, true, 1});
-        rows.push_back({e.openTwin, ControlKind::Picture, t.x(), t.y(), toggleSize.width(), toggleSize.height(),
-                        ":/skin/toggle_open.png", nullptr, Qt::PointingHandCursor, false, 2});
+        rows.push_back({.name = e.toggle, .kind = ControlKind::Picture, .left = t.x(), .top = t.y(),
+                        .width = toggleSize.width(), .height = toggleSize.height(), .content = ":/skin/toggle.png",
+                        .cursor = Qt::PointingHandCursor, .layer = 1});
+        rows.push_back({.name = e.openTwin, .kind = ControlKind::Picture, .left = t.x(), .top = t.y(),
+                        .width = toggleSize.width(), .height = toggleSize.height(),
+                        .content = ":/skin/toggle_open.png", .cursor = Qt::PointingHandCursor, .visible = false,
+                        .layer = 2});
         const QRect &p = e.addressPanelRect;
-        rows.push_back({e.addressPanel, ControlKind::Panel, p.x(), p.y(), p.width(), p.height(), nullptr, nullptr,
-                        Qt::ArrowCursor, false, layer});
-        rows.push_back({pieceName(e.addressPanel, "Back1"), ControlKind::Picture, 1, 1, 264, 10, ":/skin/ip_bg.jpg",
-                        nullptr, Qt::ArrowCursor, true, layer, nullptr, e.addressPanel});
-        rows.push_back({pieceName(e.addressPanel, "Back2"), ControlKind::Picture, 1, e.addressLowerBackTop, 264, 10,
-                        ":/skin/ip_bg.jpg", nullptr, Qt::ArrowCursor, true, layer, nullptr, e.addressPanel});
-        rows.push_back({pieceName(e.addressPanel, "Caption"), ControlKind::Label, 5, 2, 22, 16, "IP:", nullptr,
-                        Qt::ArrowCursor, true, layer, captionStyle, e.addressPanel});
+        rows.push_back({.name = e.addressPanel, .kind = ControlKind::Panel, .left = p.x(), .top = p.y(),
+                        .width = p.width(), .height = p.height(), .visible = false, .layer = layer});
+        rows.push_back({.name = pieceName(e.addressPanel, "Back1"), .kind = ControlKind::Picture, .left = 1, .top = 1,
+                        .width = 264, .height = 10, .content = ":/skin/ip_bg.jpg", .layer = layer,
+                        .parent = e.addressPanel});
+        rows.push_back({.name = pieceName(e.addressPanel, "Back2"), .kind = ControlKind::Picture, .left = 1,
+                        .top = e.addressLowerBackTop, .width = 264, .height = 10, .content = ":/skin/ip_bg.jpg",
+                        .layer = layer, .parent = e.addressPanel});
+        rows.push_back({.name = pieceName(e.addressPanel, "Caption"), .kind = ControlKind::Label, .left = 5, .top = 2,
+                        .width = 22, .height = 16, .content = "IP:", .layer = layer, .style = captionStyle,
+                        .parent = e.addressPanel});
         const QPoint edit = e.addressEditPlace;
-        rows.push_back({e.addressEdit, ControlKind::Edit, edit.x(), edit.y(), 153, 18, nullptr, nullptr,
-                        Qt::IBeamCursor, true, layer, editStyle, e.addressPanel});
-        rows.push_back({e.closePicture, ControlKind::Picture, 185, 3, 22, 16, ":/skin/ip_close.png", nullptr,
-                        Qt::PointingHandCursor, true, layer, nullptr, e.addressPanel});
+        rows.push_back({.name = e.addressEdit, .kind = ControlKind::Edit, .left = edit.x(), .top = edit.y(),
+                        .width = 153, .height = 18, .cursor = Qt::IBeamCursor, .layer = layer, .style = editStyle,
+                        .parent = e.addressPanel});
+        rows.push_back({.name = e.closePicture, .kind = ControlKind::Picture, .left = 185, .top = 3, .width = 22,
+                        .height = 16, .content = ":/skin/ip_close.png", .cursor = Qt::PointingHandCursor,
+                        .layer = layer, .parent = e.addressPanel});
     }
     return rows;
 }

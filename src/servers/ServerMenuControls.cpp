@@ -28,20 +28,22 @@ const std::vector<ControlRow> &gameHeaders()
     static const std::vector<ControlRow> rows = [] {
         std::vector<ControlRow> made;
         for (const GameGroup &g : groups()) {
-            made.push_back({g.bar, ControlKind::Picture, g.barPlace.x(), g.barPlace.y(), barSize.width(),
-                            barSize.height(), ":/skin/header_bar.jpg", nullptr, Qt::ArrowCursor, true, 0});
-            made.push_back({g.headerLabel, ControlKind::Label, g.headerPlace.x(), g.headerPlace.y(),
-                            roughWidth(g.headerCaption, 9), 18, g.headerCaption, nullptr, Qt::ArrowCursor, true,
-                            headerLayer, headerStyle});
+            made.push_back({.name = g.bar, .kind = ControlKind::Picture, .left = g.barPlace.x(),
+                            .top = g.barPlace.y(), .width = barSize.width(), .height = barSize.height(),
+                            .content = ":/skin/header_bar.jpg"});
+            made.push_back({.name = g.headerLabel, .kind = ControlKind::Label, .left = g.headerPlace.x(),
+                            .top = g.headerPlace.y(), .width = roughWidth(g.headerCaption, 9), .height = 18,
+                            .content = g.headerCaption, .layer = headerLayer, .style = headerStyle});
         }
         const ControlRow icons[] = {
-            {"Image33", ControlKind::Picture, 22, 90, 13, 13, ":/skin/icon_cs.png", nullptr, Qt::ArrowCursor, true, 1},
-            {"Image34", ControlKind::Picture, 16, 234, 22, 15, ":/skin/icon_cod.png", nullptr, Qt::ArrowCursor, true,
-             1},
-            {"Image47", ControlKind::Picture, 16, 307, 22, 15, ":/skin/icon_cod2.png", nullptr, Qt::ArrowCursor, true,
-             1},
-            {"Image37", ControlKind::Picture, 16, 378, 22, 15, ":/skin/icon_cod213.png", nullptr, Qt::ArrowCursor,
-             true, 1},
+            {.name = "Image33", .kind = ControlKind::Picture, .left = 22, .top = 90, .width = 13, .height = 13,
+             .content = ":/skin/icon_cs.png", .layer = 1},
+            {.name = "Image34", .kind = ControlKind::Picture, .left = 16, .top = 234, .width = 22, .height = 15,
+             .content = ":/skin/icon_cod.png", .layer = 1},
+            {.name = "Image47", .kind = ControlKind::Picture, .left = 16, .top = 307, .width = 22, .height = 15,
+             .content = ":/skin/icon_cod2.png", .layer = 1},
+            {.name = "Image37", .kind = ControlKind::Picture, .left = 16, .top = 378, .width = 22, .height = 15,
+             .content = ":/skin/icon_cod213.png", .layer = 1},
         };
         made.insert(made.end(), std::begin(icons), std::end(icons));
         return made;
@@ -51,8 +53,8 @@ const std::vector<ControlRow> &gameHeaders()
 
 ControlRow nameLabel(const ServerEntry &e)
 {
-    return {e.nameLabel, ControlKind::Label, e.labelPlace.x(), e.labelPlace.y(), roughWidth(e.caption, 7), 13,
-            e.caption, nullptr, Qt::ArrowCursor, true, 1, nameStyle};
+    return {.name = e.nameLabel, .kind = ControlKind::Label, .left = e.labelPlace.x(), .top = e.labelPlace.y(),
+            .width = roughWidth(e.caption, 7), .height = 13, .content = e.caption, .layer = 1, .style = nameStyle};
 }
 
 // A screen reader tells the tiles apart by the server's name.
@@ -86,13 +88,14 @@ std::vector<ControlRow> joiningControls(const ServerEntry &e)
 {
     const QRect &p = e.joiningPanelRect;
     std::vector<ControlRow> rows = {
-        {e.joiningPanel, ControlKind::Panel, p.x(), p.y(), p.width(), p.height(), "JOINING...", nullptr,
-         Qt::ArrowCursor, false, 3, joiningStyle},
+        {.name = e.joiningPanel, .kind = ControlKind::Panel, .left = p.x(), .top = p.y(), .width = p.width(),
+         .height = p.height(), .content = "JOINING...", .visible = false, .layer = 3, .style = joiningStyle},
     };
     if (e.passwordEdit) {
         const QRect &r = e.passwordEditRect;
-        rows.push_back({e.passwordEdit, ControlKind::Edit, r.x(), r.y(), r.width(), r.height(), "pw??", nullptr,
-                        Qt::IBeamCursor, true, 1, passwordStyle});
+        rows.push_back({.name = e.passwordEdit, .kind = ControlKind::Edit, .left = r.x(), .top = r.y(),
+                        .width = r.width(), .height = r.height(), .content = "pw??", .cursor = Qt::IBeamCursor,
+                        .layer = 1, .style = passwordStyle});
     }
     return rows;
 }

@@ -9,16 +9,20 @@
 #include "web/CommunityUrls.h"
 
 namespace {
-const PictureButtonRow ventrilo{"Image132", "Image131", {520, 63, 33, 27}, ":/skin/ventrilo.jpg",
-                                ":/skin/ventrilo_hover.jpg", "Ventrilo", nullptr, "Spustí Ventrilo / Starts Ventrilo"};
-const PictureButtonRow teamSpeak{"Image134", "Image135", {491, 65, 27, 24}, ":/skin/teamspeak.jpg",
-                                 ":/skin/teamspeak_hover.jpg", "TeamSpeak", nullptr,
-                                 "Spustí TeamSpeak / Starts TeamSpeak"};
-const PictureButtonRow banList{"Image20", "Image19", {301, 139, 80, 20}, ":/skin/banlist.jpg",
-                               ":/skin/banlist_hover.jpg", nullptr, "Banlist",
-                               "Otevře seznam banů v prohlížeči / Opens the ban list in the browser"};
-const PictureButtonRow forum{"Image27", "Image28", {405, 139, 80, 20}, ":/skin/forum.jpg", ":/skin/forum_hover.jpg",
-                             nullptr, "Fórum / Forum", "Otevře fórum v prohlížeči / Opens the forum in the browser"};
+const PictureButtonRow ventrilo{.name = "Image132", .twin = "Image131", .place = {520, 63, 33, 27},
+                                .picture = ":/skin/ventrilo.jpg", .twinPicture = ":/skin/ventrilo_hover.jpg",
+                                .hint = "Ventrilo", .description = "Spustí Ventrilo / Starts Ventrilo"};
+const PictureButtonRow teamSpeak{.name = "Image134", .twin = "Image135", .place = {491, 65, 27, 24},
+                                 .picture = ":/skin/teamspeak.jpg", .twinPicture = ":/skin/teamspeak_hover.jpg",
+                                 .hint = "TeamSpeak", .description = "Spustí TeamSpeak / Starts TeamSpeak"};
+const PictureButtonRow banList{.name = "Image20", .twin = "Image19", .place = {301, 139, 80, 20},
+                               .picture = ":/skin/banlist.jpg", .twinPicture = ":/skin/banlist_hover.jpg",
+                               .accessibleName = "Banlist",
+                               .description = "Otevře seznam banů v prohlížeči / Opens the ban list in the browser"};
+const PictureButtonRow forum{.name = "Image27", .twin = "Image28", .place = {405, 139, 80, 20},
+                             .picture = ":/skin/forum.jpg", .twinPicture = ":/skin/forum_hover.jpg",
+                             .accessibleName = "Fórum / Forum",
+                             .description = "Otevře fórum v prohlížeči / Opens the forum in the browser"};
 } // namespace
 
 VoiceAndLinkButtons::VoiceAndLinkButtons(TForm1 &mainWindow, TForm5 &settings, SoundCues &cues, ShellService &shell)

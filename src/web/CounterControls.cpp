@@ -2,21 +2,29 @@
 
 namespace {
 constexpr const char *text = "color: white; font: bold 8pt \"MS Sans Serif\", \"DejaVu Sans\";";
-constexpr Qt::CursorShape arrow = Qt::ArrowCursor;
 } // namespace
 
 const std::vector<ControlRow> &counterControls()
 {
     static const std::vector<ControlRow> rows = {
-        {"Image157", ControlKind::Picture, 491, 105, 60, 70, ":/skin/stat_left.jpg"},
-        {"Image158", ControlKind::Picture, 677, 105, 60, 70, ":/skin/stat_right.jpg"},
-        {"Label13", ControlKind::Label, 502, 105, 90, 13, "Statistika:", nullptr, arrow, true, 1, text},
-        {"Label50", ControlKind::Label, 502, 119, 92, 13, "Počet přístupů:", nullptr, arrow, true, 1, text},
-        {"stat", ControlKind::Label, 597, 119, 70, 13, "N/A", nullptr, arrow, true, 1, text},
-        {"Label51", ControlKind::Label, 502, 134, 44, 13, "Online:", nullptr, arrow, true, 1, text},
-        {"Label52", ControlKind::Label, 549, 134, 46, 13, "N/A", nullptr, arrow, true, 1, text},
-        {"Memo1", ControlKind::Memo, 8, 999, 185, 89, "N/A", nullptr, arrow, false},
-        {"Memo2", ControlKind::Memo, 200, 999, 185, 89, "N/A", nullptr, arrow, false},
+        {.name = "Image157", .kind = ControlKind::Picture, .left = 491, .top = 105, .width = 60, .height = 70,
+         .content = ":/skin/stat_left.jpg"},
+        {.name = "Image158", .kind = ControlKind::Picture, .left = 677, .top = 105, .width = 60, .height = 70,
+         .content = ":/skin/stat_right.jpg"},
+        {.name = "Label13", .kind = ControlKind::Label, .left = 502, .top = 105, .width = 90, .height = 13,
+         .content = "Statistika:", .layer = 1, .style = text},
+        {.name = "Label50", .kind = ControlKind::Label, .left = 502, .top = 119, .width = 92, .height = 13,
+         .content = "Počet přístupů:", .layer = 1, .style = text},
+        {.name = "stat", .kind = ControlKind::Label, .left = 597, .top = 119, .width = 70, .height = 13,
+         .content = "N/A", .layer = 1, .style = text},
+        {.name = "Label51", .kind = ControlKind::Label, .left = 502, .top = 134, .width = 44, .height = 13,
+         .content = "Online:", .layer = 1, .style = text},
+        {.name = "Label52", .kind = ControlKind::Label, .left = 549, .top = 134, .width = 46, .height = 13,
+         .content = "N/A", .layer = 1, .style = text},
+        {.name = "Memo1", .kind = ControlKind::Memo, .left = 8, .top = 999, .width = 185, .height = 89,
+         .content = "N/A", .visible = false},
+        {.name = "Memo2", .kind = ControlKind::Memo, .left = 200, .top = 999, .width = 185, .height = 89,
+         .content = "N/A", .visible = false},
     };
     return rows;
 }

@@ -12,27 +12,40 @@
 
 namespace {
 constexpr const char *bold = "font-weight: bold;";
-constexpr Qt::CursorShape arrow = Qt::ArrowCursor;
 
-const WindowFrame newVersionFrame = {"TForm11", "New version of OVCL avaible!", {273, 207}, {528, 309},
-                                     Form::toolWindowWithoutIcons(), false, {}, {}, "Tahoma"};
+const WindowFrame newVersionFrame = {.name = "TForm11", .caption = "New version of OVCL avaible!",
+                                     .client = {273, 207}, .position = {528, 309},
+                                     .flags = Form::toolWindowWithoutIcons(), .font = "Tahoma"};
 
 const std::vector<ControlRow> &newVersionControls()
 {
     static const std::vector<ControlRow> rows = {
-        {"Label1", ControlKind::Label, 8, 6, 257, 14, "Pozor, nová verze OVCL ke stažení!", nullptr, arrow, true, 0, bold},
-        {"Label2", ControlKind::Label, 8, 21, 257, 14, "New version of OVCL available for download!", nullptr, arrow, true, 0, bold},
-        {"Label3", ControlKind::Label, 8, 18, 76, 14, "New version:", nullptr, arrow, true, 0, bold, "GroupBox1"},
-        {"Label6", ControlKind::Label, 88, 18, 160, 14, "N/A", nullptr, arrow, true, 0, nullptr, "GroupBox1"},
-        {"Label5", ControlKind::Label, 8, 34, 126, 14, "New(s) in this version:", nullptr, arrow, true, 0, bold, "GroupBox1"},
-        {"Label8", ControlKind::Label, 134, 34, 118, 14, "N/A", nullptr, arrow, true, 0, nullptr, "GroupBox1"},
-        {"Label9", ControlKind::Label, 134, 50, 118, 14, "N/A", nullptr, arrow, true, 0, nullptr, "GroupBox1"},
-        {"Label10", ControlKind::Label, 8, 114, 84, 14, "Aktualizovat? ", nullptr, arrow, true, 0, bold},
-        {"Label11", ControlKind::Label, 96, 114, 100, 14, "Update now?", nullptr, arrow, true, 0, bold},
-        {"Button1", ControlKind::Button, 8, 132, 120, 25, "Ano / Yes"},
-        {"Button2", ControlKind::Button, 136, 132, 129, 25, "Nyní ne / No now"},
-        {"CheckBox1", ControlKind::CheckBox, 8, 164, 257, 17, "Příšte nezobrazovat automaticky toto okno"},
-        {"Label12", ControlKind::Label, 8, 182, 264, 14, "    In next time don't show automatically this window. "},
+        {.name = "Label1", .kind = ControlKind::Label, .left = 8, .top = 6, .width = 257, .height = 14,
+         .content = "Pozor, nová verze OVCL ke stažení!", .style = bold},
+        {.name = "Label2", .kind = ControlKind::Label, .left = 8, .top = 21, .width = 257, .height = 14,
+         .content = "New version of OVCL available for download!", .style = bold},
+        {.name = "Label3", .kind = ControlKind::Label, .left = 8, .top = 18, .width = 76, .height = 14,
+         .content = "New version:", .style = bold, .parent = "GroupBox1"},
+        {.name = "Label6", .kind = ControlKind::Label, .left = 88, .top = 18, .width = 160, .height = 14,
+         .content = "N/A", .parent = "GroupBox1"},
+        {.name = "Label5", .kind = ControlKind::Label, .left = 8, .top = 34, .width = 126, .height = 14,
+         .content = "New(s) in this version:", .style = bold, .parent = "GroupBox1"},
+        {.name = "Label8", .kind = ControlKind::Label, .left = 134, .top = 34, .width = 118, .height = 14,
+         .content = "N/A", .parent = "GroupBox1"},
+        {.name = "Label9", .kind = ControlKind::Label, .left = 134, .top = 50, .width = 118, .height = 14,
+         .content = "N/A", .parent = "GroupBox1"},
+        {.name = "Label10", .kind = ControlKind::Label, .left = 8, .top = 114, .width = 84, .height = 14,
+         .content = "Aktualizovat? ", .style = bold},
+        {.name = "Label11", .kind = ControlKind::Label, .left = 96, .top = 114, .width = 100, .height = 14,
+         .content = "Update now?", .style = bold},
+        {.name = "Button1", .kind = ControlKind::Button, .left = 8, .top = 132, .width = 120, .height = 25,
+         .content = "Ano / Yes"},
+        {.name = "Button2", .kind = ControlKind::Button, .left = 136, .top = 132, .width = 129, .height = 25,
+         .content = "Nyní ne / No now"},
+        {.name = "CheckBox1", .kind = ControlKind::CheckBox, .left = 8, .top = 164, .width = 257, .height = 17,
+         .content = "Příšte nezobrazovat automaticky toto okno"},
+        {.name = "Label12", .kind = ControlKind::Label, .left = 8, .top = 182, .width = 264, .height = 14,
+         .content = "    In next time don't show automatically this window. "},
     };
     return rows;
 }

@@ -7,15 +7,19 @@
 namespace {
 constexpr const char *text = "color: white; font-weight: bold;";
 
-const WindowFrame noUpdateFrame = {"TForm12", "OVCL: Aktualizace / Update", {394, 74}, {462, 339},
-                                   Form::toolWindow(), true, Qt::black, {}, "Tahoma"};
+const WindowFrame noUpdateFrame = {.name = "TForm12", .caption = "OVCL: Aktualizace / Update", .client = {394, 74},
+                                   .position = {462, 339}, .flags = Form::toolWindow(), .fixedSize = true,
+                                   .background = Qt::black, .font = "Tahoma"};
 
 const std::vector<ControlRow> &noUpdateControls()
 {
     static const std::vector<ControlRow> rows = {
-        {"Label1", ControlKind::Label, 8, 8, 300, 14, "Aktualizace není k dispozici.", nullptr, Qt::ArrowCursor, true, 0, text},
-        {"Label2", ControlKind::Label, 8, 24, 300, 14, "No update is available at this time.", nullptr, Qt::ArrowCursor, true, 0, text},
-        {"Button1", ControlKind::Button, 311, 43, 75, 25, "OK"},
+        {.name = "Label1", .kind = ControlKind::Label, .left = 8, .top = 8, .width = 300, .height = 14,
+         .content = "Aktualizace není k dispozici.", .style = text},
+        {.name = "Label2", .kind = ControlKind::Label, .left = 8, .top = 24, .width = 300, .height = 14,
+         .content = "No update is available at this time.", .style = text},
+        {.name = "Button1", .kind = ControlKind::Button, .left = 311, .top = 43, .width = 75, .height = 25,
+         .content = "OK"},
     };
     return rows;
 }

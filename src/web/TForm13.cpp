@@ -5,16 +5,21 @@
 namespace {
 constexpr const char *bold = "font-weight: bold;";
 
-const WindowFrame errorFrame = {"TForm13", "Chyba / Error", {381, 98}, {554, 312}, Form::toolWindowWithoutIcons(),
-                                true, Qt::white, {}, "Tahoma"};
+const WindowFrame errorFrame = {.name = "TForm13", .caption = "Chyba / Error", .client = {381, 98},
+                                .position = {554, 312}, .flags = Form::toolWindowWithoutIcons(), .fixedSize = true,
+                                .background = Qt::white, .font = "Tahoma"};
 
 const std::vector<ControlRow> &errorControls()
 {
     static const std::vector<ControlRow> rows = {
-        {"Label1", ControlKind::Label, 10, 14, 270, 14, "Chyba připojení k update serveru.", nullptr, Qt::ArrowCursor, true, 0, bold},
-        {"Label2", ControlKind::Label, 10, 32, 270, 14, "Error of connection to update server.", nullptr, Qt::ArrowCursor, true, 0, bold},
-        {"Image1", ControlKind::Picture, 285, 4, 90, 70, ":/skin/error.jpg"},
-        {"Button1", ControlKind::Button, 153, 66, 75, 25, "OK"},
+        {.name = "Label1", .kind = ControlKind::Label, .left = 10, .top = 14, .width = 270, .height = 14,
+         .content = "Chyba připojení k update serveru.", .style = bold},
+        {.name = "Label2", .kind = ControlKind::Label, .left = 10, .top = 32, .width = 270, .height = 14,
+         .content = "Error of connection to update server.", .style = bold},
+        {.name = "Image1", .kind = ControlKind::Picture, .left = 285, .top = 4, .width = 90, .height = 70,
+         .content = ":/skin/error.jpg"},
+        {.name = "Button1", .kind = ControlKind::Button, .left = 153, .top = 66, .width = 75, .height = 25,
+         .content = "OK"},
     };
     return rows;
 }

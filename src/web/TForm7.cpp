@@ -6,25 +6,38 @@ namespace {
 constexpr const char *title = "font-weight: bold; font-size: 10pt;";
 constexpr const char *link = "color: #0000c0; text-decoration: underline;";
 
-const WindowFrame aboutFrame = {"TForm7", "About OV Game Client", {400, 300}, {-1, -1}, Form::toolWindow(), true};
+const WindowFrame aboutFrame = {.name = "TForm7", .caption = "About OV Game Client", .client = {400, 300},
+                                .position = {-1, -1}, .flags = Form::toolWindow(), .fixedSize = true};
 
 const std::vector<ControlRow> &aboutControls()
 {
     static const QByteArray product = QByteArray(ProductInfo::name) + " (" + ProductInfo::shortName + ")";
     static const QByteArray version = QByteArray("Verze / Version ") + ProductInfo::version;
     static const std::vector<ControlRow> rows = {
-        {"Image1", ControlKind::Picture, 16, 16, 98, 89, ":/skin/logo.jpg"},
-        {"Label1", ControlKind::Label, 130, 18, 260, 18, product.constData(), nullptr, Qt::ArrowCursor, true, 0, title},
-        {"Label2", ControlKind::Label, 130, 40, 260, 14, version.constData()},
-        {"Label3", ControlKind::Label, 130, 60, 260, 14, "Autor / Author: Orvanta team"},
-        {"Label4", ControlKind::Label, 130, 76, 260, 14, "© 2006 - 2008 Orvanta.cz"},
-        {"Label11", ControlKind::Label, 130, 116, 200, 14, "Orvanta", nullptr, Qt::PointingHandCursor, true, 0, link},
-        {"Label12", ControlKind::Label, 130, 136, 200, 14, "Orvanta FORUM", nullptr, Qt::PointingHandCursor, true, 0, link},
-        {"Label13", ControlKind::Label, 130, 156, 200, 14, "OVCL on Orvanta", nullptr, Qt::PointingHandCursor, true, 0, link},
-        {"Label15", ControlKind::Label, 130, 176, 200, 14, "Speedtest of net", nullptr, Qt::PointingHandCursor, true, 0, link},
-        {"Label14", ControlKind::Label, 130, 196, 200, 14, "Bug Report ", nullptr, Qt::PointingHandCursor, true, 0, link},
-        {"Label16", ControlKind::Label, 130, 216, 200, 14, "Author's web", nullptr, Qt::PointingHandCursor, true, 0, link},
-        {"Button1", ControlKind::Button, 162, 262, 75, 25, "OK"},
+        {.name = "Image1", .kind = ControlKind::Picture, .left = 16, .top = 16, .width = 98, .height = 89,
+         .content = ":/skin/logo.jpg"},
+        {.name = "Label1", .kind = ControlKind::Label, .left = 130, .top = 18, .width = 260, .height = 18,
+         .content = product.constData(), .style = title},
+        {.name = "Label2", .kind = ControlKind::Label, .left = 130, .top = 40, .width = 260, .height = 14,
+         .content = version.constData()},
+        {.name = "Label3", .kind = ControlKind::Label, .left = 130, .top = 60, .width = 260, .height = 14,
+         .content = "Autor / Author: Orvanta team"},
+        {.name = "Label4", .kind = ControlKind::Label, .left = 130, .top = 76, .width = 260, .height = 14,
+         .content = "© 2006 - 2008 Orvanta.cz"},
+        {.name = "Label11", .kind = ControlKind::Label, .left = 130, .top = 116, .width = 200, .height = 14,
+         .content = "Orvanta", .cursor = Qt::PointingHandCursor, .style = link},
+        {.name = "Label12", .kind = ControlKind::Label, .left = 130, .top = 136, .width = 200, .height = 14,
+         .content = "Orvanta FORUM", .cursor = Qt::PointingHandCursor, .style = link},
+        {.name = "Label13", .kind = ControlKind::Label, .left = 130, .top = 156, .width = 200, .height = 14,
+         .content = "OVCL on Orvanta", .cursor = Qt::PointingHandCursor, .style = link},
+        {.name = "Label15", .kind = ControlKind::Label, .left = 130, .top = 176, .width = 200, .height = 14,
+         .content = "Speedtest of net", .cursor = Qt::PointingHandCursor, .style = link},
+        {.name = "Label14", .kind = ControlKind::Label, .left = 130, .top = 196, .width = 200, .height = 14,
+         .content = "Bug Report ", .cursor = Qt::PointingHandCursor, .style = link},
+        {.name = "Label16", .kind = ControlKind::Label, .left = 130, .top = 216, .width = 200, .height = 14,
+         .content = "Author's web", .cursor = Qt::PointingHandCursor, .style = link},
+        {.name = "Button1", .kind = ControlKind::Button, .left = 162, .top = 262, .width = 75, .height = 25,
+         .content = "OK"},
     };
     return rows;
 }

@@ -2,16 +2,18 @@
 
 const PictureButtonRow &updateButton()
 {
-    static const PictureButtonRow row = {"Image156", "Image155", {462, 63, 26, 29}, ":/skin/update.jpg",
-                                         ":/skin/update_hover.jpg", "Update", nullptr,
-                                         "Ukáže novou verzi OVCL / Shows the new version of OVCL"};
+    static const PictureButtonRow row = {.name = "Image156", .twin = "Image155", .place = {462, 63, 26, 29},
+                                         .picture = ":/skin/update.jpg", .twinPicture = ":/skin/update_hover.jpg",
+                                         .hint = "Update",
+                                         .description = "Ukáže novou verzi OVCL / Shows the new version of OVCL"};
     return row;
 }
 
 const std::vector<ControlRow> &olderCheckControls()
 {
     static const std::vector<ControlRow> rows = {
-        {"Button1", ControlKind::Button, 8, 999, 75, 25, "Button1", nullptr, Qt::ArrowCursor, false},
+        {.name = "Button1", .kind = ControlKind::Button, .left = 8, .top = 999, .width = 75, .height = 25,
+         .content = "Button1", .visible = false},
     };
     return rows;
 }

@@ -13,25 +13,38 @@ const std::vector<ControlRow> &pages()
 {
     static const std::vector<ControlRow> rows = {
         // The frame around the news box, then the frame around the status browser.
-        {"Image10", ControlKind::Picture, 232, 22, 191, 6, ":/skin/news_frame_h.jpg"},
-        {"Image45", ControlKind::Picture, 232, 105, 191, 6, ":/skin/news_frame_h.jpg"},
-        {"Image46", ControlKind::Picture, 234, 20, 6, 93, ":/skin/news_frame_v.jpg"},
-        {"Image114", ControlKind::Picture, 415, 20, 6, 93, ":/skin/news_frame_v.jpg"},
-        {"Image111", ControlKind::Picture, 297, 172, 385, 8, ":/skin/status_frame_h.jpg"},
-        {"Image160", ControlKind::Picture, 297, 598, 385, 8, ":/skin/status_frame_h.jpg"},
-        {"Image159", ControlKind::Picture, 297, 172, 8, 434, ":/skin/status_frame_v.jpg"},
-        {"Image152", ControlKind::Picture, 674, 172, 8, 434, ":/skin/status_frame_v.jpg"},
+        {.name = "Image10", .kind = ControlKind::Picture, .left = 232, .top = 22, .width = 191, .height = 6,
+         .content = ":/skin/news_frame_h.jpg"},
+        {.name = "Image45", .kind = ControlKind::Picture, .left = 232, .top = 105, .width = 191, .height = 6,
+         .content = ":/skin/news_frame_h.jpg"},
+        {.name = "Image46", .kind = ControlKind::Picture, .left = 234, .top = 20, .width = 6, .height = 93,
+         .content = ":/skin/news_frame_v.jpg"},
+        {.name = "Image114", .kind = ControlKind::Picture, .left = 415, .top = 20, .width = 6, .height = 93,
+         .content = ":/skin/news_frame_v.jpg"},
+        {.name = "Image111", .kind = ControlKind::Picture, .left = 297, .top = 172, .width = 385, .height = 8,
+         .content = ":/skin/status_frame_h.jpg"},
+        {.name = "Image160", .kind = ControlKind::Picture, .left = 297, .top = 598, .width = 385, .height = 8,
+         .content = ":/skin/status_frame_h.jpg"},
+        {.name = "Image159", .kind = ControlKind::Picture, .left = 297, .top = 172, .width = 8, .height = 434,
+         .content = ":/skin/status_frame_v.jpg"},
+        {.name = "Image152", .kind = ControlKind::Picture, .left = 674, .top = 172, .width = 8, .height = 434,
+         .content = ":/skin/status_frame_v.jpg"},
 
         // The two boxes the player sees, with their titles.
-        {"WebBrowser1", ControlKind::Browser, 305, 180, 369, 418, nullptr, nullptr, arrow, true, 1},
-        {"Label40", ControlKind::Label, 320, 164, 90, 13, "Server status:", nullptr, arrow, true, 1, titleStyle},
-        {"WebBrowser2", ControlKind::Browser, 240, 28, 175, 77, nullptr, nullptr, arrow, true, 1},
-        {"Label45", ControlKind::Label, 248, 16, 90, 13, "Novinky:", nullptr, arrow, true, 1, titleStyle},
+        {.name = "WebBrowser1", .kind = ControlKind::Browser, .left = 305, .top = 180, .width = 369, .height = 418,
+         .layer = 1},
+        {.name = "Label40", .kind = ControlKind::Label, .left = 320, .top = 164, .width = 90, .height = 13,
+         .content = "Server status:", .layer = 1, .style = titleStyle},
+        {.name = "WebBrowser2", .kind = ControlKind::Browser, .left = 240, .top = 28, .width = 175, .height = 77,
+         .layer = 1},
+        {.name = "Label45", .kind = ControlKind::Label, .left = 248, .top = 16, .width = 90, .height = 13,
+         .content = "Novinky:", .layer = 1, .style = titleStyle},
 
         // Browsers below the client area: only their requests count.
-        {"WebBrowser3", ControlKind::HiddenBrowser, 48, 646, 175, 77},
-        {"WebBrowser4", ControlKind::HiddenBrowser, 361, 999, 97, 20},
-        {"WebBrowser5", ControlKind::HiddenBrowser, 271, 646, 369, 418},
+        {.name = "WebBrowser3", .kind = ControlKind::HiddenBrowser, .left = 48, .top = 646, .width = 175, .height = 77},
+        {.name = "WebBrowser4", .kind = ControlKind::HiddenBrowser, .left = 361, .top = 999, .width = 97, .height = 20},
+        {.name = "WebBrowser5", .kind = ControlKind::HiddenBrowser, .left = 271, .top = 646, .width = 369,
+         .height = 418},
     };
     return rows;
 }
@@ -39,33 +52,38 @@ const std::vector<ControlRow> &pages()
 const ButtonLink &logo()
 {
     static const ButtonLink link = {
-        {"Image1", nullptr, {128, 16, 98, 89}, ":/skin/logo.jpg", nullptr, nullptr, "Orvanta",
-         "Otevře web Orvanty v prohlížeči / Opens the Orvanta web in the browser", arrow},
+        {.name = "Image1", .twin = nullptr, .place = {128, 16, 98, 89}, .picture = ":/skin/logo.jpg",
+         .accessibleName = "Orvanta",
+         .description = "Otevře web Orvanty v prohlížeči / Opens the Orvanta web in the browser", .cursor = arrow},
         LinkAction::OpenHome};
     return link;
 }
 
 const ControlRow &credit()
 {
-    static const ControlRow row = {"Label8", ControlKind::Label, 29, 600, 94, 13, "© Orvanta 2008", nullptr, hand, true, 1,
-                                   creditStyle};
+    static const ControlRow row = {.name = "Label8", .kind = ControlKind::Label, .left = 29, .top = 600, .width = 94,
+                                   .height = 13, .content = "© Orvanta 2008", .cursor = hand, .layer = 1,
+                                   .style = creditStyle};
     return row;
 }
 
 const std::vector<ButtonLink> &iconButtons()
 {
     static const std::vector<ButtonLink> links = {
-        {{"Image112", "Image113", {559, 65, 33, 27}, ":/skin/speedtest.jpg", ":/skin/speedtest_hover.jpg",
-          "Speedtest of net", nullptr, "Otevře test rychlosti sítě / Opens the speed test"},
+        {{.name = "Image112", .twin = "Image113", .place = {559, 65, 33, 27}, .picture = ":/skin/speedtest.jpg",
+          .twinPicture = ":/skin/speedtest_hover.jpg", .hint = "Speedtest of net",
+          .description = "Otevře test rychlosti sítě / Opens the speed test"},
          LinkAction::ShowSpeedTest},
-        {{"Image125", "Image126", {598, 65, 26, 29}, ":/skin/info.jpg", ":/skin/info_hover.jpg", "Info", nullptr,
-          "O programu OVCL / About OVCL"},
+        {{.name = "Image125", .twin = "Image126", .place = {598, 65, 26, 29}, .picture = ":/skin/info.jpg",
+          .twinPicture = ":/skin/info_hover.jpg", .hint = "Info", .description = "O programu OVCL / About OVCL"},
          LinkAction::ShowAbout},
-        {{"Image127", "Image128", {634, 65, 33, 27}, ":/skin/bugreport.jpg", ":/skin/bugreport_hover28.jpg",
-          "Bug Report", nullptr, "Nahlásit chybu vývojáři / Report a bug to the developer", hand, hand, {33, 28}},
+        {{.name = "Image127", .twin = "Image128", .place = {634, 65, 33, 27}, .picture = ":/skin/bugreport.jpg",
+          .twinPicture = ":/skin/bugreport_hover28.jpg", .hint = "Bug Report",
+          .description = "Nahlásit chybu vývojáři / Report a bug to the developer", .twinSize = {33, 28}},
          LinkAction::ShowBugReport},
-        {{"Image133", "Image117", {81, 4, 53, 17}, ":/skin/chat.jpg", ":/skin/chat_hover.jpg", nullptr, "Chat",
-          "Otevře chat komunity / Opens the community chat"},
+        {{.name = "Image133", .twin = "Image117", .place = {81, 4, 53, 17}, .picture = ":/skin/chat.jpg",
+          .twinPicture = ":/skin/chat_hover.jpg", .accessibleName = "Chat",
+          .description = "Otevře chat komunity / Opens the community chat"},
          LinkAction::ShowChat},
     };
     return links;

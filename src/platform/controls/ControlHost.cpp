@@ -12,13 +12,14 @@ PictureButton ControlHost::build(const PictureButtonRow &row)
 {
     const QRect &p = row.place;
     std::vector<ControlRow> rows = {
-        {row.name, ControlKind::Picture, p.x(), p.y(), p.width(), p.height(), row.picture, row.hint, row.cursor,
-         true, 1},
+        {.name = row.name, .kind = ControlKind::Picture, .left = p.x(), .top = p.y(), .width = p.width(),
+         .height = p.height(), .content = row.picture, .hint = row.hint, .cursor = row.cursor, .layer = 1},
     };
     if (row.twin) {
         const QSize size = row.twinSize.isEmpty() ? p.size() : row.twinSize;
-        rows.push_back({row.twin, ControlKind::Picture, p.x(), p.y(), size.width(), size.height(), row.twinPicture,
-                        row.hint, row.twinCursor, false, 2});
+        rows.push_back({.name = row.twin, .kind = ControlKind::Picture, .left = p.x(), .top = p.y(),
+                        .width = size.width(), .height = size.height(), .content = row.twinPicture, .hint = row.hint,
+                        .cursor = row.twinCursor, .visible = false, .layer = 2});
     }
     m_builder.build(rows);
     PictureButton button{get<PictureControl>(row.name), row.twin ? get<PictureControl>(row.twin) : nullptr};
