@@ -5,29 +5,43 @@
 const std::vector<PathRow> &pathRows()
 {
     static const std::vector<PathRow> rows = {
-        {Program::CounterStrike, 1, "Counter -Strike 1.6", "StaticText1", "Button1", "OpenDialog1",
-         "Half-Life Launcher (hl.exe)|hl.exe|CS 1.6 Launcher (cstrike.exe)|cstrike.exe|Steam (steam.exe)|steam.exe",
-         "Half-Life Linux (hl_linux)|hl_linux",
-         &LocalFiles::csloc, 1, true, "RowLabel1", "RowIcon1", ":/skin/icon_cs.png"},
-        {Program::CallOfDuty, 2, "Call Of Duty", "StaticText2", "Button2", "cod1", "COD MP (codmp.exe)|codmp.exe", nullptr,
-         &LocalFiles::codloc, 2, true, "RowLabel2", "RowIcon2", ":/skin/icon_cod.png"},
-        {Program::CallOfDuty2v10, 3, "Call Of Duty 2 - 1.0", "StaticText3", "Button3", "cod210", "COD MP  1.0  (cod2mp_s.exe)|cod2mp_s.exe", nullptr,
-         &LocalFiles::cod210loc, 3, true, "RowLabel3", "RowIcon3", ":/skin/icon_cod2.png"},
-        {Program::CallOfDuty2v13, 4, "Call Of Duty 2 - 1.3", "StaticText4", "Button4", "cod213", "COD MP  1.3 (cod2mp_s.exe)|cod2mp_s.exe", nullptr,
-         &LocalFiles::cod213loc, 4, true, "RowLabel4", "RowIcon4", ":/skin/icon_cod213.png"},
-        {Program::AlienVsPredator2, 5, "Alien vs Predator 2", "StaticText5", "Button5", "avp",
-         "AVP2 (lithtech.exe)|lithtech.exe|AVP2 (avp2.exe)|avp2.exe", nullptr,
-         &LocalFiles::avploc, 5, false, "RowLabel5", nullptr, nullptr},
-        {Program::UnrealTournament, 6, "Unreal Tournament", "StaticText7", "Button7", "utd",
-         "UT (UnrealTournament.exe)|UnrealTournament.exe|UT executable (*.exe)|*.exe", nullptr,
-         &LocalFiles::ut, 8, false, "RowLabel6", nullptr, nullptr},
-        {Program::UnrealTournament2004, 7, "Unreal Tournament 2004", "StaticText8", "Button8", "ut2004d",
-         "UT (UT2004.exe)|UT2004.exe|UT2004  executable (*.exe)|*.exe", nullptr,
-         &LocalFiles::ut2004, 9, false, "RowLabel7", nullptr, nullptr},
-        {Program::Ventrilo, 8, "Ventrilo", "StaticText6", "Button6", "vntd", "Ventrilo|*.exe", nullptr,
-         &LocalFiles::vnt, 6, false, "RowLabel8", nullptr, nullptr},
-        {Program::TeamSpeak, 9, "TeamSpeak", "StaticText9", "Button9", "tsd", "TeamSpeak|*.exe", nullptr,
-         &LocalFiles::ts, 7, false, "RowLabel9", nullptr, nullptr},
+        {.program = Program::CounterStrike, .row = 1, .label = "Counter -Strike 1.6", .display = "StaticText1",
+         .button = "Button1", .dialog = "OpenDialog1",
+         .filter = "Half-Life Launcher (hl.exe)|hl.exe|CS 1.6 Launcher (cstrike.exe)|cstrike.exe|Steam (steam.exe)|steam.exe",
+         .nativeFilter = "Half-Life Linux (hl_linux)|hl_linux", .key = &LocalFiles::csloc, .storeOrder = 1,
+         .early = true, .labelName = "RowLabel1", .iconName = "RowIcon1", .icon = ":/skin/icon_cs.png"},
+        {.program = Program::CallOfDuty, .row = 2, .label = "Call Of Duty", .display = "StaticText2",
+         .button = "Button2", .dialog = "cod1", .filter = "COD MP (codmp.exe)|codmp.exe", .nativeFilter = nullptr,
+         .key = &LocalFiles::codloc, .storeOrder = 2, .early = true, .labelName = "RowLabel2", .iconName = "RowIcon2",
+         .icon = ":/skin/icon_cod.png"},
+        {.program = Program::CallOfDuty2v10, .row = 3, .label = "Call Of Duty 2 - 1.0", .display = "StaticText3",
+         .button = "Button3", .dialog = "cod210", .filter = "COD MP  1.0  (cod2mp_s.exe)|cod2mp_s.exe",
+         .nativeFilter = nullptr, .key = &LocalFiles::cod210loc, .storeOrder = 3, .early = true,
+         .labelName = "RowLabel3", .iconName = "RowIcon3", .icon = ":/skin/icon_cod2.png"},
+        {.program = Program::CallOfDuty2v13, .row = 4, .label = "Call Of Duty 2 - 1.3", .display = "StaticText4",
+         .button = "Button4", .dialog = "cod213", .filter = "COD MP  1.3 (cod2mp_s.exe)|cod2mp_s.exe",
+         .nativeFilter = nullptr, .key = &LocalFiles::cod213loc, .storeOrder = 4, .early = true,
+         .labelName = "RowLabel4", .iconName = "RowIcon4", .icon = ":/skin/icon_cod213.png"},
+        {.program = Program::AlienVsPredator2, .row = 5, .label = "Alien vs Predator 2", .display = "StaticText5",
+         .button = "Button5", .dialog = "avp", .filter = "AVP2 (lithtech.exe)|lithtech.exe|AVP2 (avp2.exe)|avp2.exe",
+         .nativeFilter = nullptr, .key = &LocalFiles::avploc, .storeOrder = 5, .early = false,
+         .labelName = "RowLabel5", .iconName = nullptr, .icon = nullptr},
+        {.program = Program::UnrealTournament, .row = 6, .label = "Unreal Tournament", .display = "StaticText7",
+         .button = "Button7", .dialog = "utd",
+         .filter = "UT (UnrealTournament.exe)|UnrealTournament.exe|UT executable (*.exe)|*.exe",
+         .nativeFilter = nullptr, .key = &LocalFiles::ut, .storeOrder = 8, .early = false, .labelName = "RowLabel6",
+         .iconName = nullptr, .icon = nullptr},
+        {.program = Program::UnrealTournament2004, .row = 7, .label = "Unreal Tournament 2004",
+         .display = "StaticText8", .button = "Button8", .dialog = "ut2004d",
+         .filter = "UT (UT2004.exe)|UT2004.exe|UT2004  executable (*.exe)|*.exe", .nativeFilter = nullptr,
+         .key = &LocalFiles::ut2004, .storeOrder = 9, .early = false, .labelName = "RowLabel7", .iconName = nullptr,
+         .icon = nullptr},
+        {.program = Program::Ventrilo, .row = 8, .label = "Ventrilo", .display = "StaticText6", .button = "Button6",
+         .dialog = "vntd", .filter = "Ventrilo|*.exe", .nativeFilter = nullptr, .key = &LocalFiles::vnt,
+         .storeOrder = 6, .early = false, .labelName = "RowLabel8", .iconName = nullptr, .icon = nullptr},
+        {.program = Program::TeamSpeak, .row = 9, .label = "TeamSpeak", .display = "StaticText9", .button = "Button9",
+         .dialog = "tsd", .filter = "TeamSpeak|*.exe", .nativeFilter = nullptr, .key = &LocalFiles::ts,
+         .storeOrder = 7, .early = false, .labelName = "RowLabel9", .iconName = nullptr, .icon = nullptr},
     };
     return rows;
 }
@@ -42,18 +56,4 @@ std::vector<const PathRow *> pathRowsInStoreOrder()
     return order;
 }
 
-const PathRow *pathRowForKey(const QString &key)
-{
-    for (const PathRow &row : pathRows())
-        if (key == QLatin1String(row.key->key))
-            return &row;
-    return nullptr;
-}
 
-const PathRow &pathRowOf(Program program)
-{
-    for (const PathRow &row : pathRows())
-        if (row.program == program)
-            return row;
-    Q_UNREACHABLE();
-}

@@ -30,6 +30,3 @@ struct PathRow {
 const std::vector<PathRow> &pathRows();
 // The same rows in the order their keys are read and written.
 std::vector<const PathRow *> pathRowsInStoreOrder();
-// The row of a data.dat key name ("csloc", "vnt", ...), or null.
-const PathRow *pathRowForKey(const QString &key);
-const PathRow &pathRowOf(Program program);

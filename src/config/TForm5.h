@@ -37,7 +37,6 @@ public:
     void setPath(const PathRow &row, const QString &path);
 
     // The file name a row's dialog opens with.
-    QString dialogInitialFile(const PathRow &row) const;
     void setDialogInitialFile(const PathRow &row, const QString &file);
 
     // The heading in Czech or in English.
@@ -58,6 +57,7 @@ public:
     void Label5MouseMove();        // also for Label6
 
 private:
+    QString dialogInitialFile(const PathRow &row) const;
     TextLabel *display(const PathRow &row) const;
     void centreOnMainWindow();
     void fillFoundPrograms();

@@ -11,6 +11,7 @@
 #include "platform/controls/WindowTimer.h"
 #include "servers/ServerCatalogue.h"
 
+#include <algorithm>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -90,7 +91,9 @@ void JoinTest::cleanup()
 void JoinTest::setAllPaths()
 {
     for (const GameGroup &g : groups()) {
-        const char *display = pathRowOf(g.group).display;
+        const char *display = std::find_if(pathRows().begin(), pathRows().end(), [&g](const PathRow &row) {
+                                  return row.program == g.group;
+                              })->display;
         SettingsPaths::set(*m_f->launcher, QLatin1String(display), gamePath(display));
     }
 }

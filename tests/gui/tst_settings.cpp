@@ -40,7 +40,10 @@ void clickControl(TForm5 *s, const char *name)
 // The path the settings window holds for a data.dat key ("csloc", "vnt", ...).
 QString pathFor(TForm5 *s, const QString &key)
 {
-    return s->programPath(pathRowForKey(key)->program);
+    for (const PathRow &row : pathRows())
+        if (key == QLatin1String(row.key->key))
+            return s->programPath(row.program);
+    return QString();
 }
 
 QString caption(TForm5 *s, const char *display)
@@ -401,8 +404,13 @@ void SettingsTest::storedPathsFillTheirDisplays()
         QCOMPARE(pathFor(s, QLatin1String(keys[i])), value);
     }
     // The first four also become their dialogs' initial files.
-    QCOMPARE(s->dialogInitialFile(*pathRowForKey("csloc")), QStringLiteral("E:\\csloc.exe"));
-    QCOMPARE(s->dialogInitialFile(*pathRowForKey("cod213loc")), QStringLiteral("E:\\cod213loc.exe"));
+    s->show();
+    clickControl(s, "Button1");
+    clickControl(s, "Button4");
+    s->close();
+    QCOMPARE(f.fileDialogs->calls.size(), 2);
+    QCOMPARE(f.fileDialogs->calls[0].initialFile, QStringLiteral("E:\\csloc.exe"));
+    QCOMPARE(f.fileDialogs->calls[1].initialFile, QStringLiteral("E:\\cod213loc.exe"));
     QVERIFY(dataWrites(f.profiles->writes).isEmpty());
 }
 
