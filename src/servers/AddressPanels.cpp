@@ -61,7 +61,7 @@ AddressPanels::AddressPanels(TForm1 &mainWindow, SoundCues &cues, BrowserControl
     }
     for (const ServerEntry &e : entries())
         if (e.nameShowsStatusPage)
-            host.onClick(menu.nameLabel(e.number), [this] { Label31Click(); });
+            host.onClick(menu.nameLabel(e.number), [this, &e] { showStatusPage(e); });
 }
 
 void AddressPanels::open(const ServerEntry &e)
@@ -83,8 +83,8 @@ void AddressPanels::setOpen(const ServerEntry &e, bool open)
     openTwin->setVisible(open);
 }
 
-void AddressPanels::Label31Click()
+void AddressPanels::showStatusPage(const ServerEntry &e)
 {
     m_cues.play(Cue::click, SoundCues::Guard::Unguarded);
-    m_statusPage.navigate(CommunityUrls::statusOfServer11());
+    m_statusPage.navigate(CommunityUrls::statusOfServer(e.number));
 }

@@ -17,16 +17,17 @@ class AddressPanels
 public:
     AddressPanels(TForm1 &mainWindow, SoundCues &cues, BrowserControl &statusPage, const ServerMenu &menu);
 
-    // Toggle click: opens the entry's panel.
-    void open(const ServerCatalogue::ServerEntry &entry);
-    // Open-state twin or close picture click: closes it.
-    void close(const ServerCatalogue::ServerEntry &entry);
-    // Opens the status page of entry 11 in the status browser.
-    void Label31Click();
     // Entry 'number''s address panel.
     QWidget *panel(int number) const { return m_panels.at(number).first; }
 
 private:
+    // Toggle click: opens the entry's panel.
+    void open(const ServerCatalogue::ServerEntry &entry);
+    // Open-state twin or close picture click: closes it.
+    void close(const ServerCatalogue::ServerEntry &entry);
+    // A click on the name of an entry that sets nameShowsStatusPage: its
+    // own status page in the status browser.
+    void showStatusPage(const ServerCatalogue::ServerEntry &entry);
     void setOpen(const ServerCatalogue::ServerEntry &entry, bool open);
 
     SoundCues &m_cues;

@@ -60,6 +60,31 @@ const GameGroup &groupOf(const ServerEntry &e)
     return group(e.group);
 }
 
+QStringList faultsOf(const std::vector<ServerEntry> &table)
+{
+    QStringList faults;
+    for (size_t i = 0; i < table.size(); ++i) {
+        const ServerEntry &e = table[i];
+        if (e.number != int(i) + 1)
+            faults << QStringLiteral("row %1 is numbered %2").arg(i + 1).arg(e.number);
+        if (e.host < 1 || e.host > CommunityUrls::gameHostCount())
+            faults << QStringLiteral("entry %1 names game host %2 of %3").arg(e.number).arg(e.host).arg(
+                CommunityUrls::gameHostCount());
+    }
+    return faults;
+}
+
+namespace {
+// A table with a fault is not used: the program ends as it starts.
+const std::vector<ServerEntry> &checked(const std::vector<ServerEntry> &table)
+{
+    const QStringList faults = faultsOf(table);
+    if (!faults.isEmpty())
+        qFatal("Server catalogue: %s", qPrintable(faults.join(QLatin1String("; "))));
+    return table;
+}
+} // namespace
+
 const std::vector<ServerEntry> &entries()
 {
     using G = Group;
@@ -370,7 +395,7 @@ const std::vector<ServerEntry> &entries()
          .addressEdit = "Edit18",
          .addressEditPlace = {33, 1}},
     };
-    return table;
+    return checked(table);
 }
 
 const ServerEntry &entry(int number)

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 
@@ -42,7 +43,7 @@ struct ServerEntry {
     QPoint labelPlace;
     bool nameShowsStatusPage = false; // a click on the name shows the server's own status page
     // Where the game connects, and the argument string that tells it.
-    int host; // game server host 1..6
+    int host; // game server host, 1 to CommunityUrls::gameHostCount()
     int port;
     std::vector<ArgumentPiece> pieces;
     // The password edit of a rented server; null and empty for the others.
@@ -76,8 +77,12 @@ const std::vector<GameGroup> &groups();
 const GameGroup &group(Group group);
 const GameGroup &groupOf(const ServerEntry &entry);
 
-// Entries 1 to 14, in order.
+// Entries 1 to 14, in order. The table is checked once, when it is built:
+// a fault ends the program there and then.
 const std::vector<ServerEntry> &entries();
+// What is wrong with a table of entries: a row numbered out of its place, a
+// game host that is not configured. Empty for a sound table.
+QStringList faultsOf(const std::vector<ServerEntry> &table);
 const ServerEntry &entry(int number);
 
 QString hostName(const ServerEntry &entry);

@@ -3,6 +3,8 @@
 #include "CommunityHosts.h"
 #include "app/ProductInfo.h"
 
+#include <iterator>
+
 namespace {
 QString on(const char *host, const QString &path)
 {
@@ -25,7 +27,10 @@ QString accessCounter() { return web("/serverstatus/statistic/pocet.inc"); }
 QString onlineCounter() { return web("/serverstatus/statistic/online/online.inc"); }
 QString home() { return web("/"); }
 QString statusOverview() { return web("/serverstatus/index.php"); }
-QString statusOfServer11() { return web("/serverstatus/ip11.php"); }
+QString statusOfServer(int number)
+{
+    return on(CommunityHosts::web, QStringLiteral("/serverstatus/ip%1.php").arg(number));
+}
 QString newsCzech() { return web("/serverstatus/novinky.php"); }
 QString newsEnglish() { return web("/serverstatus/news.php"); }
 QString launcherNews() { return web("/serverstatus/ov_news.php"); }
@@ -43,5 +48,9 @@ QString banList() { return web("/amxbans/ban_list.php"); }
 QString forumHome() { return on(CommunityHosts::forum, QString()); }
 QString chat() { return on(CommunityHosts::forum, QStringLiteral("/chat/")); }
 QString author() { return QString::fromUtf8(CommunityHosts::authorUrl); }
-QString gameHost(int number) { return QString::fromUtf8(CommunityHosts::game[number - 1]); }
+QString gameHost(int number)
+{
+    return number >= 1 && number <= gameHostCount() ? QString::fromUtf8(CommunityHosts::game[number - 1]) : QString();
+}
+int gameHostCount() { return int(std::size(CommunityHosts::game)); }
 } // namespace CommunityUrls

@@ -13,7 +13,8 @@ QString onlineCounter();
 // Pages of the web server.
 QString home();
 QString statusOverview();
-QString statusOfServer11();
+// The status page of server entry 'number' ("/serverstatus/ip11.php" for 11).
+QString statusOfServer(int number);
 QString newsCzech();
 QString newsEnglish();
 QString launcherNews();
@@ -28,6 +29,7 @@ QString forumHome();
 QString chat();
 // The author's web site.
 QString author();
-// Game server host 1..6.
+// Game server host 1..gameHostCount(); empty for any other number.
 QString gameHost(int number);
+int gameHostCount();
 } // namespace CommunityUrls

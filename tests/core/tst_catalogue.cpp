@@ -2,6 +2,7 @@
 #include "servers/ServerCatalogue.h"
 #include "web/CommunityUrls.h"
 
+#include <QSet>
 #include <QTest>
 
 using namespace ServerCatalogue;
@@ -12,46 +13,55 @@ class CatalogueTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void argumentStrings_data();
-    void argumentStrings();
+    void argumentsFollowTheGroup_data();
+    void argumentsFollowTheGroup();
     void passwordTextIsTakenExactly_data();
     void passwordTextIsTakenExactly();
     void avpCarriesTheHostWithoutPortButShowsTheFullAddress();
     void workingDirectory_data();
     void workingDirectory();
-    void entriesOfOneGroupShareItsProgramAndCue_data();
-    void entriesOfOneGroupShareItsProgramAndCue();
+    void groupsRunTopToBottom();
+    void everyServerHasAnAddressAndNamesOfItsOwn();
+    void faultyTablesAreRefused_data();
+    void faultyTablesAreRefused();
     void panelsLieOverTheirTiles();
 };
 
-void CatalogueTest::argumentStrings_data()
+// Every entry of a group is joined the group's way: "%a" stands for the
+// entry's address, "%h" and "%p" for its host and port; a rented server (one
+// with a password edit) adds the password.
+void CatalogueTest::argumentsFollowTheGroup_data()
 {
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("1") << 1 << "-game cstrike +connect %h2:27016";
-    QTest::newRow("2") << 2 << "-game cstrike +connect %h2:27015";
-    QTest::newRow("3") << 3 << "-game cstrike +connect %h2:27018";
-    QTest::newRow("4") << 4 << "-game cstrike +connect %h3:27112";
-    QTest::newRow("5") << 5 << "-game cstrike +connect %h3:27101 +password pw??";
-    QTest::newRow("6") << 6 << "+connect %h4:28963";
-    QTest::newRow("7") << 7 << "+connect %h4:28965 +password pw??";
-    QTest::newRow("8") << 8 << "+connect %h5:28971";
-    QTest::newRow("9") << 9 << "+connect %h5:28981 +password pw??";
-    QTest::newRow("10") << 10 << "+connect %h5:28970";
-    QTest::newRow("11") << 11 << "+connect %h5:28980 +password pw??";
-    QTest::newRow("12") << 12 << "+gsa_gamespy 1 -cmdfile avp2cmds.txt +gsa 1 +gsa_ip %h6 +gsa_port 27888";
-    QTest::newRow("13") << 13 << "%h1:7777";
-    QTest::newRow("14") << 14 << "%h1:8778";
+    QTest::addColumn<Program>("group");
+    QTest::addColumn<QString>("pattern");
+    QTest::newRow("Counter-Strike") << Program::CounterStrike << "-game cstrike +connect %a";
+    QTest::newRow("Call of Duty") << Program::CallOfDuty << "+connect %a";
+    QTest::newRow("Call of Duty 2 1.0") << Program::CallOfDuty2v10 << "+connect %a";
+    QTest::newRow("Call of Duty 2 1.3") << Program::CallOfDuty2v13 << "+connect %a";
+    QTest::newRow("Alien vs Predator 2") << Program::AlienVsPredator2
+                                         << "+gsa_gamespy 1 -cmdfile avp2cmds.txt +gsa 1 +gsa_ip %h +gsa_port %p";
+    QTest::newRow("Unreal Tournament") << Program::UnrealTournament << "%a";
+    QTest::newRow("Unreal Tournament 2004") << Program::UnrealTournament2004 << "%a";
 }
 
-void CatalogueTest::argumentStrings()
+void CatalogueTest::argumentsFollowTheGroup()
 {
-    QFETCH(int, number);
-    QFETCH(QString, expected);
-    QCOMPARE(entries().size(), size_t(14));
-    const ServerEntry &e = entry(number);
-    QCOMPARE(e.number, number);
-    QCOMPARE(argumentString(e, QStringLiteral("pw??")), withGameHosts(expected));
+    QFETCH(Program, group);
+    QFETCH(QString, pattern);
+    int members = 0;
+    for (const ServerEntry &e : entries()) {
+        if (e.group != group)
+            continue;
+        ++members;
+        QString expected = QString(pattern)
+                               .replace(QLatin1String("%a"), address(e))
+                               .replace(QLatin1String("%h"), hostName(e))
+                               .replace(QLatin1String("%p"), QString::number(e.port));
+        if (e.passwordEdit)
+            expected += QLatin1String(" +password pw??");
+        QCOMPARE(argumentString(e, QStringLiteral("pw??")), expected);
+    }
+    QVERIFY(members > 0);
 }
 
 void CatalogueTest::passwordTextIsTakenExactly_data()
@@ -102,30 +112,66 @@ void CatalogueTest::workingDirectory()
     QCOMPARE(ServerCatalogue::workingDirectory(path), directory);
 }
 
-void CatalogueTest::entriesOfOneGroupShareItsProgramAndCue_data()
+// Each group's entries stand together, the groups in the order of their
+// table, and every group has at least one.
+void CatalogueTest::groupsRunTopToBottom()
 {
-    QTest::addColumn<int>("number");
-    QTest::addColumn<Program>("program");
-    QTest::addColumn<QString>("cue");
-    QTest::newRow("1") << 1 << Program::CounterStrike << "tada.wav";
-    QTest::newRow("5") << 5 << Program::CounterStrike << "tada.wav";
-    QTest::newRow("7") << 7 << Program::CallOfDuty << "tada2.wav";
-    QTest::newRow("8") << 8 << Program::CallOfDuty2v10 << "tada2.wav";
-    QTest::newRow("9") << 9 << Program::CallOfDuty2v10 << "tada2.wav";
-    QTest::newRow("11") << 11 << Program::CallOfDuty2v13 << "tada2.wav";
-    QTest::newRow("12") << 12 << Program::AlienVsPredator2 << "tada3.wav";
-    QTest::newRow("13") << 13 << Program::UnrealTournament << "tada3.wav";
-    QTest::newRow("14") << 14 << Program::UnrealTournament2004 << "tada3.wav";
+    QList<int> seen;
+    for (const ServerEntry &e : entries())
+        if (seen.isEmpty() || seen.back() != int(e.group))
+            seen.push_back(int(e.group));
+    QList<int> declared;
+    for (const GameGroup &g : groups())
+        declared.push_back(int(g.group));
+    QCOMPARE(seen, declared);
 }
 
-void CatalogueTest::entriesOfOneGroupShareItsProgramAndCue()
+// No two servers share an address, and no control name is used twice.
+void CatalogueTest::everyServerHasAnAddressAndNamesOfItsOwn()
 {
+    QSet<QString> addresses, names;
+    int named = 0;
+    for (const ServerEntry &e : entries()) {
+        QVERIFY2(!hostName(e).isEmpty() && e.port > 0 && e.port < 65536, qPrintable(address(e)));
+        addresses.insert(address(e));
+        for (const char *name : {e.nameLabel, e.passwordEdit, e.tile, e.twin, e.joiningPanel, e.toggle, e.openTwin,
+                                 e.addressPanel, e.closePicture, e.addressEdit}) {
+            if (name) {
+                names.insert(QLatin1String(name));
+                ++named;
+            }
+        }
+    }
+    QCOMPARE(addresses.size(), int(entries().size()));
+    QCOMPARE(names.size(), named);
+}
+
+void CatalogueTest::faultyTablesAreRefused_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("host");
+    QTest::addColumn<int>("faults");
+    const int lastHost = CommunityUrls::gameHostCount();
+    QTest::newRow("as built") << 0 << 1 << 2 << 0;
+    QTest::newRow("the last host") << 13 << 14 << lastHost << 0;
+    QTest::newRow("host 0") << 3 << 4 << 0 << 1;
+    QTest::newRow("a host past the last") << 13 << 14 << lastHost + 1 << 1;
+    QTest::newRow("numbered out of place") << 4 << 6 << 3 << 1;
+    QTest::newRow("both") << 4 << 4 << -1 << 2;
+}
+
+void CatalogueTest::faultyTablesAreRefused()
+{
+    QFETCH(int, row);
     QFETCH(int, number);
-    QFETCH(Program, program);
-    QFETCH(QString, cue);
-    const GameGroup &g = groupOf(entry(number));
-    QCOMPARE(g.group, program);
-    QCOMPARE(QLatin1String(g.joinCue), cue);
+    QFETCH(int, host);
+    QFETCH(int, faults);
+    QVERIFY(faultsOf(entries()).isEmpty());
+    std::vector<ServerEntry> table = entries();
+    table.at(size_t(row)).number = number;
+    table.at(size_t(row)).host = host;
+    QCOMPARE(faultsOf(table).size(), faults);
 }
 
 void CatalogueTest::panelsLieOverTheirTiles()

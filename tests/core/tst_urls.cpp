@@ -35,7 +35,7 @@ void UrlsTest::everyAddressIsHostAndPath_data()
     QTest::newRow("online.inc") << CommunityUrls::onlineCounter() << on(web, "/serverstatus/statistic/online/online.inc");
     QTest::newRow("home") << CommunityUrls::home() << on(web, "/");
     QTest::newRow("index.php") << CommunityUrls::statusOverview() << on(web, "/serverstatus/index.php");
-    QTest::newRow("ip11.php") << CommunityUrls::statusOfServer11() << on(web, "/serverstatus/ip11.php");
+    QTest::newRow("ip11.php") << CommunityUrls::statusOfServer(11) << on(web, "/serverstatus/ip11.php");
     QTest::newRow("novinky.php") << CommunityUrls::newsCzech() << on(web, "/serverstatus/novinky.php");
     QTest::newRow("news.php") << CommunityUrls::newsEnglish() << on(web, "/serverstatus/news.php");
     QTest::newRow("ov_news.php") << CommunityUrls::launcherNews() << on(web, "/serverstatus/ov_news.php");
