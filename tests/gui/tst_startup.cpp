@@ -332,10 +332,10 @@ void StartupTest::neverShownWindowsStayHidden()
 {
     LauncherFixture f;
     f.presetQuietStart();
-    f.start();
+    Launcher &l = f.start();
     QTest::qWait(200); // let the news step run
     for (const char *name : {"TForm2", "TForm10", "TForm16", "TForm18", "TForm17"})
-        QVERIFY2(!window(name)->isVisible(), name);
+        QVERIFY2(!TestLaunchers::window(l, QLatin1String(name))->isVisible(), name);
 }
 
 void StartupTest::leftoverTemporariesGoAtStart()

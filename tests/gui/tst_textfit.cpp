@@ -69,7 +69,7 @@ bool measure(QWidget *w, Need &need)
     const QFontMetrics fm = w->fontMetrics();
     const QStyle *style = w->style();
     if (auto *label = qobject_cast<TextLabel *>(w)) {
-        need = {label->sizeHint().width(), label->width()};
+        need = {label->textWidth(), label->textRoom()};
         return !label->text().isEmpty() && !label->wordWrap();
     }
     if (auto *box = qobject_cast<QCheckBox *>(w)) {
@@ -244,7 +244,7 @@ void TextFitTest::boldIsDrawnWhereTheFaceHasNone()
         label.setFont(f);
         label.setCaption(QStringLiteral("Call Of Duty 2 - 1.0"));
         label.resize(label.sizeHint());
-        *width = label.sizeHint().width();
+        *width = label.textWidth();
         const QImage image = label.grab().toImage();
         int ink = 0;
         for (int y = 0; y < image.height(); ++y)

@@ -23,6 +23,10 @@ public:
     // 'room' is in the parent's coordinates. The label's present height is
     // the least it keeps.
     void keepWithin(const QRect &room);
+    // The width of the widest line as drawn, and the room the label gives it.
+    int textWidth() const;
+    int textRoom() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -31,9 +35,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    // The width of the widest line as drawn, and the room the label gives it.
-    int textWidth() const;
-    int textRoom() const;
     // What the label draws.
     QString shownText() const { return m_room.isNull() ? text() : m_shown; }
     QFont drawnFont() const;
