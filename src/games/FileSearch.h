@@ -21,8 +21,6 @@ public:
     // entries by name.
     QStringList find(const QString &root, const QSet<QString> &names, int depth);
 
-    bool stopped() const { return m_bound.stopped(); }
-
 private:
     bool enter(const QString &folder);
 

@@ -10,11 +10,6 @@ ProgramShell::ProgramShell(QProcessEnvironment playerEnvironment) : m_environmen
 {
 }
 
-QString ProgramShell::resolveProgram(const QString &file, const QString &directory)
-{
-    return ProgramStart::resolve(file, directory);
-}
-
 void ProgramShell::openAddress(const QString &url)
 {
     QDesktopServices::openUrl(QUrl(url));
@@ -22,7 +17,7 @@ void ProgramShell::openAddress(const QString &url)
 
 StartFailure ProgramShell::startProgram(const QString &file, const QString &parameters, const QString &directory)
 {
-    const QString program = resolveProgram(file, directory);
+    const QString program = ProgramStart::resolve(file, directory);
     const ProgramStart start = ProgramStart::of(program, QProcess::splitCommand(parameters), directory, m_environment);
     if (start.failure != StartFailure::None)
         return start.failure;

@@ -42,21 +42,16 @@ QString windowsSteamOf(const QString &library, const WinePrefix &prefix, const S
 ProgramStart ProgramStart::of(const QString &file, const QStringList &arguments, const QString &directory,
                               const QProcessEnvironment &environment)
 {
-    std::optional<GamePlaces> places;
-    const SearchBound bound(lookBound);
-    // The places of the home are looked at only for a Steam copy or a Windows program.
-    const bool needed = SteamLibraries::appOfFile(file, bound) || isWindowsProgram(file);
-    if (needed)
-        places = GamePlaces::of(environment.value(QStringLiteral("HOME")), bound);
-    return of(file, arguments, directory, environment, places ? *places : GamePlaces{});
-}
-
-ProgramStart ProgramStart::of(const QString &file, const QStringList &arguments, const QString &directory,
-                              const QProcessEnvironment &environment, const GamePlaces &places)
-{
     ProgramStart start{file, arguments, QFileInfo(directory).isDir() ? QDir::cleanPath(directory) : QString(), environment};
 #ifndef Q_OS_WIN
     const SearchBound bound(lookBound);
+    // The places of the home are looked at only once the start needs them.
+    std::optional<GamePlaces> known;
+    const auto places = [&]() -> const GamePlaces & {
+        if (!known)
+            known = GamePlaces::of(environment.value(QStringLiteral("HOME")), bound);
+        return *known;
+    };
     const auto wine = [&](const std::optional<WinePrefix> &prefix) {
         start.via = Via::Wine;
         start.program = prefix && !prefix->wine.isEmpty() ? prefix->wine : wineLoader(environment);
@@ -67,7 +62,7 @@ ProgramStart ProgramStart::of(const QString &file, const QStringList &arguments,
     };
     if (const auto app = SteamLibraries::appOfFile(file, bound)) {
         const std::optional<WinePrefix> prefix =
-            places.isNativeLibrary(app->library) ? std::nullopt : places.prefixOf(app->library + QLatin1String("/steamapps"));
+            places().isNativeLibrary(app->library) ? std::nullopt : places().prefixOf(app->library + QLatin1String("/steamapps"));
         const QStringList applaunch{QStringLiteral("-applaunch"), QString::number(app->id)};
         if (prefix) {
             // A library of Windows Steam in a prefix: that Steam starts it, never the native client.
@@ -92,9 +87,7 @@ ProgramStart ProgramStart::of(const QString &file, const QStringList &arguments,
     if (!isWindowsProgram(file))
         return start;
     start.arguments.prepend(file);
-    wine(places.prefixOf(file));
-#else
-    Q_UNUSED(places);
+    wine(places().prefixOf(file));
 #endif
     return start;
 }

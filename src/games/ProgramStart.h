@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-struct GamePlaces;
-
 // How a program file is started on Linux:
 // - a file inside the install folder of a Steam app (named by its library's
 //   appmanifest_<id>.acf) starts through that library's Steam: a native
@@ -33,9 +31,6 @@ public:
     // of HOME (Steam libraries, Wine prefixes) are looked at when needed.
     static ProgramStart of(const QString &file, const QStringList &arguments, const QString &directory,
                            const QProcessEnvironment &environment);
-    // The same with the places already known.
-    static ProgramStart of(const QString &file, const QStringList &arguments, const QString &directory,
-                           const QProcessEnvironment &environment, const GamePlaces &places);
 
     // The file a start of 'file' in 'directory' means: a relative one in
     // that folder, and a native build's bare name when only that exists.

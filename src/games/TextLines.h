@@ -20,8 +20,6 @@ public:
     // of the file, on a read error or once the bound says stop. The view
     // holds until the next call.
     bool next(QByteArrayView &line);
-    // The bound stopped the reading before the end.
-    bool stopped() const { return m_stopped; }
     // The whole file, also within the bound and the size (a small file read at once).
     static QByteArray readAll(const QString &file, const SearchBound &bound, qint64 maxSize);
 

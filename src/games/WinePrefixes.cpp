@@ -60,6 +60,60 @@ bool yes(const QString &value)
 {
     return value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || value == QLatin1String("yes");
 }
+
+// The prefix a Lutris game file names, with "~" expanded, and the program of
+// its wine version in 'lutrisData' when that exists; empty when it names none.
+std::pair<QString, QString> lutrisPrefix(const QString &gameFile, const QString &home, const QString &lutrisData,
+                                         const SearchBound &bound)
+{
+    // game: { prefix: ~/Games/x }, wine: { version: lutris-7.2-x86_64 }
+    const auto scalars = StructuredFile::read(gameFile, {QStringLiteral("game/prefix"), QStringLiteral("wine/version")}, bound);
+    const QString prefix = StructuredFile::first(scalars, QStringLiteral("game/prefix"));
+    if (prefix.isEmpty())
+        return {};
+    const QString version = StructuredFile::first(scalars, QStringLiteral("wine/version"));
+    const bool own = !version.isEmpty() && !version.contains(QLatin1Char('/')) && version != QLatin1String("..");
+    return {expandHome(prefix, home), own ? runnerWine(lutrisData + QLatin1String("/runners/wine/") + version) : QString()};
+}
+
+// The prefixes a Heroic game settings file names, each with the wine it names.
+std::vector<std::pair<QString, QString>> heroicPrefixes(const QString &settingsFile, const SearchBound &bound)
+{
+    // One object per game: { "<app name>": { "winePrefix": "...", "wineVersion": { "bin": "...", "type": "wine" } } }.
+    const auto scalars = StructuredFile::read(
+        settingsFile, {QStringLiteral("*/winePrefix"), QStringLiteral("*/wineVersion/bin"), QStringLiteral("*/wineVersion/type")},
+        bound);
+    std::vector<std::pair<QString, QString>> prefixes;
+    for (const StructuredFile::Scalar &s : scalars) {
+        if (s.keys.last() != QLatin1String("winePrefix") || s.value.isEmpty())
+            continue;
+        const QString game = s.keys.first();
+        const bool wine = StructuredFile::first(scalars, game + QLatin1String("/wineVersion/type")) == QLatin1String("wine");
+        prefixes.emplace_back(s.value, wine ? program({StructuredFile::first(scalars, game + QLatin1String("/wineVersion/bin"))})
+                                            : QString());
+    }
+    return prefixes;
+}
+
+// The prefix a Bottles bottle.yml places its bottle in, and its runner's wine.
+std::pair<QString, QString> bottlePrefix(const QString &bottleFolder, const QString &bottlesData, const SearchBound &bound)
+{
+    // Path: the bottle's folder name under bottles/, or with Custom_Path: true its full path; Runner: a folder of runners/.
+    const auto scalars = StructuredFile::read(QDir(bottleFolder).filePath(QStringLiteral("bottle.yml")),
+                                              {QStringLiteral("Path"), QStringLiteral("Custom_Path"), QStringLiteral("Runner")},
+                                              bound);
+    const QString path = StructuredFile::first(scalars, QStringLiteral("Path"));
+    const bool custom = yes(StructuredFile::first(scalars, QStringLiteral("Custom_Path")));
+    const QString runner = StructuredFile::first(scalars, QStringLiteral("Runner"));
+    QString prefix = bottleFolder;
+    if (custom && QDir::isAbsolutePath(path))
+        prefix = path;
+    else if (!path.isEmpty() && !path.contains(QLatin1Char('/')) && path != QLatin1String(".."))
+        prefix = QFileInfo(bottleFolder).absolutePath() + QLatin1Char('/') + path;
+    // "sys-wine-9.0" is the system's Wine.
+    const bool own = !runner.isEmpty() && !runner.startsWith(QLatin1String("sys-")) && !runner.contains(QLatin1Char('/'));
+    return {prefix, own ? runnerWine(bottlesData + QLatin1String("/runners/") + runner) : QString()};
+}
 } // namespace
 
 QString WinePrefix::driveTarget(QChar letter) const
@@ -102,57 +156,6 @@ std::optional<WinePrefix> WinePrefixes::at(const QString &path, const QString &w
     if (prefix.driveTarget(QLatin1Char('c')).isEmpty())
         prefix.drives.emplace_back(QLatin1Char('c'), driveC);
     return prefix;
-}
-
-std::pair<QString, QString> WinePrefixes::lutrisPrefix(const QString &gameFile, const QString &home,
-                                                       const QString &lutrisData, const SearchBound &bound)
-{
-    // game: { prefix: ~/Games/x }, wine: { version: lutris-7.2-x86_64 }
-    const auto scalars = StructuredFile::read(gameFile, {QStringLiteral("game/prefix"), QStringLiteral("wine/version")}, bound);
-    const QString prefix = StructuredFile::first(scalars, QStringLiteral("game/prefix"));
-    if (prefix.isEmpty())
-        return {};
-    const QString version = StructuredFile::first(scalars, QStringLiteral("wine/version"));
-    const bool own = !version.isEmpty() && !version.contains(QLatin1Char('/')) && version != QLatin1String("..");
-    return {expandHome(prefix, home), own ? runnerWine(lutrisData + QLatin1String("/runners/wine/") + version) : QString()};
-}
-
-std::vector<std::pair<QString, QString>> WinePrefixes::heroicPrefixes(const QString &settingsFile, const SearchBound &bound)
-{
-    // One object per game: { "<app name>": { "winePrefix": "...", "wineVersion": { "bin": "...", "type": "wine" } } }.
-    const auto scalars = StructuredFile::read(
-        settingsFile, {QStringLiteral("*/winePrefix"), QStringLiteral("*/wineVersion/bin"), QStringLiteral("*/wineVersion/type")},
-        bound);
-    std::vector<std::pair<QString, QString>> prefixes;
-    for (const StructuredFile::Scalar &s : scalars) {
-        if (s.keys.last() != QLatin1String("winePrefix") || s.value.isEmpty())
-            continue;
-        const QString game = s.keys.first();
-        const bool wine = StructuredFile::first(scalars, game + QLatin1String("/wineVersion/type")) == QLatin1String("wine");
-        prefixes.emplace_back(s.value, wine ? program({StructuredFile::first(scalars, game + QLatin1String("/wineVersion/bin"))})
-                                            : QString());
-    }
-    return prefixes;
-}
-
-std::pair<QString, QString> WinePrefixes::bottlePrefix(const QString &bottleFolder, const QString &bottlesData,
-                                                       const SearchBound &bound)
-{
-    // Path: the bottle's folder name under bottles/, or with Custom_Path: true its full path; Runner: a folder of runners/.
-    const auto scalars = StructuredFile::read(QDir(bottleFolder).filePath(QStringLiteral("bottle.yml")),
-                                              {QStringLiteral("Path"), QStringLiteral("Custom_Path"), QStringLiteral("Runner")},
-                                              bound);
-    const QString path = StructuredFile::first(scalars, QStringLiteral("Path"));
-    const bool custom = yes(StructuredFile::first(scalars, QStringLiteral("Custom_Path")));
-    const QString runner = StructuredFile::first(scalars, QStringLiteral("Runner"));
-    QString prefix = bottleFolder;
-    if (custom && QDir::isAbsolutePath(path))
-        prefix = path;
-    else if (!path.isEmpty() && !path.contains(QLatin1Char('/')) && path != QLatin1String(".."))
-        prefix = QFileInfo(bottleFolder).absolutePath() + QLatin1Char('/') + path;
-    // "sys-wine-9.0" is the system's Wine.
-    const bool own = !runner.isEmpty() && !runner.startsWith(QLatin1String("sys-")) && !runner.contains(QLatin1Char('/'));
-    return {prefix, own ? runnerWine(bottlesData + QLatin1String("/runners/") + runner) : QString()};
 }
 
 std::vector<WinePrefix> WinePrefixes::of(const QString &home, const QStringList &steamLibraries, const SearchBound &bound)

@@ -40,15 +40,4 @@ public:
     static std::vector<WinePrefix> of(const QString &home, const QStringList &steamLibraries, const SearchBound &bound);
     // The prefix of 'path' with its drive letters read; none when it holds no drive_c.
     static std::optional<WinePrefix> at(const QString &path, const QString &wine = QString());
-
-    // The prefix a Lutris game file (YAML) names, with "~" expanded, and the
-    // program of its wine version in 'lutrisData' when that exists; empty
-    // when it names none.
-    static std::pair<QString, QString> lutrisPrefix(const QString &gameFile, const QString &home,
-                                                    const QString &lutrisData, const SearchBound &bound);
-    // The prefixes a Heroic game settings file (JSON) names, each with the wine it names.
-    static std::vector<std::pair<QString, QString>> heroicPrefixes(const QString &settingsFile, const SearchBound &bound);
-    // The prefix a Bottles bottle.yml places its bottle in and its runner's wine.
-    static std::pair<QString, QString> bottlePrefix(const QString &bottleFolder, const QString &bottlesData,
-                                                    const SearchBound &bound);
 };
