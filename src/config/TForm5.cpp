@@ -114,6 +114,8 @@ void TForm5::showModal()
     centreOnMainWindow();
     m_games.start();
     Form::showModal();
+    // Closed before the search ended: it stops now, and the next showing searches anew.
+    m_games.cancel();
 }
 
 void TForm5::offerFoundPrograms()

@@ -43,7 +43,8 @@ public:
     void showHeading(bool english);
 
     // Centred on the main window, modally; returns when it has been closed.
-    // The search for the player's programs starts now unless it has already.
+    // The search for the player's programs starts now unless it has already;
+    // closing the window cancels it while it is still running.
     void showModal() override;
     // Every row still unset whose program was found beyond doubt shows it,
     // now or as soon as the search ends while the window is shown. Nothing

@@ -1,18 +1,13 @@
 #include "FileSearch.h"
 
-#include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <algorithm>
 #include <deque>
 #include <utility>
 
-FileSearch::FileSearch(QDeadlineTimer deadline, const std::atomic<bool> &cancelled)
-    : m_deadline(deadline), m_cancelled(cancelled)
+FileSearch::FileSearch(const SearchBound &bound) : m_bound(bound)
 {
-}
-
-bool FileSearch::stopped() const
-{
-    return m_cancelled.load(std::memory_order_relaxed) || m_deadline.hasExpired();
 }
 
 bool FileSearch::enter(const QString &folder)
@@ -30,12 +25,22 @@ QStringList FileSearch::find(const QString &root, const QSet<QString> &names, in
     std::deque<std::pair<QString, int>> queue;
     if (enter(root))
         queue.emplace_back(root, 0);
-    while (!queue.empty() && !stopped()) {
+    while (!queue.empty() && !m_bound.stopped()) {
         const auto [folder, level] = queue.front();
         queue.pop_front();
-        const QFileInfoList entries =
-            QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+        QFileInfoList entries;
+        QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        while (it.hasNext()) {
+            if (m_bound.stoppedAt(++m_steps))
+                return found;
+            it.next();
+            entries << it.fileInfo();
+        }
+        std::sort(entries.begin(), entries.end(),
+                  [](const QFileInfo &a, const QFileInfo &b) { return a.fileName() < b.fileName(); });
         for (const QFileInfo &entry : entries) {
+            if (m_bound.stoppedAt(++m_steps))
+                return found;
             if (entry.isDir()) {
                 if (level < depth && entry.isReadable() && entry.isExecutable() && enter(entry.absoluteFilePath()))
                     queue.emplace_back(entry.absoluteFilePath(), level + 1);

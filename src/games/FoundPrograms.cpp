@@ -2,23 +2,28 @@
 
 #include <QFileInfo>
 
-void FoundPrograms::add(Program program, const QString &file, bool certain)
+void FoundPrograms::add(Program program, Candidate candidate)
 {
     std::vector<Candidate> &list = m_found[program];
-    const QString canonical = QFileInfo(file).canonicalFilePath();
+    const QString canonical = QFileInfo(candidate.file).canonicalFilePath();
     for (const Candidate &c : list)
-        if (c.file == file || (!canonical.isEmpty() && QFileInfo(c.file).canonicalFilePath() == canonical))
+        if (c.file == candidate.file || (!canonical.isEmpty() && QFileInfo(c.file).canonicalFilePath() == canonical))
             return;
-    list.push_back({file, certain});
+    list.push_back(std::move(candidate));
+}
+
+const std::vector<FoundPrograms::Candidate> &FoundPrograms::candidates(Program program) const
+{
+    static const std::vector<Candidate> none;
+    const auto it = m_found.find(program);
+    return it == m_found.end() ? none : it->second;
 }
 
 QStringList FoundPrograms::files(Program program) const
 {
     QStringList files;
-    const auto it = m_found.find(program);
-    if (it != m_found.end())
-        for (const Candidate &c : it->second)
-            files << c.file;
+    for (const Candidate &c : candidates(program))
+        files << c.file;
     return files;
 }
 
@@ -40,8 +45,8 @@ QString FoundPrograms::best(Program program) const
 
 QString FoundPrograms::unambiguous(Program program) const
 {
-    const auto it = m_found.find(program);
-    if (it == m_found.end() || it->second.size() != 1 || !it->second.front().certain)
+    const std::vector<Candidate> &list = candidates(program);
+    if (list.size() != 1 || !list.front().certain)
         return QString();
-    return it->second.front().file;
+    return list.front().file;
 }

@@ -1,10 +1,11 @@
 #include "GameDiscovery.h"
 
 #include "FileSearch.h"
+#include "GamePlaces.h"
 #include "PeVersion.h"
 #include "ProgramFiles.h"
 #include "SteamLibraries.h"
-#include "WinePrefixes.h"
+#include "WineRegistry.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,19 +36,18 @@ QString preferred(const ProgramFiles &p, const QStringList &found)
 }
 
 // Call of Duty 2's two rows: the file's version says which one it is.
-void addFound(FoundPrograms &found, const ProgramFiles &p, const QString &file)
+void addFound(FoundPrograms &found, const ProgramFiles &p, FoundPrograms::Candidate candidate)
 {
     if (!p.versionDecides) {
-        found.add(p.program, file);
+        found.add(p.program, std::move(candidate));
         return;
     }
-    const auto version = PeVersion::of(file);
+    const auto version = PeVersion::of(candidate.file);
     const bool v10 = version && *version == PeVersion::Version{1, 0};
     const bool v13 = version && *version == PeVersion::Version{1, 3};
-    if (p.program == Program::CallOfDuty2v10 && !v13)
-        found.add(p.program, file, v10);
-    if (p.program == Program::CallOfDuty2v13 && !v10)
-        found.add(p.program, file, v13);
+    candidate.certain = p.program == Program::CallOfDuty2v10 ? v10 : v13;
+    if ((p.program == Program::CallOfDuty2v10 && !v13) || (p.program == Program::CallOfDuty2v13 && !v10))
+        found.add(p.program, std::move(candidate));
 }
 
 // The folders of a prefix's drive C where installers put games, searched
@@ -77,32 +77,39 @@ GameDiscovery::GameDiscovery(QString home, std::chrono::milliseconds bound) : m_
 {
 }
 
+// The program files of the apps of a Steam library; 'prefix' is the Wine
+// prefix of a Windows Steam's library, empty for the native client's.
+static void addSteamApps(FoundPrograms &found, FileSearch &search, const SearchBound &bound, const QString &library,
+                         const QString &prefix)
+{
+    for (const SteamLibraries::App &app : SteamLibraries::apps(library, bound)) {
+        // One app may install the program of several rows; its folder is walked once.
+        std::vector<const ProgramFiles *> ofApp;
+        QSet<QString> names;
+        for (const ProgramFiles &p : programFiles())
+            if (std::find(p.steamApps.begin(), p.steamApps.end(), app.id) != p.steamApps.end()) {
+                ofApp.push_back(&p);
+                names += lowerNames(p);
+            }
+        if (ofApp.empty())
+            continue;
+        const QStringList files = search.find(app.folder, names, installFolderDepth);
+        for (const ProgramFiles *p : ofApp) {
+            const QString file = preferred(*p, files);
+            if (!file.isEmpty())
+                addFound(found, *p, {file, true, FoundPrograms::How::Steam, prefix, app.id});
+        }
+    }
+}
+
 FoundPrograms GameDiscovery::run(const std::atomic<bool> &cancelled)
 {
     FoundPrograms found;
-    const QDeadlineTimer deadline(m_bound);
-    FileSearch search(deadline, cancelled);
-    const QStringList libraries = SteamLibraries::allLibraries(m_home);
-
-    for (const QString &library : libraries)
-        for (const SteamLibraries::App &app : SteamLibraries::apps(library)) {
-            // One app may install the program of several rows; its folder is walked once.
-            std::vector<const ProgramFiles *> ofApp;
-            QSet<QString> names;
-            for (const ProgramFiles &p : programFiles())
-                if (std::find(p.steamApps.begin(), p.steamApps.end(), app.id) != p.steamApps.end()) {
-                    ofApp.push_back(&p);
-                    names += lowerNames(p);
-                }
-            if (ofApp.empty())
-                continue;
-            const QStringList files = search.find(app.folder, names, installFolderDepth);
-            for (const ProgramFiles *p : ofApp) {
-                const QString file = preferred(*p, files);
-                if (!file.isEmpty())
-                    addFound(found, *p, file);
-            }
-        }
+    const SearchBound bound(QDeadlineTimer(m_bound), cancelled);
+    FileSearch search(bound);
+    const GamePlaces places = GamePlaces::of(m_home, bound);
+    for (const QString &library : places.steamLibraries)
+        addSteamApps(found, search, bound, library, QString());
 
     QSet<QString> allNames;
     std::vector<WineRegistry::Value> values;
@@ -114,29 +121,34 @@ FoundPrograms GameDiscovery::run(const std::atomic<bool> &cancelled)
             valueOwners.push_back(&p);
         }
     }
-    for (const QString &prefix : WinePrefixes::of(m_home, libraries)) {
-        if (search.stopped())
+    values.push_back(SteamLibraries::windowsInstallPath());
+    for (const WinePrefix &prefix : places.prefixes) {
+        if (bound.stopped())
             break;
-        const std::vector<QString> installed = WineRegistry::read(prefix, values);
-        for (size_t i = 0; i < installed.size(); ++i) {
+        const std::vector<QString> installed = WineRegistry::read(prefix.path, values, bound);
+        // Windows Steam in the prefix (Lutris' and Bottles' way to run Steam games).
+        for (const QString &root : SteamLibraries::windowsRoots(prefix, installed.back()))
+            for (const QString &library : SteamLibraries::windowsLibraries(prefix, root, bound))
+                addSteamApps(found, search, bound, library, prefix.path);
+        for (size_t i = 0; i < valueOwners.size(); ++i) {
             const QString folder = WineRegistry::toLocalPath(prefix, installed[i]);
             if (folder.isEmpty())
                 continue;
             // Its own search: the folder may also be one of the program folders below.
             const ProgramFiles &p = *valueOwners[i];
-            FileSearch inFolder(deadline, cancelled);
+            FileSearch inFolder(bound);
             const QString file = preferred(p, inFolder.find(folder, lowerNames(p), installFolderDepth));
             if (!file.isEmpty())
-                addFound(found, p, file);
+                addFound(found, p, {file, true, FoundPrograms::How::Registry, prefix.path, 0});
         }
         QStringList files;
-        for (const auto &[folder, depth] : programFolders(prefix))
+        for (const auto &[folder, depth] : programFolders(prefix.path))
             files += search.find(folder, allNames, depth);
         for (const ProgramFiles &p : programFiles())
             for (const char *name : p.fileNames)
                 for (const QString &file : files)
                     if (QFileInfo(file).fileName().compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
-                        addFound(found, p, file);
+                        addFound(found, p, {file, true, FoundPrograms::How::Search, prefix.path, 0});
     }
     return found;
 }

@@ -6,10 +6,13 @@
 #include <atomic>
 #include <chrono>
 
-// Finds the nine programs under a home folder: first in Steam's libraries
-// (by app), then in every Wine prefix through the install folders its
-// registry names, then by a bounded search of the prefix's program folders.
-// Runs to its end or its time bound, whichever comes first.
+// Finds the nine programs under a home folder: first in the native Steam's
+// libraries (by app), then in every Wine prefix: the libraries of a Windows
+// Steam in it, the install folders its registry names (on drive C or any
+// other drive letter) and a walk through its program folders. Each find
+// names the prefix it was found through. Runs to its end, its time bound or
+// its cancellation, whichever comes first; every reader asks the bound as it
+// goes, so it ends within milliseconds of either.
 class GameDiscovery
 {
 public:

@@ -17,11 +17,15 @@ class GameSearch : public QObject
 public:
     // 'home': the folder searched (the player's home; a test's fake one).
     explicit GameSearch(QString home, std::chrono::milliseconds bound = std::chrono::seconds(2));
-    // Cancels a search still running and waits for it to stop (at most one folder).
+    // Cancels a search still running and waits for it to stop (within 100 ms:
+    // every reader of the search asks for cancellation as it goes).
     ~GameSearch() override;
 
-    // Starts the search unless it has started already.
+    // Starts the search unless it runs or is done.
     void start();
+    // Stops a search still running, at once; what it found so far is dropped
+    // and the next start() searches anew. Nothing happens once it is done.
+    void cancel();
     bool isDone() const { return m_done; }
     // Starts the search if need be and waits for it, handling events, at
     // most as long as the search itself may take.
@@ -33,13 +37,14 @@ signals:
     void done();
 
 private:
-    void finish(FoundPrograms found);
+    void finish(FoundPrograms found, int run);
 
     QString m_home;
     std::chrono::milliseconds m_bound;
     std::atomic<bool> m_cancelled{false};
     std::thread m_worker;
-    bool m_started = false;
+    bool m_running = false;
+    int m_run = 0; // counts the searches started and cancelled
     bool m_done = false;
     FoundPrograms m_found;
 };

@@ -1,6 +1,6 @@
 #include "KeyValues.h"
 
-#include <QFile>
+#include "TextLines.h"
 
 namespace {
 constexpr int maxDepth = 32;
@@ -10,7 +10,13 @@ constexpr int maxNodes = 200000;
 class KeyValues::Reader
 {
 public:
-    explicit Reader(const QByteArray &text) : m_p(text.constData()), m_end(text.constData() + text.size()) {}
+    Reader(const QByteArray &text, const SearchBound *bound)
+        : m_p(text.constData()), m_end(text.constData() + text.size()), m_bound(bound)
+    {
+        // Steam writes some files with a byte-order mark.
+        if (text.startsWith("\xEF\xBB\xBF"))
+            m_p += 3;
+    }
 
     // Reads pairs into 'into' until its closing brace (or the end at depth 0).
     bool readSection(KeyValues &into, int depth)
@@ -25,7 +31,7 @@ public:
                 return depth == 0;
             if (key.kind == Token::Close)
                 return depth > 0;
-            if (key.kind != Token::Text || ++m_nodes > maxNodes)
+            if (key.kind != Token::Text || ++m_nodes > maxNodes || (m_bound && m_bound->stoppedAt(m_nodes)))
                 return false;
             Token value = next();
             while (value.kind == Token::Condition)
@@ -106,25 +112,26 @@ private:
 
     const char *m_p;
     const char *m_end;
+    const SearchBound *m_bound;
     int m_nodes = 0;
 };
 
-std::optional<KeyValues> KeyValues::parse(const QByteArray &text)
+std::optional<KeyValues> KeyValues::parse(const QByteArray &text, const SearchBound *bound)
 {
     KeyValues root;
     root.section = true;
-    Reader reader(text);
+    Reader reader(text, bound);
     if (!reader.readSection(root, 0))
         return std::nullopt;
     return root;
 }
 
-std::optional<KeyValues> KeyValues::read(const QString &file, qint64 limit)
+std::optional<KeyValues> KeyValues::read(const QString &file, const SearchBound &bound, qint64 limit)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > limit)
+    const QByteArray text = TextLines::readAll(file, bound, limit);
+    if (text.isEmpty())
         return std::nullopt;
-    return parse(f.read(limit));
+    return parse(text, &bound);
 }
 
 const KeyValues *KeyValues::child(const QString &key) const

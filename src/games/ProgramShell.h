@@ -17,9 +17,6 @@ public:
     StartFailure startProgram(const QString &file, const QString &arguments, const QString &directory) override;
     void openAddress(const QString &url) override;
 
-    // The program that startProgram() would start for 'file' in 'directory'.
-    static QString resolveProgram(const QString &file, const QString &directory);
-
 private:
     QProcessEnvironment m_environment;
 };

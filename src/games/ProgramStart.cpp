@@ -1,22 +1,82 @@
 #include "ProgramStart.h"
 
+#include "GamePlaces.h"
+#include "SearchBound.h"
 #include "SteamLibraries.h"
+#include "WineRegistry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <optional>
 
-ProgramStart ProgramStart::of(const QString &file, const QStringList &arguments,
+namespace {
+// How long a start may look at the home's places.
+constexpr std::chrono::milliseconds lookBound(1000);
+
+QString onPath(const QString &name, const QProcessEnvironment &environment)
+{
+    const QStringList path = environment.value(QStringLiteral("PATH")).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    return path.isEmpty() ? QString() : QStandardPaths::findExecutable(name, path);
+}
+
+// The steam.exe of the Windows Steam a library inside 'prefix' belongs to:
+// the library's own when it is Steam's folder, else that of the Steam root
+// listing it, else the prefix's first Steam.
+QString windowsSteamOf(const QString &library, const WinePrefix &prefix, const SearchBound &bound)
+{
+    if (const QString own = SteamLibraries::steamExe(library); !own.isEmpty())
+        return own;
+    const QString installPath = WineRegistry::read(prefix.path, {SteamLibraries::windowsInstallPath()}, bound).front();
+    const QStringList roots = SteamLibraries::windowsRoots(prefix, installPath);
+    const QString canonical = QFileInfo(library).canonicalFilePath();
+    for (const QString &root : roots)
+        for (const QString &listed : SteamLibraries::windowsLibraries(prefix, root, bound))
+            if (QFileInfo(listed).canonicalFilePath() == canonical)
+                return SteamLibraries::steamExe(root);
+    return roots.isEmpty() ? QString() : SteamLibraries::steamExe(roots.first());
+}
+} // namespace
+
+ProgramStart ProgramStart::of(const QString &file, const QStringList &arguments, const QString &directory,
                               const QProcessEnvironment &environment)
 {
-    ProgramStart start{file, arguments, environment};
+    ProgramStart start{file, arguments, QFileInfo(directory).isDir() ? QDir::cleanPath(directory) : QString(), environment};
 #ifndef Q_OS_WIN
-    if (const int app = SteamLibraries::appOfFile(file)) {
-        const QStringList steam = steamClient(environment);
-        if (!steam.isEmpty()) {
+    const SearchBound bound(lookBound);
+    // The places of the home are looked at only once the start needs them.
+    std::optional<GamePlaces> known;
+    const auto places = [&]() -> const GamePlaces & {
+        if (!known)
+            known = GamePlaces::of(environment.value(QStringLiteral("HOME")), bound);
+        return *known;
+    };
+    const auto wine = [&](const std::optional<WinePrefix> &prefix) {
+        start.via = Via::Wine;
+        start.program = prefix && !prefix->wine.isEmpty() ? prefix->wine : wineLoader(environment);
+        if (start.program.isEmpty())
+            start.failure = StartFailure::NoWine;
+        if (prefix)
+            start.environment.insert(QStringLiteral("WINEPREFIX"), prefix->path);
+    };
+    if (const auto app = SteamLibraries::appOfFile(file, bound)) {
+        const std::optional<WinePrefix> prefix =
+            places().isNativeLibrary(app->library) ? std::nullopt : places().prefixOf(app->library + QLatin1String("/steamapps"));
+        const QStringList applaunch{QStringLiteral("-applaunch"), QString::number(app->id)};
+        if (prefix) {
+            // A library of Windows Steam in a prefix: that Steam starts it, never the native client.
+            if (const QString steamExe = windowsSteamOf(app->library, *prefix, bound); !steamExe.isEmpty()) {
+                wine(prefix);
+                start.via = Via::Steam;
+                start.arguments = QStringList{steamExe} + applaunch + arguments;
+                start.workingDirectory = QFileInfo(steamExe).absolutePath();
+                return start;
+            }
+        } else if (const QStringList steam = steamClient(environment); !steam.isEmpty()) {
+            start.via = Via::Steam;
             start.program = steam.first();
-            start.arguments = steam.mid(1) + QStringList{QStringLiteral("-applaunch"), QString::number(app)} + arguments;
+            start.arguments = steam.mid(1) + applaunch + arguments;
             return start;
         }
     }
@@ -26,23 +86,26 @@ ProgramStart ProgramStart::of(const QString &file, const QStringList &arguments,
     }
     if (!isWindowsProgram(file))
         return start;
-    start.program = wineLoader(environment);
     start.arguments.prepend(file);
-    if (start.program.isEmpty()) {
-        start.failure = StartFailure::NoWine;
-        return start;
-    }
-    const QString prefix = winePrefix(file);
-    if (!prefix.isEmpty())
-        start.environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+    wine(places().prefixOf(file));
 #endif
     return start;
 }
 
-static QString onPath(const QString &name, const QProcessEnvironment &environment)
+QString ProgramStart::resolve(const QString &file, const QString &directory)
 {
-    const QStringList path = environment.value(QStringLiteral("PATH")).split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    return path.isEmpty() ? QString() : QStandardPaths::findExecutable(name, path);
+    QString program = file;
+    if (QFileInfo(program).isRelative() && !directory.isEmpty())
+        program = QDir(directory).filePath(file);
+#ifndef Q_OS_WIN
+    // A native build may carry no ".exe" suffix; take the bare name when only that exists.
+    if (!QFileInfo::exists(program) && program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {
+        const QString bare = program.left(program.size() - 4);
+        if (QFileInfo::exists(bare))
+            program = bare;
+    }
+#endif
+    return program;
 }
 
 QStringList ProgramStart::steamClient(const QProcessEnvironment &environment)
@@ -66,30 +129,6 @@ bool ProgramStart::isWindowsProgram(const QString &file)
     if (!QFileInfo(file).isFile() || !f.open(QIODevice::ReadOnly))
         return false;
     return f.read(2) == "MZ";
-}
-
-static QString prefixAbove(const QString &folder)
-{
-    QDir dir(folder);
-    do {
-        if (dir.dirName() == QLatin1String("drive_c")) {
-            QDir prefix = dir;
-            if (prefix.cdUp()
-                && (prefix.exists(QStringLiteral("system.reg")) || prefix.exists(QStringLiteral("dosdevices"))))
-                return prefix.absolutePath();
-        }
-    } while (dir.cdUp());
-    return QString();
-}
-
-QString ProgramStart::winePrefix(const QString &file)
-{
-    const QFileInfo info(file);
-    const QString prefix = prefixAbove(info.absolutePath());
-    // A path picked through a drive letter (dosdevices/c:) leads to drive_c only once resolved.
-    if (!prefix.isEmpty() || info.canonicalFilePath().isEmpty())
-        return prefix;
-    return prefixAbove(QFileInfo(info.canonicalFilePath()).absolutePath());
 }
 
 QString ProgramStart::wineLoader(const QProcessEnvironment &environment)

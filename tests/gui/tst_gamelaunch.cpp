@@ -258,24 +258,41 @@ void GameLaunchTest::joinWithoutWineRunsItsCourse()
 void GameLaunchTest::joinOfASteamCopy_data()
 {
     QTest::addColumn<bool>("steam");
-    QTest::addRow("steam installed") << true;
-    QTest::addRow("no steam") << false;
+    QTest::addColumn<QString>("library"); // under the test folder
+    QTest::addRow("steam installed") << true << "drive2";
+    QTest::addRow("no steam") << false << "drive2";
+    // Lutris' and Bottles' way: that Steam starts it, in its folder and prefix,
+    // even with the native client installed.
+    QTest::addRow("windows steam in a wine prefix") << true << "pfx/drive_c/Program Files (x86)/Steam";
 }
 
-// Counter-Strike's native build in a Steam library on a second drive.
+// Counter-Strike in a Steam library: its native build on a second drive, or
+// the Windows one in a library of Windows Steam.
 void GameLaunchTest::joinOfASteamCopy()
 {
     QFETCH(bool, steam);
+    QFETCH(QString, library);
+#ifdef Q_OS_WIN
+    QSKIP("programs start directly on Windows");
+#endif
     QTemporaryDir dir;
     const QDir root(dir.path());
     const QString record = root.filePath(QStringLiteral("started.txt"));
     QVERIFY(root.mkpath(QStringLiteral("bin")));
     if (steam)
         QVERIFY(writeRecorder(root.filePath(QStringLiteral("bin/steam")), QStringLiteral("steam"), record));
+    QVERIFY(writeRecorder(root.filePath(QStringLiteral("bin/wine")), QStringLiteral("wine"), record));
     qputenv("PATH", QFile::encodeName(root.filePath(QStringLiteral("bin"))));
-    const QString game = root.filePath(QStringLiteral("drive2/steamapps/common/Half-Life/hl_linux"));
-    QVERIFY(writeRecorder(game, QStringLiteral("game"), record));
-    QFile manifest(root.filePath(QStringLiteral("drive2/steamapps/appmanifest_10.acf")));
+    const bool windows = library.startsWith(QLatin1String("pfx/"));
+    const QString folder = root.filePath(library);
+    const QString game = folder + QLatin1String("/steamapps/common/Half-Life/") + (windows ? "hl.exe" : "hl_linux");
+    if (windows) {
+        QVERIFY(writeWindowsProgram(game) && writeWindowsProgram(folder + QLatin1String("/steam.exe")));
+        QVERIFY(QFile(root.filePath(QStringLiteral("pfx/system.reg"))).open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(writeRecorder(game, QStringLiteral("game"), record));
+    }
+    QFile manifest(folder + QLatin1String("/steamapps/appmanifest_10.acf"));
     QVERIFY(manifest.open(QIODevice::WriteOnly));
     manifest.write("\"AppState\"\n{\n\t\"appid\"\t\"10\"\n\t\"installdir\"\t\"Half-Life\"\n}\n");
     manifest.close();
@@ -289,8 +306,16 @@ void GameLaunchTest::joinOfASteamCopy()
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 5000);
     const Started started = readRecord(record);
     const QStringList entry1{"-game", "cstrike", "+connect", CommunityUrls::gameHost(2) + QStringLiteral(":27016")};
-    QCOMPARE(started.who, steam ? QStringLiteral("steam") : QStringLiteral("game"));
-    QCOMPARE(started.arguments, (steam ? QStringList{"-applaunch", "10"} + entry1 : entry1));
+    const QStringList applaunch{"-applaunch", "10"};
+    if (windows) {
+        QCOMPARE(started.who, QStringLiteral("wine"));
+        QCOMPARE(started.arguments, QStringList{folder + QLatin1String("/steam.exe")} + applaunch + entry1);
+        QCOMPARE(started.folder, QDir(folder).canonicalPath());
+        QCOMPARE(started.prefix, root.filePath(QStringLiteral("pfx")));
+    } else {
+        QCOMPARE(started.who, steam ? QStringLiteral("steam") : QStringLiteral("game"));
+        QCOMPARE(started.arguments, (steam ? applaunch + entry1 : entry1));
+    }
     QVERIFY(run.tray->balloons.isEmpty());
 }
 

@@ -67,7 +67,7 @@ file(MAKE_DIRECTORY "${games}")
 run(${CMAKE_COMMAND} -E chdir "${games}" ${CMAKE_COMMAND} -E tar xzf ${archive})
 set(folder "${games}/ovcl-1.8.3-linux")
 
-foreach(f ovcl ovcl.png ovcl.desktop install-desktop-entry ovcl_update README.txt
+foreach(f ovcl ovcl_find_games ovcl.png ovcl.desktop install-desktop-entry ovcl_update README.txt
           sounds/press.wav sounds/click.wav sounds/tada.wav sounds/tada2.wav sounds/tada3.wav
           sounds/error.wav sounds/firstrun.wav
           fonts/tahoma.ttf fonts/tahomabd.ttf fonts/ms_sans_serif.ttf fonts/COPYING fonts/copyright)
@@ -75,9 +75,15 @@ foreach(f ovcl ovcl.png ovcl.desktop install-desktop-entry ovcl_update README.tx
     message(FATAL_ERROR "missing from the package: ${f}")
   endif()
 endforeach()
-foreach(f ovcl ovcl.desktop install-desktop-entry ovcl_update)
+foreach(f ovcl ovcl_find_games ovcl.desktop install-desktop-entry ovcl_update)
   run(test -x "${folder}/${f}")
 endforeach()
+# The search tool runs from the package on an empty home.
+run(${CMAKE_COMMAND} -E make_directory ${WORK}/empty-home)
+run("${folder}/ovcl_find_games" --home ${WORK}/empty-home)
+if(NOT out MATCHES "\"csloc\": {\"filled\": null, \"found\": \[\]}")
+  message(FATAL_ERROR "ovcl_find_games printed:\n${out}")
+endif()
 
 # A stripped, optimised launcher.
 run(${readelf} --wide --section-headers "${folder}/ovcl")
