@@ -1,14 +1,15 @@
 // Time the user-interface thread spends on one refresh of fourteen game
 // servers: the scheduler, the datagram service and the reply parsers run on
 // this thread against stand-in servers on loopback, which answer from a
-// thread of their own (five Counter-Strike servers with a challenge first,
-// six Call of Duty, two GameSpy, one Unreal Tournament 2004). Prints the
-// median and the largest processor time of the thread per refresh, and the
-// wall time a refresh takes (mostly the 50 ms spacing of requests).
+// thread of their own, one per catalogue entry in that entry's protocol.
+// Prints the median and the largest processor time of the thread per
+// refresh, without and with the player lists, and the wall time a refresh
+// takes (mostly the 50 ms spacing of requests).
 #include "GameResponder.h"
 #include "platform/network/QtDatagramService.h"
 #include "query/QueryScheduler.h"
 #include "query/SteadyQueryClock.h"
+#include "servers/ServerQueries.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -67,12 +68,8 @@ int main(int argc, char **argv)
     std::vector<std::unique_ptr<GameResponder>> responders;
     QVector<QueryTarget> targets;
     QMetaObject::invokeMethod(&home, [&] {
-        const QueryProtocol protocols[14] = {
-            QueryProtocol::Source, QueryProtocol::Source, QueryProtocol::Source, QueryProtocol::Source,
-            QueryProtocol::Source, QueryProtocol::Quake3, QueryProtocol::Quake3, QueryProtocol::Quake3,
-            QueryProtocol::Quake3, QueryProtocol::Quake3, QueryProtocol::Quake3, QueryProtocol::GameSpy,
-            QueryProtocol::GameSpy, QueryProtocol::Unreal2};
-        for (QueryProtocol protocol : protocols) {
+        for (const QueryTarget &entry : ServerQueries::targets()) {
+            const QueryProtocol protocol = entry.protocol;
             FakeServer server{QStringLiteral("^1Orvanta ^7benchmark server"), QStringLiteral("de_dust2"), {}, 24, 2,
                               false};
             for (int p = 0; p < 18; ++p)
