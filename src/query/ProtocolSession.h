@@ -21,7 +21,9 @@ public:
         enum Kind { Ignore, Send, Done };
         Kind kind = Ignore;
         QByteArray request; // Send
-        ServerState state;  // Done: name, map, counts, password and, when asked for, the players
+        ServerState state;  // Done: name, map, counts, password and, when asked for, the players;
+                            // Send with 'known': all but the players, which the request asks for
+        bool known = false;
         QByteArray echoed;  // Done: the nonce the reply carried back, if any
     };
     virtual Step feed(const QByteArray &datagram) = 0;
@@ -32,6 +34,14 @@ protected:
         Step step;
         step.kind = Step::Send;
         step.request = request;
+        return step;
+    }
+    // The server's details are in; 'request' asks for its players.
+    static Step sendAfter(const QByteArray &request, const ServerState &details)
+    {
+        Step step = send(request);
+        step.state = details;
+        step.known = true;
         return step;
     }
     static Step done(const ServerState &state, const QByteArray &echoed = QByteArray())

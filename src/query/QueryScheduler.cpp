@@ -18,6 +18,7 @@ struct QueryScheduler::Slot {
     bool asked = false;             // a request of this refresh has left
     qint64 sentMs = 0;              // the last request of the current try
     QVector<qint64> lastOfTry;      // the last request of each try
+    bool known = false;             // this refresh has the details; the players are being asked
 };
 
 QueryScheduler::QueryScheduler(DatagramService &datagrams, QueryClock &clock, QObject *parent)
@@ -76,6 +77,7 @@ void QueryScheduler::begin(int index)
     slot.tries = 0;
     slot.asked = false;
     slot.lastOfTry.clear();
+    slot.known = false;
     slot.session = std::make_unique<QuerySession>(slot.target.protocol, m_playerListWanted);
     m_busy = true;
 }
@@ -136,20 +138,36 @@ void QueryScheduler::received(const QString &host, quint16 port, const QByteArra
             continue;
         const QuerySession::Step step = slot.session->feed(data);
         if (step.kind == QuerySession::Step::Send) {
+            if (step.known) {
+                // The lamp need not wait for the players: the details show
+                // now, with the last list, and stand should the players not come.
+                ServerState state = answered(slot, step);
+                state.playerList = slot.state.playerList;
+                state.hasPlayerList = slot.state.hasPlayerList;
+                slot.known = true;
+                update(int(i), std::move(state));
+            }
             enqueue(int(i), step.request);
             pump();
         } else if (step.kind == QuerySession::Step::Done) {
-            ServerState state = step.state;
-            const int tied = step.tiedTry ? step.tiedTry : (slot.tries == 1 ? 1 : 0);
-            const qint64 sent = tied ? slot.lastOfTry.value(tied - 1, -1) : -1;
-            state.pingMs = sent >= 0 ? int(std::clamp<qint64>(m_clock.nowMs() - sent, 0, 9999))
-                                        : slot.state.pingMs;
-            state.lastSeen = m_clock.wallTime();
+            ServerState state = answered(slot, step);
+            if (slot.known)
+                state.pingMs = slot.state.pingMs; // measured on the details
             settle(int(i), state);
             finishIfDone();
         }
         return;
     }
+}
+
+ServerState QueryScheduler::answered(const Slot &slot, const QuerySession::Step &step) const
+{
+    ServerState state = step.state;
+    const int tied = step.tiedTry ? step.tiedTry : (slot.tries == 1 ? 1 : 0);
+    const qint64 sent = tied ? slot.lastOfTry.value(tied - 1, -1) : -1;
+    state.pingMs = sent >= 0 ? int(std::clamp<qint64>(m_clock.nowMs() - sent, 0, 9999)) : slot.state.pingMs;
+    state.lastSeen = m_clock.wallTime();
+    return state;
 }
 
 void QueryScheduler::settle(int index, ServerState state)
@@ -159,6 +177,12 @@ void QueryScheduler::settle(int index, ServerState state)
     slot.session.reset();
     m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(), [index](const auto &q) { return q.first == index; }),
                   m_queue.end());
+    update(index, std::move(state));
+}
+
+void QueryScheduler::update(int index, ServerState state)
+{
+    Slot &slot = *m_slots[size_t(index)];
     if (state == slot.state)
         return;
     slot.state = std::move(state);
@@ -198,7 +222,9 @@ void QueryScheduler::wake()
         Slot &slot = *m_slots[i];
         if (slot.phase != Slot::Waiting || now - slot.sentMs < TryTimeoutMs)
             continue;
-        if (slot.tries < m_tries)
+        if (slot.known)
+            settle(int(i), slot.state); // the players never came: the details stand
+        else if (slot.tries < m_tries)
             startTry(int(i));
         else
             settleOffline(int(i));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QuerySession.h"
 #include "QueryTarget.h"
 #include "ServerState.h"
 
@@ -13,7 +14,6 @@
 
 class DatagramService;
 class QueryClock;
-class QuerySession;
 
 // Asks a list of game servers how they are over one datagram service: all
 // of them per refresh, or one chosen server. Requests leave at least
@@ -25,7 +25,9 @@ class QuerySession;
 // to the reply that completes it, when the reply can be tied to that try:
 // it echoes the try's nonce, or no second try has been sent. A reply that
 // cannot be tied keeps the server's last sure ping. Nothing is taken from
-// a server before this refresh has sent it a request.
+// a server before this refresh has sent it a request. A server whose details
+// are in is shown at once, before its players; should they not come, the
+// details stand.
 class QueryScheduler : public QObject
 {
     Q_OBJECT
@@ -71,7 +73,9 @@ private:
     void enqueue(int index, const QByteArray &request);
     void wake();
     void pump();
+    ServerState answered(const Slot &slot, const QuerySession::Step &step) const;
     void settle(int index, ServerState state);
+    void update(int index, ServerState state);
     void finishIfDone();
 
     DatagramService &m_datagrams;

@@ -24,6 +24,9 @@ QuerySession::Step QuerySession::feed(const QByteArray &datagram)
     if (step.kind == ProtocolSession::Step::Send) {
         out.kind = Step::Send;
         out.request = step.request;
+        out.known = step.known;
+        out.state = step.state;
+        out.state.status = ServerState::Status::Online;
         return out;
     }
     if (step.kind != ProtocolSession::Step::Done)

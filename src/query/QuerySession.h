@@ -25,8 +25,9 @@ public:
         enum Kind { Ignore, Send, Done };
         Kind kind = Ignore;
         QByteArray request; // Send
-        ServerState state;  // Done: online, without ping and time
-        int tiedTry = 0;    // Done: the try the reply answers; 0 when it cannot tell
+        ServerState state;  // Done, or Send with 'known': online, without ping and time
+        bool known = false; // Send: the details are in, the request asks for the players
+        int tiedTry = 0;    // Done or known: the try the reply answers; 0 when it cannot tell
     };
     // Datagrams after Done are ignored.
     Step feed(const QByteArray &datagram);

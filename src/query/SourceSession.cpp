@@ -7,6 +7,7 @@ QByteArray SourceSession::start(const QByteArray &)
 {
     m_askingPlayers = false;
     m_challenges = 0;
+    m_challenge.clear();
     return SourceReply::request();
 }
 
@@ -24,6 +25,7 @@ ProtocolSession::Step SourceSession::feed(const QByteArray &datagram)
         if (m_challenges >= ReplyLimits::MaxChallengeRounds)
             return {};
         ++m_challenges;
+        m_challenge = parsed.challenge;
         return send(m_askingPlayers ? SourceReply::playersRequest(parsed.challenge)
                                     : SourceReply::request(parsed.challenge));
     case SourceReply::Parsed::Info:
@@ -34,7 +36,10 @@ ProtocolSession::Step SourceSession::feed(const QByteArray &datagram)
         m_info = parsed.state;
         m_askingPlayers = true;
         m_challenges = 0;
-        return send(SourceReply::playersRequest());
+        // A server hands one challenge to one client for all its queries.
+        return sendAfter(m_challenge.isEmpty() ? SourceReply::playersRequest()
+                                               : SourceReply::playersRequest(m_challenge),
+                         m_info);
     case SourceReply::Parsed::Players: {
         if (!m_askingPlayers)
             return {};

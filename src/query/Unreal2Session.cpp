@@ -16,7 +16,7 @@ ProtocolSession::Step Unreal2Session::feed(const QByteArray &datagram)
             return done(parsed.state);
         m_details = parsed.state;
         m_haveDetails = true;
-        return send(Unreal2Reply::playersRequest());
+        return sendAfter(Unreal2Reply::playersRequest(), m_details);
     }
     if (parsed.kind == Unreal2Reply::Parsed::Players && m_haveDetails) {
         ServerState state = m_details;

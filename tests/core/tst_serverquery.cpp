@@ -71,7 +71,7 @@ void ServerQueryTest::source_data()
     QTest::addColumn<bool>("players");
     QTest::addColumn<int>("requests");
     QTest::newRow("challenge, then 0x49 to the request with it") << Mode::Normal << false << 2;
-    QTest::newRow("and the players, challenged too") << Mode::Normal << true << 4;
+    QTest::newRow("and the players, with the same challenge") << Mode::Normal << true << 3;
     QTest::newRow("0x6D alone") << Mode::GoldSrcOnly << false << 1;
     QTest::newRow("0x6D and 0x49 for one request: the first wins") << Mode::BothReplies << false << 1;
     QTest::newRow("GoldSrc split, last part first") << Mode::SplitOutOfOrder << false << 1;
