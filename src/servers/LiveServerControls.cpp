@@ -81,9 +81,9 @@ const std::vector<ControlRow> &cardRows()
                                   .height = 13, .visible = false, .layer = cardLayer, .style = playerStyle,
                                   .parent = card().panel};
             };
-            all.push_back(label(line.name, 12, 116));
-            all.push_back(label(line.score, 130, 28));
-            all.push_back(label(line.ping, 160, 36));
+            all.push_back(label(line.name, 12, 100));
+            all.push_back(label(line.score, 114, 34));
+            all.push_back(label(line.ping, 150, 44));
         }
         return all;
     }();

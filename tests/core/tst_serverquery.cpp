@@ -39,6 +39,8 @@ private slots:
     void qstatReadsTheStandIns_data();
     void qstatReadsTheStandIns();
     void floodLeavesTheSocketReading();
+    void queryToolPrintsEachServer_data();
+    void queryToolPrintsEachServer();
 
 private:
     // One refresh of one stand-in server; the responder's requests are kept.
@@ -277,6 +279,70 @@ void ServerQueryTest::floodLeavesTheSocketReading()
     QTRY_VERIFY_WITH_TIMEOUT(!received.isEmpty() && received.last().at(2).toByteArray() == "the reply", 5000);
     for (const QList<QVariant> &r : received)
         QCOMPARE(r.at(1).toInt(), int(server.localPort())); // nothing of the stranger's
+}
+
+// ovcl_query against a stand-in that answers and one that does not: a line
+// each, in the order given, and the exit status says whether all answered.
+void ServerQueryTest::queryToolPrintsEachServer_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // %1: the answering server, %2: the silent one
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("lines");
+    const QString online = QStringLiteral(
+        "{\"address\": \"127.0.0.1:%1\", \"status\": \"online\", \"name\": \"Orvanta \\\"RENT\\\"\", "
+        "\"map\": \"mp_harbor\", \"players\": 2, \"max\": 12, \"password\": true, \"private\": 2, \"ping_ms\": ");
+    const QString offline = QStringLiteral(
+        "{\"address\": \"127.0.0.1:%2\", \"status\": \"offline\", \"name\": \"\", \"map\": \"\", \"players\": 0, "
+        "\"max\": 0, \"password\": false, \"private\": 0, \"ping_ms\": null}");
+    QTest::newRow("one up") << QStringList{"quake3", "127.0.0.1:%1"} << 0 << QStringList{online};
+    QTest::newRow("with its players")
+        << QStringList{"--players", "quake3", "127.0.0.1:%1"} << 0 << QStringList{online, "\"players_list\": [{\"name\": \"Ann\", \"score\": 0, \"ping_ms\": 40}, {"};
+    QTest::newRow("one down, in the order given")
+        << QStringList{"--tries", "1", "quake3", "127.0.0.1:%2", "127.0.0.1:%1"} << 1 << QStringList{offline, online};
+    QTest::newRow("unknown protocol") << QStringList{"quake4", "127.0.0.1:%1"} << 2 << QStringList{};
+    QTest::newRow("no port") << QStringList{"a2s", "127.0.0.1"} << 2 << QStringList{};
+}
+
+void ServerQueryTest::queryToolPrintsEachServer()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, lines);
+    FakeServer server{QStringLiteral("Orvanta \"RENT\""), QStringLiteral("mp_harbor"),
+                      {QStringLiteral("Ann"), QStringLiteral("Bob")}, 12, 2, true};
+    QThread thread;
+    thread.start();
+    auto *up = new GameResponder(QueryProtocol::Quake3, server);
+    auto *down = new GameResponder(QueryProtocol::Quake3, server);
+    down->setMode(Mode::Silent);
+    QVERIFY(up->start() && down->start());
+    up->moveToThread(&thread);
+    down->moveToThread(&thread);
+    const auto ports = [up = QString::number(up->port()), down = QString::number(down->port())](QString text) {
+        return text.replace(QLatin1String("%1"), up).replace(QLatin1String("%2"), down);
+    };
+    for (QString &a : arguments)
+        a = ports(a);
+    QProcess run;
+    run.start(QStringLiteral(OVCL_QUERY), arguments);
+    QVERIFY(run.waitForFinished(10000));
+    QMetaObject::invokeMethod(up, &QObject::deleteLater);
+    QMetaObject::invokeMethod(down, &QObject::deleteLater);
+    thread.quit();
+    thread.wait();
+    QCOMPARE(run.exitCode(), status);
+    const QStringList out = QString::fromUtf8(run.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (status == 2) {
+        QVERIFY(out.isEmpty());
+        QVERIFY(run.readAllStandardError().contains("usage: ovcl_query"));
+        return;
+    }
+    const bool players = arguments.contains(QStringLiteral("--players"));
+    QCOMPARE(out.size(), lines.size() - int(players));
+    for (int i = 0; i < out.size(); ++i)
+        QVERIFY2(out.at(i).startsWith(ports(lines.at(i))), qPrintable(out.at(i)));
+    if (players)
+        QVERIFY2(out.at(0).contains(lines.at(1)), qPrintable(out.at(0)));
 }
 
 QTEST_GUILESS_MAIN(ServerQueryTest)
