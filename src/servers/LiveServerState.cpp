@@ -35,7 +35,7 @@ LiveServerState::LiveServerState(TForm1 &mainWindow, DatagramService &datagrams,
                                  const ServerMenu &menu, const AddressPanels &addressPanels,
                                  LanguageSwitch &language)
     : QObject(&mainWindow), m_mainWindow(mainWindow), m_clock(clock), m_language(language), m_scheduler(datagrams, clock),
-      m_cadence(m_scheduler), m_card(mainWindow.controls())
+      m_cadence(m_scheduler, this), m_card(mainWindow.controls())
 {
     setObjectName(QStringLiteral("LiveServerState"));
     ControlHost &host = mainWindow.controls();
@@ -57,6 +57,7 @@ LiveServerState::LiveServerState(TForm1 &mainWindow, DatagramService &datagrams,
             watchRow(e.number, inside, true);
     }
     m_scheduler.setServers(ServerQueries::targets());
+    m_scheduler.setPlayerListWanted(true);
     connect(&m_scheduler, &QueryScheduler::stateChanged, this, &LiveServerState::show);
     language.addListener([this] {
         for (int i = 0; i < m_scheduler.serverCount(); ++i)
@@ -134,7 +135,8 @@ void LiveServerState::show(int index)
     m.lamp->setAccessibleName(caption(index + 1) + QStringLiteral(": ") + texts.summary);
     m.players->setAccessibleName(texts.count);
     if (m_cardEntry == index + 1)
-        m_card.fill(texts);
+        m_card.fill(ServerStateTexts::of(state, english(), m_clock.wallTime(), caption(index + 1),
+                                         ServerCard::playerRows()));
 }
 
 void LiveServerState::showCard(const Hovered &hovered)
@@ -145,5 +147,7 @@ void LiveServerState::showCard(const Hovered &hovered)
     if (hovered.addressPanel)
         at.setX(std::max(at.x(), e.addressPanelRect.right() + 5));
     m_cardEntry = hovered.number;
-    m_card.show(ServerStateTexts::of(state, english(), m_clock.wallTime(), caption(hovered.number)), at);
+    m_card.show(ServerStateTexts::of(state, english(), m_clock.wallTime(), caption(hovered.number),
+                                     ServerCard::playerRows()),
+                at);
 }

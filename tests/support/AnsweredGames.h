@@ -4,7 +4,8 @@
 #include "LauncherFixture.h"
 
 // Answers the fourteen game servers' queries of a launcher on recording
-// datagrams, all as one stand-in server would, in each server's protocol.
+// datagrams, all as one stand-in server would (StandIns), in each server's
+// protocol.
 class AnsweredGames
 {
 public:
