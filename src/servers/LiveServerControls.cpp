@@ -40,12 +40,12 @@ std::vector<ControlRow> markRows(const ServerCatalogue::ServerEntry &e)
     const Marks m = marks(e);
     const int top = e.tilePlace.y();
     return {
-        {m.lamp, ControlKind::Picture, columnLeft, top + 7, 7, 7, ":/skin/state_unknown.png", nullptr,
-         Qt::ArrowCursor, true, layer},
-        {m.players, ControlKind::Label, columnLeft + 7, top, 12, 11, "\xe2\x80\x93", nullptr, Qt::ArrowCursor, true,
-         layer, countStyle},
-        {m.maximum, ControlKind::Label, columnLeft + 7, top + 10, 12, 11, "", nullptr, Qt::ArrowCursor, true, layer,
-         maximumStyle},
+        {.name = m.lamp, .kind = ControlKind::Picture, .left = columnLeft, .top = top + 7, .width = 7, .height = 7,
+         .content = ":/skin/state_unknown.png", .layer = layer},
+        {.name = m.players, .kind = ControlKind::Label, .left = columnLeft + 7, .top = top, .width = 12, .height = 11,
+         .content = "\xe2\x80\x93", .layer = layer, .style = countStyle},
+        {.name = m.maximum, .kind = ControlKind::Label, .left = columnLeft + 7, .top = top + 10, .width = 12,
+         .height = 11, .content = "", .layer = layer, .style = maximumStyle},
     };
 }
 
@@ -59,17 +59,21 @@ const Card &card()
 const std::vector<ControlRow> &cardRows()
 {
     const Card &c = card();
-    const Qt::CursorShape arrow = Qt::ArrowCursor;
+    // A line of the card, in the card's panel.
+    const auto line = [&c](const char *name, int left, int top, int width, const char *style) {
+        return ControlRow{.name = name, .kind = ControlKind::Label, .left = left, .top = top, .width = width,
+                          .height = 13, .layer = cardLayer, .style = style, .parent = c.panel};
+    };
     static const std::vector<ControlRow> rows = {
-        {c.panel, ControlKind::Panel, cardLeft, 0, cardWidth, cardHeight, nullptr, nullptr, arrow, false, cardLayer,
-         cardStyle},
-        {c.name, ControlKind::Label, 6, 4, 174, 13, nullptr, nullptr, arrow, true, cardLayer, nameStyle, c.panel},
-        {c.lock, ControlKind::Picture, 185, 5, 9, 11, ":/skin/lock.png", nullptr, arrow, false, cardLayer, nullptr,
-         c.panel},
-        {c.map, ControlKind::Label, 6, 19, 188, 13, nullptr, nullptr, arrow, true, cardLayer, lineStyle, c.panel},
-        {c.count, ControlKind::Label, 6, 33, 100, 13, nullptr, nullptr, arrow, true, cardLayer, lineStyle, c.panel},
-        {c.ping, ControlKind::Label, 110, 33, 84, 13, nullptr, nullptr, arrow, true, cardLayer, lineStyle, c.panel},
-        {c.seen, ControlKind::Label, 6, 47, 188, 13, nullptr, nullptr, arrow, true, cardLayer, seenStyle, c.panel},
+        {.name = c.panel, .kind = ControlKind::Panel, .left = cardLeft, .top = 0, .width = cardWidth,
+         .height = cardHeight, .visible = false, .layer = cardLayer, .style = cardStyle},
+        line(c.name, 6, 4, 174, nameStyle),
+        {.name = c.lock, .kind = ControlKind::Picture, .left = 185, .top = 5, .width = 9, .height = 11,
+         .content = ":/skin/lock.png", .visible = false, .layer = cardLayer, .parent = c.panel},
+        line(c.map, 6, 19, 188, lineStyle),
+        line(c.count, 6, 33, 100, lineStyle),
+        line(c.ping, 110, 33, 84, lineStyle),
+        line(c.seen, 6, 47, 188, seenStyle),
     };
     static const std::vector<ControlRow> withPlayers = [] {
         std::vector<ControlRow> all = rows;
