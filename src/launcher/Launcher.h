@@ -6,14 +6,22 @@
 #include "platform/windows/WindowGroup.h"
 
 #include <QObject>
+#include <QVector>
 #include <functional>
 #include <memory>
 #include <vector>
 
 class AddressPanels;
+class BackgroundCadence;
 class CounterRefresh;
 class Form;
+class FriendWatch;
+class FriendsForm;
 class HoverHighlighting;
+class JoinGate;
+class JoinPromptForm;
+class SlotWait;
+class TrayServers;
 class LanguageSwitch;
 class LauncherSteps;
 class LiveServerState;
@@ -75,6 +83,9 @@ private:
     void createWindows();
     void buildSubsystems(const StepsAround &around);
     std::vector<Form *> secondaryWindows() const;
+    bool english() const;
+    // The servers asked while the launcher is off screen.
+    QVector<int> followedServers() const;
 
     Services m_services;
     WindowGroup &m_group; // the services' own
@@ -98,6 +109,8 @@ private:
     std::unique_ptr<TForm16> m_form16;
     std::unique_ptr<TForm17> m_form17;
     std::unique_ptr<TForm18> m_form18;
+    std::unique_ptr<JoinPromptForm> m_joinPrompt;
+    std::unique_ptr<FriendsForm> m_friendsWindow;
     // Subsystems, in the order they build their controls.
     std::unique_ptr<SoundCues> m_cues;
     std::unique_ptr<WindowChrome> m_chrome;
@@ -109,6 +122,11 @@ private:
     std::unique_ptr<UpdateCheck> m_update;
     std::unique_ptr<LanguageSwitch> m_language;
     std::unique_ptr<LiveServerState> m_liveServers;
+    std::unique_ptr<SlotWait> m_slotWait;
+    std::unique_ptr<JoinGate> m_joinGate;
+    std::unique_ptr<TrayServers> m_trayServers;
+    std::unique_ptr<FriendWatch> m_friends;
+    std::unique_ptr<BackgroundCadence> m_background;
     std::unique_ptr<SettingsStartup> m_settingsStartup;
     std::unique_ptr<HoverHighlighting> m_hover;
     std::unique_ptr<LauncherSteps> m_steps;

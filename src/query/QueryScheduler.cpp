@@ -16,6 +16,7 @@ struct QueryScheduler::Slot {
     std::unique_ptr<QuerySession> session;
     int tries = 0;
     qint64 sentMs = 0;
+    qint64 settledMs = -1;
 };
 
 QueryScheduler::QueryScheduler(DatagramService &datagrams, QueryClock &clock, QObject *parent)
@@ -32,6 +33,7 @@ void QueryScheduler::setServers(const QVector<QueryTarget> &servers)
     m_slots.clear();
     m_queue.clear();
     m_refreshing = false;
+    m_floor.reset(servers.size());
     for (const QueryTarget &target : servers) {
         auto slot = std::make_unique<Slot>();
         slot->target = target;
@@ -44,19 +46,41 @@ const ServerState &QueryScheduler::state(int index) const
     return m_slots.at(size_t(index))->state;
 }
 
+qint64 QueryScheduler::settledAtMs(int index) const
+{
+    return m_slots.at(size_t(index))->settledMs;
+}
+
+// A server being asked on its own, or asked within the floor, is left out.
 bool QueryScheduler::refresh()
 {
     if (m_refreshing || m_slots.empty())
         return false;
     m_refreshing = true;
     QSet<QString> hosts;
-    for (auto &slot : m_slots) {
-        slot->phase = Slot::Looking;
-        slot->tries = 0;
-        hosts.insert(slot->target.host);
+    const qint64 now = m_clock.nowMs();
+    for (size_t i = 0; i < m_slots.size(); ++i) {
+        Slot &slot = *m_slots[i];
+        if (slot.phase != Slot::Idle || !m_floor.take(int(i), now))
+            continue;
+        slot.phase = Slot::Looking;
+        slot.tries = 0;
+        hosts.insert(slot.target.host);
     }
     for (const QString &host : hosts)
         m_datagrams.lookUp(host);
+    finishIfDone();
+    return true;
+}
+
+bool QueryScheduler::askOne(int index)
+{
+    Slot &slot = *m_slots.at(size_t(index));
+    if (slot.phase != Slot::Idle || !m_floor.take(index, m_clock.nowMs()))
+        return false;
+    slot.phase = Slot::Looking;
+    slot.tries = 0;
+    m_datagrams.lookUp(slot.target.host);
     return true;
 }
 
@@ -134,6 +158,7 @@ void QueryScheduler::settle(int index, ServerState state)
     Slot &slot = *m_slots[size_t(index)];
     slot.phase = Slot::Idle;
     slot.session.reset();
+    slot.settledMs = m_clock.nowMs();
     m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(), [index](const auto &q) { return q.first == index; }),
                   m_queue.end());
     if (state == slot.state)

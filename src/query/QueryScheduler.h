@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AskFloor.h"
 #include "QueryTarget.h"
 #include "ServerState.h"
 
@@ -35,6 +36,16 @@ public:
     void setServers(const QVector<QueryTarget> &servers);
     int serverCount() const { return int(m_slots.size()); }
     const ServerState &state(int index) const;
+    // When server 'index''s state was last settled, answered or not, on the
+    // clock's steady time; -1 while it never was.
+    qint64 settledAtMs(int index) const;
+
+    // No server is asked again sooner than this after its last ask, by a
+    // refresh or by askOne(); 0: no floor.
+    void setAskFloor(qint64 ms) { m_floor.setInterval(ms); }
+    // Asks server 'index' alone, outside a refresh; false, doing nothing,
+    // when it is being asked or was asked within the floor.
+    bool askOne(int index);
 
     // Starts a refresh of every server; false, doing nothing, while one runs.
     bool refresh();
@@ -72,4 +83,5 @@ private:
     bool m_refreshing = false;
     bool m_playerListWanted = false;
     quint32 m_nonce = 0;
+    AskFloor m_floor;
 };

@@ -57,6 +57,7 @@ LiveServerState::LiveServerState(TForm1 &mainWindow, DatagramService &datagrams,
             watchRow(e.number, inside, true);
     }
     m_scheduler.setServers(ServerQueries::targets());
+    m_scheduler.setAskFloor(AskFloorMs);
     connect(&m_scheduler, &QueryScheduler::stateChanged, this, &LiveServerState::show);
     language.addListener([this] {
         for (int i = 0; i < m_scheduler.serverCount(); ++i)
@@ -115,16 +116,18 @@ bool LiveServerState::eventFilter(QObject *watched, QEvent *event)
 // nothing is sent, not even what a running refresh still had to send.
 void LiveServerState::windowChanged()
 {
-    if (m_mainWindow.isVisible() && !m_mainWindow.isMinimized())
+    const bool onScreen = m_mainWindow.isVisible() && !m_mainWindow.isMinimized();
+    if (onScreen)
         m_cadence.restore();
     else if (m_cadence.isRunning())
         m_cadence.stop();
+    emit onScreenChanged(onScreen);
 }
 
 void LiveServerState::show(int index)
 {
     const ServerState &state = m_scheduler.state(index);
-    const ServerStateTexts texts = ServerStateTexts::of(state, english(), m_clock.wallTime(), caption(index + 1));
+    const ServerStateTexts texts = this->texts(index + 1);
     const Marks &m = m_marks.at(size_t(index));
     m.lamp->setPicture(QString::fromLatin1(lampPicture(state.status)));
     const bool known = state.lastSeen.isValid();
@@ -140,10 +143,19 @@ void LiveServerState::show(int index)
 void LiveServerState::showCard(const Hovered &hovered)
 {
     const ServerEntry &e = entry(hovered.number);
-    const ServerState &state = m_scheduler.state(hovered.number - 1);
     QPoint at(LiveServerControls::cardLeft, e.tilePlace.y() - 14);
     if (hovered.addressPanel)
         at.setX(std::max(at.x(), e.addressPanelRect.right() + 5));
     m_cardEntry = hovered.number;
-    m_card.show(ServerStateTexts::of(state, english(), m_clock.wallTime(), caption(hovered.number)), at);
+    m_card.show(texts(hovered.number), at);
+}
+
+ServerStateTexts LiveServerState::texts(int number) const
+{
+    ServerStateTexts t =
+        ServerStateTexts::of(m_scheduler.state(number - 1), english(), m_clock.wallTime(), caption(number));
+    const QString note = m_note ? m_note(number, english()) : QString();
+    if (!note.isEmpty())
+        t.seen = note;
+    return t;
 }

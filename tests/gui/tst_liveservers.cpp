@@ -73,10 +73,13 @@ void LiveServersTest::menuFollowsTheServers()
     QVERIFY(m_live->cadence().timer().isActive());
     FakeServer fuller = demo;
     fuller.players << "d" << "e";
+    // No server is asked twice within the floor.
+    m_f->queryClock->advance(LiveServerState::AskFloorMs);
     m_live->cadence().tick();
     m_games->answer(fuller);
     QCOMPARE(m_live->marks(14).players->caption(), QStringLiteral("5"));
     // Silence: down, the last values kept and greyed.
+    m_f->queryClock->advance(LiveServerState::AskFloorMs);
     m_live->cadence().tick();
     m_games->silence();
     const LiveServerState::Marks &m = m_live->marks(7);
@@ -105,6 +108,7 @@ void LiveServersTest::cardTellsTheHoveredServer()
     QFETCH(QString, seen);
     m_games->answer(demo);
     if (offline) {
+        m_f->queryClock->advance(LiveServerState::AskFloorMs);
         m_live->cadence().tick();
         m_games->silence();
     }

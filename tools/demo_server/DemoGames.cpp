@@ -13,7 +13,9 @@ const char *const maps[] = {"de_dust2",   "awp_map",     "fy_iceworld", "gg_simp
                             "mp_harbor",  "mp_carentan", "mp_toujane",  "mp_burgundy", "mp_dawnville",
                             "mp_matmata", "dm_escape",   "DM-Deck16][", "ONS-Torlan"};
 
-QStringList names(int count)
+} // namespace
+
+QStringList DemoGames::names(int count)
 {
     static const char *const pool[] = {"Hr\xe1\xe8", "Sniper", "^1Red^7Dog", "Mike", "P\xf8\xed\x6d\x65k",
                                        "noob", "Kapit\xe1n", "Zed", "Vlk", "Bob", "Ace", "Kuba"};
@@ -22,7 +24,6 @@ QStringList names(int count)
         out << QString::fromLatin1(pool[i % std::size(pool)]) + (i >= int(std::size(pool)) ? QString::number(i) : QString());
     return out;
 }
-} // namespace
 
 DemoGames::DemoGames(QObject *parent) : QObject(parent)
 {
@@ -63,10 +64,21 @@ void DemoGames::setMode(int number, GameResponder::Mode mode)
     }
 }
 
+GameResponder *DemoGames::responder(int number)
+{
+    for (auto &[entry, responder] : m_responders) {
+        if (entry == number)
+            return responder.get();
+    }
+    return nullptr;
+}
+
 void DemoGames::shuffle()
 {
     QRandomGenerator *random = QRandomGenerator::global();
     for (auto &[entry, responder] : m_responders) {
+        if (m_held.contains(entry))
+            continue;
         FakeServer server = responder->server();
         const int now = int(server.players.size());
         const int next = std::clamp(now + int(random->bounded(-2, 3)), 0, server.maxPlayers);

@@ -10,10 +10,12 @@
 // (Unreal games: the game port + 1), with changing player counts; entry 9
 // stays down. --game-fail makes entry ENTRY (1-14), or every entry, answer
 // badly: silent, garbage, challenge-loop (Counter-Strike) or split (split
-// replies out of order).
+// replies out of order). --fill ENTRY[=SECONDS] keeps entry ENTRY full and
+// frees a slot in turns (FillAndFree).
 
 #include "CommunityServer.h"
 #include "DemoGames.h"
+#include "FillAndFree.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -158,6 +160,7 @@ std::optional<Options> parse(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    const std::optional<FillAndFree::Request> fill = FillAndFree::takeOption(argc, argv);
     const std::optional<Options> options = parse(argc, argv);
     if (!options) {
         usage(argv[0]);
@@ -199,6 +202,8 @@ int main(int argc, char **argv)
         games.start(failed);
         for (const auto &[entry, mode] : options->gameFailures)
             games.setMode(entry, mode);
+        if (fill)
+            new FillAndFree(games, *fill, &games);
         std::printf("game servers answer on 127.0.0.1 (entry %d is down)\n", DemoGames::DownEntry);
         if (!failed.isEmpty())
             std::fprintf(stderr, "cannot listen for game queries on UDP %s\n", qPrintable(failed.join(", ")));
