@@ -63,11 +63,19 @@ void LocalFiles::write(const ProfileKey &key, const QString &text)
 QStringList LocalFiles::readList(const ListSection &list, int count) const
 {
     QStringList values;
+    for (const auto &[number, value] : readNumbered(list, count))
+        values << value;
+    return values;
+}
+
+QList<QPair<int, QString>> LocalFiles::readNumbered(const ListSection &list, int count) const
+{
+    QList<QPair<int, QString>> values;
     for (int i = 1; i <= count; ++i) {
         const QString value = m_store.readValue(path(list.file), QLatin1String(list.section),
                                                 QLatin1String(list.keyPrefix) + QString::number(i), QString());
         if (!value.isEmpty())
-            values << value;
+            values.append({i, value});
     }
     return values;
 }

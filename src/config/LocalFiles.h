@@ -75,6 +75,8 @@ public:
     void remove(const char *fileName);
     // The values of keys 1 to 'count', in order, the empty ones left out.
     QStringList readList(const ListSection &list, int count) const;
+    // The same with the number of each value's key.
+    QList<QPair<int, QString>> readNumbered(const ListSection &list, int count) const;
     // Value i under key i + 1, and no other key in the section; one write.
     void writeList(const ListSection &list, const QStringList &values); // throws ProfileWriteError
     // Under the keys named by number; no other key in the section.

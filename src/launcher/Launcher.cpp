@@ -27,6 +27,7 @@
 #include "servers/TrayServers.h"
 #include "servers/LiveServerState.h"
 #include "servers/ServerMenu.h"
+#include "servers/ServerWatch.h"
 #include "servers/VoiceAndLinkButtons.h"
 #include "web/CommunityUrls.h"
 #include "web/CounterRefresh.h"
@@ -101,14 +102,14 @@ void Launcher::createWindows()
     m_transparency.add(m_form9.get(), m_form9->frame());
 }
 
-// Friends may turn up anywhere.
+// Friends may turn up anywhere; watched servers are watched alone.
 QVector<int> Launcher::followedServers() const
 {
+    if (m_friends->friends().isEmpty())
+        return m_watch->watchedServers();
     QVector<int> all;
-    if (!m_friends->friends().isEmpty()) {
-        for (int i = 0; i < m_liveServers->scheduler().serverCount(); ++i)
-            all << i;
-    }
+    for (int i = 0; i < m_liveServers->scheduler().serverCount(); ++i)
+        all << i;
     return all;
 }
 
@@ -153,10 +154,12 @@ void Launcher::buildSubsystems(const StepsAround &around)
                                                   *m_language);
     m_friends = std::make_unique<FriendWatch>(main, *m_friendsWindow, *m_files, *m_liveServers, *s.tray, *m_joinGate,
                                               inEnglish);
+    m_watch = std::make_unique<ServerWatch>(main, *m_files, *m_liveServers, *s.tray, *m_joinGate, inEnglish);
     m_trayServers->addEntry("Friends1", "Přátelé", "Friends", [this] { m_friends->openWindow(); });
     m_background = std::make_unique<BackgroundCadence>(m_liveServers->scheduler(), [this] { return followedServers(); }, this);
     connect(m_liveServers.get(), &LiveServerState::onScreenChanged, m_background.get(), &BackgroundCadence::setOnScreen);
     connect(m_friends.get(), &FriendWatch::changed, m_background.get(), &BackgroundCadence::reconsider);
+    connect(m_watch.get(), &ServerWatch::changed, m_background.get(), &BackgroundCadence::reconsider);
     // A wait says more than who plays there.
     m_liveServers->setCardNote([this](int number, bool inEnglish) {
         const QString waiting = m_slotWait->cardNote(number, inEnglish);

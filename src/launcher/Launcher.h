@@ -20,6 +20,7 @@ class FriendsForm;
 class HoverHighlighting;
 class JoinGate;
 class JoinPromptForm;
+class ServerWatch;
 class SlotWait;
 class TrayServers;
 class LanguageSwitch;
@@ -126,6 +127,7 @@ private:
     std::unique_ptr<JoinGate> m_joinGate;
     std::unique_ptr<TrayServers> m_trayServers;
     std::unique_ptr<FriendWatch> m_friends;
+    std::unique_ptr<ServerWatch> m_watch;
     std::unique_ptr<BackgroundCadence> m_background;
     std::unique_ptr<SettingsStartup> m_settingsStartup;
     std::unique_ptr<HoverHighlighting> m_hover;

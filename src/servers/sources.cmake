@@ -24,4 +24,5 @@ set(OVCL_GUI_SERVERS
   TrayServers.h TrayServers.cpp
   FriendsForm.h FriendsForm.cpp
   FriendWatch.h FriendWatch.cpp
+  ServerWatch.h ServerWatch.cpp
 )

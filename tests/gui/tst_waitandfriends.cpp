@@ -21,6 +21,7 @@
 #include "servers/LiveServerState.h"
 #include "servers/ServerCatalogue.h"
 #include "servers/ServerQueries.h"
+#include "servers/ServerWatch.h"
 #include "servers/SlotWait.h"
 
 #include <QAction>
@@ -48,6 +49,7 @@ private slots:
     void friendAppearingGivesOneBalloonThatJoins();
     void noServerAskedMoreOftenThanTheFloor();
     void trayServersJoin();
+    void watchedServerAnnouncesItself();
 
 private:
     void start(const QStringList &friends = {});
@@ -461,3 +463,38 @@ void WaitAndFriendsTest::trayServersJoin()
 
 QTEST_MAIN(WaitAndFriendsTest)
 #include "tst_waitandfriends.moc"
+
+// Up again after silence, a free slot after full; only for watched servers,
+// which alone are asked while the launcher is minimised.
+void WaitAndFriendsTest::watchedServerAnnouncesItself()
+{
+    start();
+    auto *watch = main()->findChild<ServerWatch *>(QStringLiteral("ServerWatch"));
+    const int writes = int(m_f->profiles->writes.size());
+    for (int number : {hurtgen, 8, 8, classic})
+        Pointer::click(main(), ControlPoints::centre(main(), QStringLiteral("WatchToggle%1").arg(number)));
+    QCOMPARE(m_f->profiles->writes.mid(writes).last(), QStringLiteral("data.dat [Watch] entry2=1 entry6=1"));
+    QVERIFY(watch->ring(hurtgen).isVisible());
+    QVERIFY(!watch->ring(8).isVisible());
+    answer({hurtgen, 8}, {classic});
+    m_f->queryClock->advance(QueryScheduler::Tries * QueryScheduler::TryTimeoutMs);
+    nextRefresh();
+    answer();
+    QCOMPARE(m_f->tray->balloons.size(), 2);
+    QCOMPARE(m_f->tray->balloons[0].second, QStringLiteral("OV^CLASSIC zase běží (3/24)"));
+    QCOMPARE(m_f->tray->balloons[1].second, QStringLiteral("Na CoD Hurtgen rifle only je volné místo (3/24)"));
+    m_f->tray->clickBalloon();
+    QCOMPARE(programsStarted(), QStringList{argumentsOf(hurtgen)});
+    TestLaunchers::partsOf(*m_f->launcher).windows->minimise();
+    auto *background = m_f->launcher->findChild<BackgroundCadence *>();
+    QVERIFY(background->isRunning());
+    m_f->queryClock->advance(LiveServerState::AskFloorMs);
+    const int sent = int(m_f->datagrams->sent.size());
+    fire(const_cast<QTimer *>(&background->timer()));
+    m_f->queryClock->advance(200); // requests leave 50 ms apart
+    QSet<quint16> asked;
+    for (const RecordingDatagrams::Sent &s : m_f->datagrams->sent.mid(sent))
+        asked << s.port;
+    QCOMPARE(asked, (QSet<quint16>{ServerQueries::targets().at(classic - 1).port,
+                                   ServerQueries::targets().at(hurtgen - 1).port}));
+}
