@@ -52,7 +52,7 @@ class VoiceAndLinkButtons;
 class WebLinks;
 class WindowChrome;
 
-// One launcher run: owns the platform services, creates the fifteen windows
+// One launcher run: owns the platform services, creates the windows
 // in their order, builds every subsystem with what it uses and runs the
 // start-up chain.
 class Launcher : public QObject

@@ -1,6 +1,7 @@
 #include "FriendWatch.h"
 
 #include "Bilingual.h"
+#include "CentreOnScreen.h"
 #include "FriendsForm.h"
 #include "JoinGate.h"
 #include "LiveServerState.h"
@@ -42,6 +43,7 @@ FriendWatch::FriendWatch(TForm1 &mainWindow, FriendsForm &window, LocalFiles &fi
 void FriendWatch::openWindow()
 {
     m_window.showNames(m_list.names());
+    centreOnScreen(m_window);
     m_window.showModal();
 }
 

@@ -1,6 +1,7 @@
 #include "JoinPromptForm.h"
 
 #include "Bilingual.h"
+#include "CentreOnScreen.h"
 #include "platform/controls/TextLabel.h"
 
 #include <QKeyEvent>
@@ -55,6 +56,7 @@ JoinPromptForm::Choice JoinPromptForm::ask(JoinDecision::Verdict verdict, const 
     m_cancel->setText(bilingual(english, "Zrušit", "Cancel"));
     m_choice = Cancel; // the close box
     m_wait->setFocus();
+    centreOnScreen(*this);
     showModal();
     return m_choice;
 }

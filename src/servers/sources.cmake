@@ -18,6 +18,7 @@ set(OVCL_GUI_SERVERS
   LiveServerControls.h LiveServerControls.cpp
   ServerCard.h ServerCard.cpp
   LiveServerState.h LiveServerState.cpp
+  CentreOnScreen.h
   JoinPromptForm.h JoinPromptForm.cpp
   SlotWait.h SlotWait.cpp
   JoinGate.h JoinGate.cpp
