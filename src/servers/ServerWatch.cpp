@@ -45,8 +45,7 @@ ServerWatch::ServerWatch(TForm1 &mainWindow, LocalFiles &files, LiveServerState 
         m_rings.back()->setVisible(isWatched(e.number));
         m_toggles.push_back(host.get<PictureControl>(rows[1].name));
         host.onClick(m_toggles.back(), [this, number = e.number] { toggle(number); });
-        host.describe({{QLatin1String(rows[1].name),
-                        QStringLiteral("Hlídat / Watch: ") + QString::fromUtf8(e.caption), QString()}});
+        host.describe({{QLatin1String(rows[1].name), QString(), QString::fromUtf8(e.caption)}});
     }
     connect(&live.scheduler(), &QueryScheduler::stateChanged, this, &ServerWatch::stateChanged);
     connect(&tray, &TrayService::balloonClicked, this, &ServerWatch::balloonClicked);

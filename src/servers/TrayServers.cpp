@@ -108,11 +108,13 @@ QString TrayServers::toolTip() const
     const bool english = this->english();
     QStringList lines{QStringLiteral("OV Game Client")};
     int online = 0;
+    bool anyOnline = false;
     std::vector<int> busy;
     for (const ServerEntry &e : entries()) {
         const ServerState &state = m_live.scheduler().state(e.number - 1);
         if (!state.isOnline())
             continue;
+        anyOnline = true;
         online += state.players;
         if (state.players > 0)
             busy.push_back(e.number);
@@ -120,7 +122,9 @@ QString TrayServers::toolTip() const
     std::stable_sort(busy.begin(), busy.end(), [this](int a, int b) {
         return m_live.scheduler().state(a - 1).players > m_live.scheduler().state(b - 1).players;
     });
-    lines << bilingual(english, "Hráčů online: %1", "Players online: %1").arg(online);
+    // Before any server has answered, the tooltip only names the launcher.
+    if (anyOnline)
+        lines << bilingual(english, "Hráčů online: %1", "Players online: %1").arg(online);
     for (size_t i = 0; i < busy.size() && i < size_t(BusiestShown); ++i) {
         const ServerState &state = m_live.scheduler().state(busy[i] - 1);
         lines << QStringLiteral("%1 %2/%3").arg(caption(busy[i])).arg(state.players).arg(state.maxPlayers);
