@@ -1,10 +1,12 @@
 // Feeds arbitrary datagrams to the game servers' reply parsers. The first
-// byte picks the protocol and whether the player list is wanted; the rest is
+// byte picks the protocol (a row of QueryProtocols) and, in its top bit,
+// whether the player list is wanted; the rest is
 // a run of datagrams, each behind a two-byte little-endian length.
 // Invariants: nothing crashes; a finished reply's texts, counts and player
 // list stay within their bounds; held split parts stay within their bound.
 #include "query/GameSpyReply.h"
 #include "query/Quake3Reply.h"
+#include "query/QueryProtocols.h"
 #include "query/QuerySession.h"
 #include "query/ReplyLimits.h"
 #include "query/SourceReply.h"
@@ -32,9 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1)
         return 0;
-    const auto protocol = QueryProtocol(data[0] % 4);
-    const bool players = data[0] & 4;
-    QuerySession session(protocol, players, 7);
+    const auto &protocols = QueryProtocols::all();
+    const QueryProtocol protocol = protocols[(data[0] & 0x7F) % protocols.size()].protocol;
+    const bool players = data[0] & 0x80;
+    QuerySession session(protocol, players);
+    session.startTry(1, 7);
     SplitReassembler splits;
     size_t pos = 1;
     while (pos < size) {
@@ -50,6 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QuerySession::Step step = session.feed(datagram);
         if (step.kind == QuerySession::Step::Done)
             check(step.state);
+        if (step.kind == QuerySession::Step::Send && datagram.size() % 7 == 0)
+            session.startTry(2, 8); // a retry on the way
         check(SourceReply::parse(datagram).state);
         check(Quake3Reply::parse(datagram).state);
         check(Unreal2Reply::parse(datagram).state);

@@ -1,6 +1,6 @@
 # A portable folder: the launcher keeps its files next to itself, so it is
 # installed as one folder that can be unpacked anywhere writable.
-install(TARGETS ovcl RUNTIME DESTINATION .)
+install(TARGETS ovcl ovcl_query RUNTIME DESTINATION .)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/sounds DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/appicon.png DESTINATION . RENAME ovcl.png)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/README.txt DESTINATION .)

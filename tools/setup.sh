@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth libxcb1-dev
   fonts-wine desktop-file-utils libglib2.0-bin
+  qstat
 )
 
 missing=()

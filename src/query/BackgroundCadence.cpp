@@ -38,5 +38,5 @@ void BackgroundCadence::tick()
         return;
     }
     for (int index : followed)
-        m_scheduler.askOne(index);
+        m_scheduler.ask(index);
 }

@@ -48,18 +48,23 @@ ServerState state(const Pairs &pairs)
     s.map = text(pairs, pairs.contains("mapname") ? "mapname" : "maptitle");
     s.players = ReplyText::count(text(pairs, "numplayers"));
     s.maxPlayers = ReplyText::count(text(pairs, "maxplayers"));
-    s.passwordNeeded = ReplyText::flag(text(pairs, "password"));
+    s.passwordNeeded = ReplyText::flag(text(pairs, "password")) || ReplyText::flag(text(pairs, "lock"));
     for (int i = 0; i < ReplyLimits::MaxPlayerRows; ++i) {
         const QByteArray n = QByteArray::number(i);
         const auto name = pairs.constFind("player_" + n);
-        if (name == pairs.constEnd())
+        if (name == pairs.constEnd()) {
+            if (i == 0)
+                continue; // some servers count from 1
             break;
+        }
         PlayerRow row;
         row.name = ReplyText::fromLatin1(*name);
-        row.score = std::clamp(pairs.value("frags_" + n).toInt(), -99999, 99999);
+        const QByteArray score = pairs.value("frags_" + n, pairs.value("score_" + n));
+        row.score = std::clamp(score.toInt(), -99999, 99999);
         row.pingMs = std::clamp(pairs.value("ping_" + n).toInt(), 0, 9999);
         s.playerList.append(row);
     }
+    s.players = std::max(s.players, int(s.playerList.size()));
     s.hasPlayerList = true;
     return s;
 }

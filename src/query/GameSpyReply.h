@@ -8,6 +8,8 @@
 // GameSpy's \status\ query as Alien vs Predator 2 and Unreal Tournament
 // answer it: \key\value pairs over one or more datagrams, each carrying
 // \queryid\<id>.<n>, the last one also \final\. Texts are Latin-1.
+// Unreal Tournament says \password\ and \frags_N\, Alien vs Predator 2
+// \lock\ and \score_N\; players are \player_N\ with \ping_N\.
 namespace GameSpyReply {
 
 QByteArray request();

@@ -32,14 +32,9 @@ bool playerRow(const QByteArray &line, PlayerRow &row)
 }
 } // namespace
 
-QByteArray infoRequest(const QByteArray &nonce)
+QByteArray statusRequest(const QByteArray &nonce)
 {
-    return singleMark + "getinfo " + nonce;
-}
-
-QByteArray statusRequest()
-{
-    return singleMark + "getstatus";
+    return singleMark + "getstatus " + nonce;
 }
 
 Parsed parse(const QByteArray &reply)
@@ -48,11 +43,7 @@ Parsed parse(const QByteArray &reply)
     if (!reply.startsWith(singleMark))
         return out;
     const qsizetype headEnd = reply.indexOf('\n', 4);
-    if (headEnd < 0)
-        return out;
-    const QByteArray head = reply.mid(4, headEnd - 4).trimmed();
-    const bool status = head == "statusResponse";
-    if (!status && head != "infoResponse")
+    if (headEnd < 0 || reply.mid(4, headEnd - 4).trimmed() != "statusResponse")
         return out;
 
     qsizetype lineEnd = reply.indexOf('\n', headEnd + 1);
@@ -61,36 +52,29 @@ Parsed parse(const QByteArray &reply)
     const auto pairs = ReplyText::backslashPairs(reply.mid(headEnd + 1, lineEnd - headEnd - 1));
 
     ServerState &s = out.state;
-    s.name = text(pairs, pairs.contains("hostname") ? "hostname" : "sv_hostname");
+    s.name = text(pairs, pairs.contains("sv_hostname") ? "sv_hostname" : "hostname");
     s.map = text(pairs, "mapname");
-    // Private slots need a password of their own: the public ones are shown.
-    s.maxPlayers = std::max(0, ReplyText::count(text(pairs, "sv_maxclients"))
-                                   - ReplyText::count(text(pairs, "sv_privateClients")));
+    s.maxPlayers = ReplyText::count(text(pairs, "sv_maxclients"));
+    s.privateSlots = std::min(s.maxPlayers, ReplyText::count(text(pairs, "sv_privateClients")));
     s.passwordNeeded = ReplyText::flag(text(pairs, "pswrd")) || ReplyText::flag(text(pairs, "g_needpass"));
-    out.challenge = pairs.value("challenge");
-
-    if (status) {
-        out.kind = Parsed::Status;
-        s.hasPlayerList = true;
-        int lines = 0;
-        while (lineEnd < reply.size()) {
-            const qsizetype from = lineEnd + 1;
-            lineEnd = reply.indexOf('\n', from);
-            if (lineEnd < 0)
-                lineEnd = reply.size();
-            PlayerRow row;
-            if (lineEnd == from || !playerRow(reply.mid(from, lineEnd - from), row))
-                continue;
-            if (lines < ReplyLimits::MaxCount)
-                ++lines;
-            if (s.playerList.size() < ReplyLimits::MaxPlayerRows)
-                s.playerList.append(row);
-        }
-        s.players = lines;
-    } else {
-        out.kind = Parsed::Info;
-        s.players = ReplyText::count(text(pairs, "clients"));
+    out.challenge = pairs.value("challenge").left(32);
+    s.hasPlayerList = true;
+    int lines = 0;
+    while (lineEnd < reply.size()) {
+        const qsizetype from = lineEnd + 1;
+        lineEnd = reply.indexOf('\n', from);
+        if (lineEnd < 0)
+            lineEnd = reply.size();
+        PlayerRow row;
+        if (lineEnd == from || !playerRow(reply.mid(from, lineEnd - from), row))
+            continue;
+        if (lines < ReplyLimits::MaxCount)
+            ++lines;
+        if (s.playerList.size() < ReplyLimits::MaxPlayerRows)
+            s.playerList.append(row);
     }
+    s.players = lines;
+    out.valid = true;
     return out;
 }
 

@@ -4,20 +4,21 @@
 
 #include <QByteArray>
 
-// Quake 3 style queries as Call of Duty and Call of Duty 2 answer them:
-// "getinfo <nonce>" answered by infoResponse, a line of \key\value pairs,
-// and "getstatus" answered by statusResponse, whose pairs one line per
-// player follows: score ping "name". Texts are Latin-1 with ^0-^9 colour codes.
+// Quake 3 style queries as Call of Duty and Call of Duty 2 answer them.
+// Only "getstatus" tells the whole server: its statusResponse is one line
+// of \key\value pairs (sv_maxclients counts every slot, sv_privateClients
+// the private ones) and then one line per player, bots included: score
+// ping "name". getinfo's counts leave out the private slots and who sits in
+// them, so it is not asked. A server may echo the request's argument as
+// \challenge\. Texts are Latin-1 with ^0-^9 colour codes.
 namespace Quake3Reply {
 
-QByteArray infoRequest(const QByteArray &nonce);
-QByteArray statusRequest();
+QByteArray statusRequest(const QByteArray &nonce);
 
 struct Parsed {
-    enum Kind { Invalid, Info, Status };
-    Kind kind = Invalid;
-    QByteArray challenge; // the nonce an infoResponse echoes, if it does
-    ServerState state;    // a status reply carries the player list
+    bool valid = false;
+    QByteArray challenge; // the nonce the reply echoes, if it does
+    ServerState state;    // with the player list
 };
 
 Parsed parse(const QByteArray &reply);

@@ -15,8 +15,11 @@ struct QueryScheduler::Slot {
     Phase phase = Idle;
     std::unique_ptr<QuerySession> session;
     int tries = 0;
-    qint64 sentMs = 0;
-    qint64 settledMs = -1;
+    bool asked = false;             // a request of this refresh has left
+    qint64 sentMs = 0;              // the last request of the current try
+    QVector<qint64> lastOfTry;      // the last request of each try
+    bool known = false;             // this refresh has the details; the players are being asked
+    qint64 settledMs = -1;          // when the state was last settled; -1: never
 };
 
 QueryScheduler::QueryScheduler(DatagramService &datagrams, QueryClock &clock, QObject *parent)
@@ -32,7 +35,7 @@ void QueryScheduler::setServers(const QVector<QueryTarget> &servers)
 {
     m_slots.clear();
     m_queue.clear();
-    m_refreshing = false;
+    m_busy = false;
     m_floor.reset(servers.size());
     for (const QueryTarget &target : servers) {
         auto slot = std::make_unique<Slot>();
@@ -51,37 +54,42 @@ qint64 QueryScheduler::settledAtMs(int index) const
     return m_slots.at(size_t(index))->settledMs;
 }
 
-// A server being asked on its own, or asked within the floor, is left out.
+// A server asked within the floor is left out.
 bool QueryScheduler::refresh()
 {
-    if (m_refreshing || m_slots.empty())
-        return false;
-    m_refreshing = true;
     QSet<QString> hosts;
     const qint64 now = m_clock.nowMs();
     for (size_t i = 0; i < m_slots.size(); ++i) {
-        Slot &slot = *m_slots[i];
-        if (slot.phase != Slot::Idle || !m_floor.take(int(i), now))
+        if (m_slots[i]->phase != Slot::Idle || !m_floor.take(int(i), now))
             continue;
-        slot.phase = Slot::Looking;
-        slot.tries = 0;
-        hosts.insert(slot.target.host);
+        begin(int(i));
+        hosts.insert(m_slots[i]->target.host);
     }
     for (const QString &host : hosts)
         m_datagrams.lookUp(host);
-    finishIfDone();
+    return !hosts.isEmpty();
+}
+
+bool QueryScheduler::ask(int index)
+{
+    if (index < 0 || index >= serverCount() || m_slots[size_t(index)]->phase != Slot::Idle
+        || !m_floor.take(index, m_clock.nowMs()))
+        return false;
+    begin(index);
+    m_datagrams.lookUp(m_slots[size_t(index)]->target.host);
     return true;
 }
 
-bool QueryScheduler::askOne(int index)
+void QueryScheduler::begin(int index)
 {
-    Slot &slot = *m_slots.at(size_t(index));
-    if (slot.phase != Slot::Idle || !m_floor.take(index, m_clock.nowMs()))
-        return false;
+    Slot &slot = *m_slots[size_t(index)];
     slot.phase = Slot::Looking;
     slot.tries = 0;
-    m_datagrams.lookUp(slot.target.host);
-    return true;
+    slot.asked = false;
+    slot.lastOfTry.clear();
+    slot.known = false;
+    slot.session = std::make_unique<QuerySession>(slot.target.protocol, m_playerListWanted);
+    m_busy = true;
 }
 
 void QueryScheduler::cancel()
@@ -91,7 +99,7 @@ void QueryScheduler::cancel()
         slot->phase = Slot::Idle;
         slot->session.reset();
     }
-    m_refreshing = false;
+    m_busy = false;
 }
 
 void QueryScheduler::hostFound(const QString &host, bool found)
@@ -121,8 +129,8 @@ void QueryScheduler::startTry(int index)
 {
     Slot &slot = *m_slots[size_t(index)];
     ++slot.tries;
-    slot.session = std::make_unique<QuerySession>(slot.target.protocol, m_playerListWanted, ++m_nonce);
-    enqueue(index, slot.session->firstRequest());
+    slot.lastOfTry.append(-1);
+    enqueue(index, slot.session->startTry(slot.tries, ++m_nonce));
 }
 
 void QueryScheduler::enqueue(int index, const QByteArray &request)
@@ -135,17 +143,26 @@ void QueryScheduler::received(const QString &host, quint16 port, const QByteArra
 {
     for (size_t i = 0; i < m_slots.size(); ++i) {
         Slot &slot = *m_slots[i];
-        if (slot.target.port != port || slot.target.host != host || !slot.session
+        if (slot.target.port != port || slot.target.host != host || !slot.session || !slot.asked
             || (slot.phase != Slot::Waiting && slot.phase != Slot::Queued))
             continue;
         const QuerySession::Step step = slot.session->feed(data);
         if (step.kind == QuerySession::Step::Send) {
+            if (step.known) {
+                // The lamp need not wait for the players: the details show
+                // now, with the last list, and stand should the players not come.
+                ServerState state = answered(slot, step);
+                state.playerList = slot.state.playerList;
+                state.hasPlayerList = slot.state.hasPlayerList;
+                slot.known = true;
+                update(int(i), std::move(state));
+            }
             enqueue(int(i), step.request);
             pump();
         } else if (step.kind == QuerySession::Step::Done) {
-            ServerState state = step.state;
-            state.pingMs = int(std::clamp<qint64>(m_clock.nowMs() - slot.sentMs, 0, 9999));
-            state.lastSeen = m_clock.wallTime();
+            ServerState state = answered(slot, step);
+            if (slot.known)
+                state.pingMs = slot.state.pingMs; // measured on the details
             settle(int(i), state);
             finishIfDone();
         }
@@ -153,14 +170,30 @@ void QueryScheduler::received(const QString &host, quint16 port, const QByteArra
     }
 }
 
+ServerState QueryScheduler::answered(const Slot &slot, const QuerySession::Step &step) const
+{
+    ServerState state = step.state;
+    const int tied = step.tiedTry ? step.tiedTry : (slot.tries == 1 ? 1 : 0);
+    const qint64 sent = tied ? slot.lastOfTry.value(tied - 1, -1) : -1;
+    state.pingMs = sent >= 0 ? int(std::clamp<qint64>(m_clock.nowMs() - sent, 0, 9999)) : slot.state.pingMs;
+    state.lastSeen = m_clock.wallTime();
+    return state;
+}
+
 void QueryScheduler::settle(int index, ServerState state)
 {
     Slot &slot = *m_slots[size_t(index)];
     slot.phase = Slot::Idle;
     slot.session.reset();
-    slot.settledMs = m_clock.nowMs();
     m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(), [index](const auto &q) { return q.first == index; }),
                   m_queue.end());
+    update(index, std::move(state));
+}
+
+void QueryScheduler::update(int index, ServerState state)
+{
+    Slot &slot = *m_slots[size_t(index)];
+    slot.settledMs = m_clock.nowMs();
     if (state == slot.state)
         return;
     slot.state = std::move(state);
@@ -176,6 +209,8 @@ void QueryScheduler::pump()
         Slot &slot = *m_slots[size_t(index)];
         slot.phase = Slot::Waiting;
         slot.sentMs = now;
+        slot.asked = true;
+        slot.lastOfTry.last() = now;
         m_lastSentMs = now;
         m_sentAny = true;
         m_datagrams.send(slot.target.host, slot.target.port, request);
@@ -198,7 +233,9 @@ void QueryScheduler::wake()
         Slot &slot = *m_slots[i];
         if (slot.phase != Slot::Waiting || now - slot.sentMs < TryTimeoutMs)
             continue;
-        if (slot.tries < Tries)
+        if (slot.known)
+            settle(int(i), slot.state); // the players never came: the details stand
+        else if (slot.tries < m_tries)
             startTry(int(i));
         else
             settleOffline(int(i));
@@ -209,12 +246,12 @@ void QueryScheduler::wake()
 
 void QueryScheduler::finishIfDone()
 {
-    if (!m_refreshing)
+    if (!m_busy)
         return;
     for (const auto &slot : m_slots) {
         if (slot->phase != Slot::Idle)
             return;
     }
-    m_refreshing = false;
+    m_busy = false;
     emit refreshFinished();
 }

@@ -1,51 +1,40 @@
 #pragma once
 
-#include "GameSpyAssembler.h"
+#include "ProtocolSession.h"
 #include "QueryTarget.h"
-#include "ServerState.h"
-#include "SplitReassembler.h"
 
 #include <QByteArray>
+#include <QVector>
 
-// One try at asking one server: the request to send, and what each datagram
-// that comes back means for it. Knows no sockets and no clock.
-//
-// Source: a challenge is answered by sending the request again with it, at
-// most ReplyLimits::MaxChallengeRounds times; of two info replies to one
-// request (0x49 and 0x6D) the first wins. Quake 3: getinfo with a nonce of
-// the try (a reply with another nonce is stale), getstatus when the player
-// list is wanted. Unreal 2: the details, then the players when wanted.
+#include <memory>
+
+// Asking one server in one refresh, over one or more tries: the request of
+// each try, and what each datagram that comes back means. Knows no sockets
+// and no clock. Every try has a nonce of its own; a reply that echoes one
+// of this refresh's nonces is tied to that try, one that echoes another is
+// stale and ignored, one that echoes nothing is tied to no try.
 class QuerySession
 {
 public:
-    QuerySession(QueryProtocol protocol, bool playerListWanted, quint32 nonce);
+    QuerySession(QueryProtocol protocol, bool playerListWanted);
 
-    QByteArray firstRequest() const;
+    // The first request of try 'number' (from 1), with 'nonce'.
+    QByteArray startTry(int number, quint32 nonce);
 
     struct Step {
         enum Kind { Ignore, Send, Done };
         Kind kind = Ignore;
         QByteArray request; // Send
-        ServerState state;  // Done: online, without ping and time
+        ServerState state;  // Done, or Send with 'known': online, without ping and time
+        bool known = false; // Send: the details are in, the request asks for the players
+        int tiedTry = 0;    // Done or known: the try the reply answers; 0 when it cannot tell
     };
     // Datagrams after Done are ignored.
     Step feed(const QByteArray &datagram);
 
-
 private:
-    Step source(const QByteArray &datagram);
-    Step quake3(const QByteArray &datagram);
-    Step gameSpy(const QByteArray &datagram);
-    Step unreal2(const QByteArray &datagram);
-    Step done(ServerState state);
-
-    QueryProtocol m_protocol;
+    std::unique_ptr<ProtocolSession> m_protocol;
     bool m_playerListWanted;
-    QByteArray m_nonce;
+    QVector<QByteArray> m_nonces; // of tries 1, 2, ...
     bool m_done = false;
-    int m_challenges = 0;
-    SplitReassembler m_splits;
-    GameSpyAssembler m_gameSpy;
-    ServerState m_details; // Unreal 2: details waiting for the players
-    bool m_haveDetails = false;
 };

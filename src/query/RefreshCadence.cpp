@@ -4,6 +4,8 @@
 
 RefreshCadence::RefreshCadence(QueryScheduler &scheduler, QObject *parent) : QObject(parent), m_scheduler(scheduler)
 {
+    m_timer.setParent(this);
+    m_timer.setObjectName(QStringLiteral("LiveRefresh"));
     m_timer.setInterval(IntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &RefreshCadence::tick);
 }

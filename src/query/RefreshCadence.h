@@ -8,6 +8,7 @@ class QueryScheduler;
 // When the servers are asked: at once and then every IntervalMs while the
 // launcher is shown, never while it is minimised, at once again when it is
 // restored. A refresh still running when the next is due starts nothing new.
+// Its timer is the child "LiveRefresh".
 class RefreshCadence : public QObject
 {
     Q_OBJECT
@@ -25,11 +26,9 @@ public:
     void restore();
     bool isRunning() const { return m_timer.isActive(); }
 
-    // The interval's end, as the timer delivers it.
-    void tick();
-    const QTimer &timer() const { return m_timer; }
-
 private:
+    void tick();
+
     QueryScheduler &m_scheduler;
     QTimer m_timer;
 };

@@ -4,7 +4,7 @@
 
 bool ServerSlots::isFull(const ServerState &state)
 {
-    return state.maxPlayers > 0 && state.players >= state.maxPlayers;
+    return state.isFull();
 }
 
 bool ServerSlots::hasFreeSlot(const ServerState &state)

@@ -6,8 +6,7 @@ struct ServerState;
 class ServerSlots
 {
 public:
-    // Every slot a player can take is taken: players reached a maximum
-    // above nought.
+    // No public slot is free (private slots need their own password).
     static bool isFull(const ServerState &state);
     // The server answers and has room for one more.
     static bool hasFreeSlot(const ServerState &state);

@@ -1,7 +1,10 @@
 #include "SourceReply.h"
 
 #include "ByteReader.h"
+#include "ReplyLimits.h"
 #include "ReplyText.h"
+
+#include <algorithm>
 
 namespace SourceReply {
 
@@ -19,6 +22,11 @@ ServerState counts(ServerState s, int players, int max)
 QByteArray request(const QByteArray &challenge)
 {
     return singleMark + QByteArray("TSource Engine Query", 21) + challenge;
+}
+
+QByteArray playersRequest(const QByteArray &challenge)
+{
+    return singleMark + 'U' + challenge;
 }
 
 Parsed parse(const QByteArray &reply)
@@ -67,6 +75,25 @@ Parsed parse(const QByteArray &reply)
         s.passwordNeeded = r.u8() != 0;
         s = counts(s, players, max);
         break;
+    }
+    case 'D': {
+        const int count = r.u8();
+        for (int i = 0; i < count && r.ok() && !r.atEnd(); ++i) {
+            PlayerRow row;
+            r.u8(); // index
+            row.name = ReplyText::fromUtf8(r.cString());
+            row.score = std::clamp(r.i32(), -99999, 99999);
+            r.i32(); // seconds on the server, a float
+            row.pingMs = -1; // not told
+            if (r.ok() && s.playerList.size() < ReplyLimits::MaxPlayerRows)
+                s.playerList.append(row);
+        }
+        if (r.ok()) {
+            s.hasPlayerList = true;
+            out.kind = Parsed::Players;
+            out.state = s;
+        }
+        return out;
     }
     default:
         return out;

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 namespace {
-const QByteArray splitMark("\xFF\xFF\xFF\xFE", 4);
+const QByteArray splitMark("\xFE\xFF\xFF\xFF", 4); // -2, little-endian
 const QByteArray singleMark("\xFF\xFF\xFF\xFF", 4);
 constexpr int sourceHeader = 12;
 constexpr int goldSrcHeader = 9;

@@ -6,9 +6,10 @@
 #include <deque>
 
 // Puts together replies that a Source or GoldSrc server splits over several
-// datagrams (FF FF FF FE, a reply id, then the packet number and count:
-// one byte each in the Source header, which a two-byte size follows, or one
-// byte of index and count, four bits each, in the GoldSrc header). Parts may
+// datagrams: FE FF FF FF (the 32-bit little-endian -2), a 32-bit reply id
+// whose top bit marks a compressed reply, then in the Source header one byte
+// of total, one of number and a 16-bit size, or in the GoldSrc header one
+// byte with the number in its high and the total in its low four bits. Parts may
 // arrive in any order; the header is recognised per reply. Memory stays
 // bounded: at most ReplyLimits::MaxParts parts per reply, MaxPendingReplies
 // replies and MaxAssemblyBytes bytes, the oldest reply giving way. Compressed

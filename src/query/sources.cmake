@@ -10,6 +10,12 @@ set(OVCL_CORE_QUERY
   GameSpyReply.h GameSpyReply.cpp
   GameSpyAssembler.h GameSpyAssembler.cpp
   Unreal2Reply.h Unreal2Reply.cpp
+  ProtocolSession.h
+  SourceSession.h SourceSession.cpp
+  Quake3Session.h Quake3Session.cpp
+  GameSpySession.h GameSpySession.cpp
+  Unreal2Session.h Unreal2Session.cpp
+  QueryProtocols.h QueryProtocols.cpp
   QuerySession.h QuerySession.cpp
   QueryClock.h
   SteadyQueryClock.h SteadyQueryClock.cpp

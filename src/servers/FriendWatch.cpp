@@ -35,7 +35,6 @@ FriendWatch::FriendWatch(TForm1 &mainWindow, FriendsForm &window, LocalFiles &fi
     host.onClick(m_button, [this] { openWindow(); });
     host.describe({{QStringLiteral("FriendsButton"), QString(), QStringLiteral("Otevře seznam přátel / Opens the friends list")}});
     window.bind([this](const QString &name) { return add(name); }, [this](int index) { return remove(index); });
-    live.scheduler().setPlayerListWanted(!m_list.isEmpty());
     connect(&live.scheduler(), &QueryScheduler::stateChanged, this, &FriendWatch::stateChanged);
     connect(&tray, &TrayService::balloonClicked, this, &FriendWatch::balloonClicked);
 }
@@ -69,7 +68,6 @@ void FriendWatch::keep(const FriendList &list)
 {
     list.save(m_files);
     m_list = list;
-    m_live.scheduler().setPlayerListWanted(!m_list.isEmpty());
     emit changed();
 }
 

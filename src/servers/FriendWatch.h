@@ -18,7 +18,6 @@ class TrayService;
 // friends window (opened by the main window's top-bar button and the tray);
 // a balloon when a friend appears on a server, whose click joins that
 // server through the gate; and who of them plays where, for the card.
-// While the list has names, the servers are asked for their players.
 class FriendWatch : public QObject
 {
     Q_OBJECT

@@ -18,6 +18,9 @@ constexpr const char *nameStyle =
 constexpr const char *lineStyle =
     "QLabel { color: #d8d8d8; border: none; background: transparent; font: 8pt \"MS Sans Serif\", \"DejaVu Sans\"; }"
     "QLabel:disabled { color: #707070; }";
+constexpr const char *playerStyle =
+    "QLabel { color: #d8d8d8; border: none; background: transparent; font: 8pt \"MS Sans Serif\", \"DejaVu Sans\"; }"
+    "QLabel:disabled { color: #707070; }";
 constexpr const char *seenStyle =
     "color: #e08030; border: none; background: transparent; font: 8pt \"MS Sans Serif\", \"DejaVu Sans\";";
 
@@ -68,7 +71,28 @@ const std::vector<ControlRow> &cardRows()
         {c.ping, ControlKind::Label, 110, 33, 84, 13, nullptr, nullptr, arrow, true, cardLayer, lineStyle, c.panel},
         {c.seen, ControlKind::Label, 6, 47, 188, 13, nullptr, nullptr, arrow, true, cardLayer, seenStyle, c.panel},
     };
-    return rows;
+    static const std::vector<ControlRow> withPlayers = [] {
+        std::vector<ControlRow> all = rows;
+        for (int row = 1; row <= cardPlayerRows; ++row) {
+            const PlayerLine line = playerLine(row);
+            const int top = playersTop(false) + (row - 1) * playerRowHeight;
+            const auto label = [&](const char *name, int left, int width) {
+                return ControlRow{.name = name, .kind = ControlKind::Label, .left = left, .top = top, .width = width,
+                                  .height = 13, .visible = false, .layer = cardLayer, .style = playerStyle,
+                                  .parent = card().panel};
+            };
+            all.push_back(label(line.name, 12, 100));
+            all.push_back(label(line.score, 114, 34));
+            all.push_back(label(line.ping, 150, 44));
+        }
+        return all;
+    }();
+    return withPlayers;
+}
+
+PlayerLine playerLine(int row)
+{
+    return {named("LiveCardPlayer", row), named("LiveCardScore", row), named("LiveCardPlayerPing", row)};
 }
 
 } // namespace LiveServerControls

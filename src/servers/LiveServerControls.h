@@ -36,10 +36,23 @@ struct Card {
 const Card &card();
 const std::vector<ControlRow> &cardRows();
 
-// The card's size with and without its "last seen" line.
+// The card's player rows, from 1: the name, the score and the ping; the
+// last row's name may say how many more there are.
+struct PlayerLine {
+    const char *name;
+    const char *score;
+    const char *ping;
+};
+inline constexpr int cardPlayerRows = 8;
+PlayerLine playerLine(int row);
+
+// The card's size with and without its "last seen" line, before the players.
 inline constexpr int cardWidth = 200;
 inline constexpr int cardHeight = 64;
 inline constexpr int cardHeightOnline = 50;
+inline constexpr int playerRowHeight = 12;
+// The top of the first player row when the card has 'seen' line or not.
+inline constexpr int playersTop(bool seen) { return (seen ? cardHeight : cardHeightOnline) - 2; }
 // The column's left edge: right of the rightmost tile.
 inline constexpr int columnLeft = 278;
 // The card stands right of the column, over the status frame.

@@ -35,7 +35,7 @@ LiveServerState::LiveServerState(TForm1 &mainWindow, DatagramService &datagrams,
                                  const ServerMenu &menu, const AddressPanels &addressPanels,
                                  LanguageSwitch &language)
     : QObject(&mainWindow), m_mainWindow(mainWindow), m_clock(clock), m_language(language), m_scheduler(datagrams, clock),
-      m_cadence(m_scheduler), m_card(mainWindow.controls())
+      m_cadence(m_scheduler, this), m_card(mainWindow.controls())
 {
     setObjectName(QStringLiteral("LiveServerState"));
     ControlHost &host = mainWindow.controls();
@@ -57,6 +57,7 @@ LiveServerState::LiveServerState(TForm1 &mainWindow, DatagramService &datagrams,
             watchRow(e.number, inside, true);
     }
     m_scheduler.setServers(ServerQueries::targets());
+    m_scheduler.setPlayerListWanted(true);
     m_scheduler.setAskFloor(AskFloorMs);
     connect(&m_scheduler, &QueryScheduler::stateChanged, this, &LiveServerState::show);
     language.addListener([this] {
@@ -127,7 +128,7 @@ void LiveServerState::windowChanged()
 void LiveServerState::show(int index)
 {
     const ServerState &state = m_scheduler.state(index);
-    const ServerStateTexts texts = this->texts(index + 1);
+    const ServerStateTexts texts = ServerStateTexts::of(state, english(), m_clock.wallTime(), caption(index + 1));
     const Marks &m = m_marks.at(size_t(index));
     m.lamp->setPicture(QString::fromLatin1(lampPicture(state.status)));
     const bool known = state.lastSeen.isValid();
@@ -137,7 +138,7 @@ void LiveServerState::show(int index)
     m.lamp->setAccessibleName(caption(index + 1) + QStringLiteral(": ") + texts.summary);
     m.players->setAccessibleName(texts.count);
     if (m_cardEntry == index + 1)
-        m_card.fill(texts);
+        m_card.fill(this->texts(index + 1));
 }
 
 void LiveServerState::showCard(const Hovered &hovered)
@@ -152,8 +153,8 @@ void LiveServerState::showCard(const Hovered &hovered)
 
 ServerStateTexts LiveServerState::texts(int number) const
 {
-    ServerStateTexts t =
-        ServerStateTexts::of(m_scheduler.state(number - 1), english(), m_clock.wallTime(), caption(number));
+    ServerStateTexts t = ServerStateTexts::of(m_scheduler.state(number - 1), english(), m_clock.wallTime(),
+                                              caption(number), ServerCard::playerRows());
     const QString note = m_note ? m_note(number, english()) : QString();
     if (!note.isEmpty())
         t.seen = note;

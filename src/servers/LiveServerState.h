@@ -22,9 +22,10 @@ class TForm1;
 
 // The live state of the fourteen servers on the menu: each row's lamp and
 // players over maximum, and the card with a server's details while the
-// pointer rests on its tile, its name or its open address panel. All
-// fourteen are asked every half minute while the main window is on screen,
-// never while it is minimised, and at once when it comes back. Texts follow
+// pointer rests on its tile, its name or its open address panel, with who
+// is playing. Every server is asked, its players too, every half minute
+// while the main window is on screen, never while it is minimised, and at
+// once when it comes back. Texts follow
 // the language switch. Nothing here takes a click: joining is as it was.
 // It lives as long as the main window, among whose children it is found.
 class LiveServerState : public QObject
@@ -35,15 +36,6 @@ public:
                     const AddressPanels &addressPanels, LanguageSwitch &language);
     ~LiveServerState() override;
 
-    struct Marks {
-        PictureControl *lamp;
-        TextLabel *players;
-        TextLabel *maximum;
-    };
-    // Entry 'number''s marks.
-    const Marks &marks(int number) const { return m_marks.at(size_t(number - 1)); }
-    const ServerCard &card() const { return m_card; }
-    RefreshCadence &cadence() { return m_cadence; }
     // The servers' states, and the way to ask one of them.
     QueryScheduler &scheduler() { return m_scheduler; }
     // No server is asked more often than this, whoever asks.
@@ -64,6 +56,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    struct Marks {
+        PictureControl *lamp;
+        TextLabel *players;
+        TextLabel *maximum;
+    };
     struct Hovered {
         int number;
         bool addressPanel;

@@ -25,6 +25,14 @@ ServerCard::ServerCard(ControlHost &host)
     // so is a long list of friends in the last line.
     for (TextLabel *line : {m_name, m_map, m_count, m_ping, m_seen})
         line->keepWithin(line->geometry());
+    for (int row = 1; row <= cardPlayerRows; ++row) {
+        const PlayerLine names = playerLine(row);
+        const PlayerRowLabels labels{host.get<TextLabel>(names.name), host.get<TextLabel>(names.score),
+                                     host.get<TextLabel>(names.ping)};
+        labels.score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        labels.ping->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_players.push_back(labels);
+    }
     // Only the window's pointer handling sees the pointer over the card.
     m_panel->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -55,7 +63,31 @@ void ServerCard::fill(const ServerStateTexts &texts)
     m_seen->setCaption(texts.seen);
     m_seen->setVisible(!texts.seen.isEmpty());
     m_lock->setVisible(texts.locked);
-    m_panel->resize(cardWidth, texts.seen.isEmpty() ? cardHeightOnline : cardHeight);
+    const bool seen = !texts.seen.isEmpty();
+    int rows = 0;
+    for (const PlayerRowLabels &labels : m_players) {
+        const bool player = rows < texts.playerLines.size();
+        const bool more = !player && rows == texts.playerLines.size() && !texts.more.isEmpty();
+        const ServerStateTexts::PlayerLine line = player ? texts.playerLines.at(rows) : ServerStateTexts::PlayerLine{};
+        setLine(labels.name, more ? texts.more : line.name, texts.greyed);
+        setLine(labels.score, line.score, texts.greyed);
+        setLine(labels.ping, line.ping, texts.greyed);
+        const int top = playersTop(seen) + rows * playerRowHeight;
+        for (TextLabel *label : {labels.name, labels.score, labels.ping}) {
+            label->move(label->x(), top);
+            label->setVisible(player || more);
+        }
+        labels.name->keepWithin(labels.name->geometry());
+        if (player || more)
+            ++rows;
+    }
+    const int height = seen ? cardHeight : cardHeightOnline;
+    m_panel->resize(cardWidth, rows ? playersTop(seen) + rows * playerRowHeight + 4 : height);
+}
+
+int ServerCard::playerRows()
+{
+    return cardPlayerRows;
 }
 
 void ServerCard::hide()

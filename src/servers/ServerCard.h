@@ -2,6 +2,8 @@
 
 #include <QPoint>
 
+#include <vector>
+
 class ControlHost;
 class PictureControl;
 class TextLabel;
@@ -9,7 +11,7 @@ struct ServerStateTexts;
 
 // The card that tells one server's details: name, lock, map, players, ping
 // and, once the server has stopped answering, when it was last seen, with
-// the old values greyed.
+// the old values greyed; below them who is playing, with score and ping.
 class ServerCard
 {
 public:
@@ -23,10 +25,15 @@ public:
     void hide();
     bool isShown() const;
 
-    TextLabel &name() const { return *m_name; }
-    TextLabel &seen() const { return *m_seen; }
+    // How many player rows the card has.
+    static int playerRows();
 
 private:
+    struct PlayerRowLabels {
+        TextLabel *name;
+        TextLabel *score;
+        TextLabel *ping;
+    };
     static void setLine(TextLabel *label, const QString &text, bool greyed);
 
     TextLabel *m_panel;
@@ -36,4 +43,5 @@ private:
     TextLabel *m_count;
     TextLabel *m_ping;
     TextLabel *m_seen;
+    std::vector<PlayerRowLabels> m_players;
 };

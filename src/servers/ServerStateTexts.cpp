@@ -1,5 +1,7 @@
 #include "ServerStateTexts.h"
 
+#include <algorithm>
+
 namespace {
 QString tr(bool english, const char *czech, const char *inEnglish)
 {
@@ -12,8 +14,35 @@ QString seenAt(const QDateTime &seen, const QDateTime &now)
 }
 } // namespace
 
+// Czech counts take three forms: 1 další, 2-4 další, 5 and more dalších.
+QString others(bool english, int count)
+{
+    if (english)
+        return QStringLiteral("and %1 more").arg(count);
+    return QString::fromUtf8(count >= 2 && count <= 4 ? "a %1 další" : "a %1 dalších").arg(count);
+}
+
+QVector<ServerStateTexts::PlayerLine> listedPlayers(const ServerState &state, int rows, QString &more, bool english)
+{
+    QVector<PlayerRow> sorted = state.playerList;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const PlayerRow &a, const PlayerRow &b) { return a.score > b.score; });
+    const int shown = int(sorted.size()) <= rows ? int(sorted.size()) : std::max(0, rows - 1);
+    QVector<ServerStateTexts::PlayerLine> lines;
+    for (int i = 0; i < shown; ++i) {
+        const PlayerRow &p = sorted.at(i);
+        lines.append({p.name.isEmpty() ? QStringLiteral("?") : p.name, QString::number(p.score),
+                      p.pingMs >= 0 ? QStringLiteral("%1 ms").arg(p.pingMs) : QString()});
+    }
+    // Players the server counts but does not list are left out too.
+    const int left = std::max(int(sorted.size()), state.players) - shown;
+    if (left > 0 && rows > 0 && shown < int(sorted.size()))
+        more = others(english, left);
+    return lines;
+}
+
 ServerStateTexts ServerStateTexts::of(const ServerState &state, bool english, const QDateTime &now,
-                                      const QString &caption)
+                                      const QString &caption, int playerRows)
 {
     ServerStateTexts t;
     const bool known = state.lastSeen.isValid();
@@ -42,5 +71,7 @@ ServerStateTexts ServerStateTexts::of(const ServerState &state, bool english, co
         break;
     }
     t.summary = status + QStringLiteral(", ") + t.count;
+    if (known && state.hasPlayerList)
+        t.playerLines = listedPlayers(state, playerRows, t.more, english);
     return t;
 }

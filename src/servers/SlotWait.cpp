@@ -70,7 +70,7 @@ QString SlotWait::cardNote(int number, bool english) const
 
 void SlotWait::ask()
 {
-    m_live.scheduler().askOne(m_entry - 1);
+    m_live.scheduler().ask(m_entry - 1);
 }
 
 void SlotWait::stateChanged(int index)

@@ -137,19 +137,19 @@ void LiveActionsTest::askFloor()
                              [port](const RecordingDatagrams::Sent &s) { return s.port == port; });
     };
     const QByteArray reply = GameReplies::gameSpyStatus({QStringLiteral("x"), QStringLiteral("m"), {"a"}}, 1, 1).first();
-    QVERIFY(scheduler.askOne(0));
+    QVERIFY(scheduler.ask(0));
     QCOMPARE(sentTo(1000), 1);
     datagrams.reply(QStringLiteral("a"), 1000, reply);
     QVERIFY(scheduler.settledAtMs(0) >= 0);
     QCOMPARE(scheduler.settledAtMs(1), qint64(-1));
     clock.advance(1000);
-    QVERIFY(!scheduler.askOne(0));
+    QVERIFY(!scheduler.ask(0));
     QVERIFY(scheduler.refresh());
     clock.advance(4000); // the second server goes unanswered to its end
     QCOMPARE(sentTo(1000), 1);
     QCOMPARE(sentTo(2000), QueryScheduler::Tries);
     QVERIFY(!scheduler.isRefreshing());
-    QVERIFY(scheduler.askOne(0));
+    QVERIFY(scheduler.ask(0));
     QCOMPARE(sentTo(1000), 2);
 }
 

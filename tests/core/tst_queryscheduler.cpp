@@ -1,6 +1,7 @@
 // The query scheduler's manners and its defences, driven by a recording
 // datagram service and a clock the test moves.
 
+#include "FireTimer.h"
 #include "GameReplies.h"
 #include "ManualQueryClock.h"
 #include "RecordingDatagrams.h"
@@ -30,6 +31,10 @@ private slots:
     void requestsAreSpacedAtLeast50ms();
     void silenceMeansOfflineAfterThreeTries();
     void pingRunsFromTheRequestAfterTheChallenge();
+    void pingAfterARetry_data();
+    void pingAfterARetry();
+    void replyBeforeAnyRequestIsIgnored();
+    void oneServerAskedAlone();
     void hostileReplies_data();
     void hostileReplies();
     void refreshWhileOneRunsStartsNothing();
@@ -107,7 +112,85 @@ void QuerySchedulerTest::pingRunsFromTheRequestAfterTheChallenge()
     QVERIFY(s.isOnline());
     QCOMPARE(s.pingMs, int(m_clock.nowMs() - m_net->sent[1].atMs));
     QCOMPARE(s.lastSeen, m_clock.wallTime());
-    QVERIFY(!m_scheduler->isRefreshing());
+}
+
+// A reply to the first try that comes 200 ms after the second try left:
+// a reply that echoes its try's nonce gives that try's ping; one that
+// cannot be tied keeps the last sure ping (none here, then 35 ms).
+void QuerySchedulerTest::pingAfterARetry_data()
+{
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<int>("firstPing");
+    QTest::addColumn<int>("secondPing");
+    QTest::newRow("quake3: the nonce tells the try") << int(QueryProtocol::Quake3) << 1200 << 1200;
+    QTest::newRow("unreal2: cannot tell, keeps the last sure ping") << int(QueryProtocol::Unreal2) << -1 << 35;
+}
+
+void QuerySchedulerTest::pingAfterARetry()
+{
+    QFETCH(int, protocol);
+    QFETCH(int, firstPing);
+    QFETCH(int, secondPing);
+    serve(1, QueryProtocol(protocol));
+    const auto reply = [&](int to) {
+        const QByteArray nonce = m_net->sent[to].data.mid(14);
+        return QueryProtocol(protocol) == QueryProtocol::Quake3 ? GameReplies::quake3Status(fake, nonce)
+                                                                : GameReplies::unreal2Details(fake, 7777);
+    };
+    for (int refresh = 0; refresh < 2; ++refresh) {
+        const int first = m_net->sent.size();
+        QVERIFY(m_scheduler->refresh());
+        if (refresh == 0) {
+            m_clock.advance(1200);
+            QCOMPARE(m_net->sent.size(), first + 2); // the second try left at 1000 ms
+            m_net->reply(host, 27015, reply(first));
+            QCOMPARE(m_scheduler->state(0).pingMs, firstPing);
+        } else {
+            m_clock.advance(35);
+            m_net->reply(host, 27015, reply(first));
+            QCOMPARE(m_scheduler->state(0).pingMs, 35);
+            m_clock.advance(30000);
+            const int retry = m_net->sent.size();
+            QVERIFY(m_scheduler->refresh());
+            m_clock.advance(1200);
+            m_net->reply(host, 27015, reply(retry));
+            QCOMPARE(m_scheduler->state(0).pingMs, secondPing);
+        }
+        QVERIFY(m_scheduler->state(0).isOnline());
+        m_clock.advance(30000);
+    }
+}
+
+// A datagram from the server's address before this refresh asked it is
+// nobody's answer, however well formed.
+void QuerySchedulerTest::replyBeforeAnyRequestIsIgnored()
+{
+    serve(2);
+    m_net->reply(host, 27015, GameReplies::goldSrcInfo(fake));
+    QCOMPARE(m_scheduler->state(0).status, ServerState::Status::Unknown);
+    m_scheduler->refresh();
+    QCOMPARE(m_net->sent.size(), 1); // the second server's request waits its turn
+    m_net->reply(host, 27016, GameReplies::goldSrcInfo(fake));
+    QCOMPARE(m_scheduler->state(1).status, ServerState::Status::Unknown);
+    m_clock.advance(60);
+    m_net->reply(host, 27016, GameReplies::goldSrcInfo(fake));
+    QVERIFY(m_scheduler->state(1).isOnline());
+    QVERIFY(m_scheduler->state(1).pingMs < 100);
+}
+
+void QuerySchedulerTest::oneServerAskedAlone()
+{
+    serve(3);
+    QSignalSpy finished(m_scheduler.get(), &QueryScheduler::refreshFinished);
+    QVERIFY(m_scheduler->ask(1));
+    QVERIFY(!m_scheduler->ask(1));
+    m_clock.advance(10);
+    QCOMPARE(m_net->sent.size(), 1);
+    QCOMPARE(m_net->sent[0].port, 27016);
+    m_net->reply(host, 27016, GameReplies::goldSrcInfo(fake));
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(m_scheduler->state(1).isOnline());
+    QCOMPARE(m_scheduler->state(0).status, ServerState::Status::Unknown);
 }
 
 void QuerySchedulerTest::hostileReplies_data()
@@ -131,9 +214,11 @@ void QuerySchedulerTest::hostileReplies_data()
     QTest::newRow("source: split counts that lie")
         << int(P::Source) << QList<QByteArray>{QByteArray("\xFF\xFF\xFF\xFE\1\0\0\0\xFF\0", 10) + info};
     QTest::newRow("source: endless challenges") << int(P::Source) << challenges;
-    QTest::newRow("quake3: no line end") << int(P::Quake3) << QList<QByteArray>{"\xFF\xFF\xFF\xFFinfoResponse"};
+    QTest::newRow("quake3: no line end") << int(P::Quake3) << QList<QByteArray>{"\xFF\xFF\xFF\xFFstatusResponse"};
+    QTest::newRow("quake3: getinfo's answer, which tells the public part only")
+        << int(P::Quake3) << QList<QByteArray>{GameReplies::quake3Info(fake, "1")};
     QTest::newRow("quake3: stale nonce")
-        << int(P::Quake3) << QList<QByteArray>{GameReplies::quake3Info(fake, "0")};
+        << int(P::Quake3) << QList<QByteArray>{GameReplies::quake3Status(fake, "0")};
     QTest::newRow("gamespy: parts without final") << int(P::GameSpy) << gameSpyParts;
     QTest::newRow("gamespy: huge pair list")
         << int(P::GameSpy) << QList<QByteArray>{QByteArray(65536, '\\')};
@@ -177,27 +262,28 @@ void QuerySchedulerTest::unknownHostIsOfflineAtOnce()
     m_scheduler->refresh();
     QCOMPARE(m_scheduler->state(0).status, ServerState::Status::Offline);
     QVERIFY(m_net->sent.isEmpty());
-    QVERIFY(!m_scheduler->isRefreshing());
+    QVERIFY(m_scheduler->refresh()); // nothing left running
 }
 
 void QuerySchedulerTest::cadenceFollowsTheWindow()
 {
     serve(1);
     RefreshCadence cadence(*m_scheduler);
+    auto *timer = cadence.findChild<QTimer *>(QStringLiteral("LiveRefresh"));
     cadence.start();
     QCOMPARE(m_net->sent.size(), 1);
-    QVERIFY(cadence.timer().isActive());
-    QCOMPARE(cadence.timer().interval(), 30000);
-    cadence.tick(); // the last refresh still runs
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 30000);
+    fire(timer); // the last refresh still runs
     QCOMPARE(m_net->sent.size(), 1);
     cadence.stop(); // minimised: not even the tries of the running refresh go out
-    QVERIFY(!cadence.timer().isActive());
+    QVERIFY(!timer->isActive());
     m_clock.advance(60000);
     QCOMPARE(m_net->sent.size(), 1);
     QCOMPARE(m_scheduler->state(0).status, ServerState::Status::Unknown);
     cadence.restore();
     QCOMPARE(m_net->sent.size(), 2);
-    QVERIFY(cadence.timer().isActive());
+    QVERIFY(timer->isActive());
 }
 
 QTEST_GUILESS_MAIN(QuerySchedulerTest)

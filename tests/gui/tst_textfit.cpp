@@ -1,4 +1,5 @@
 #include "AnsweredGames.h"
+#include "FireTimer.h"
 #include "LauncherFixture.h"
 #include "LauncherWindows.h"
 #include "app/TForm1.h"
@@ -11,7 +12,6 @@
 #include "ModalWindow.h"
 #include "servers/FriendsForm.h"
 #include "servers/JoinPromptForm.h"
-#include "servers/LiveServerState.h"
 #include "web/TForm10.h"
 #include "web/TForm11.h"
 #include "web/TForm12.h"
@@ -195,7 +195,7 @@ void TextFitTest::liveServerTextsFit()
         QTest::mouseClick(main->findChild<QWidget *>(QStringLiteral("Image3")), Qt::LeftButton);
     QStringList players;
     for (int i = 0; i < 88; ++i)
-        players << QStringLiteral("W%1").arg(i);
+        players << QString(30, QLatin1Char('W')) + QString::number(i);
     const FakeServer widest{QString(80, QLatin1Char('W')), QString(40, QLatin1Char('W')), players, 88, 0, true};
     AnsweredGames games(f);
     QStringList misfits;
@@ -216,7 +216,7 @@ void TextFitTest::liveServerTextsFit()
     games.answer(widest);
     check("online");
     f.queryClock->advance(24 * 3600 * 1000);
-    main->findChild<LiveServerState *>()->cadence().tick();
+    fire(main->findChild<QTimer *>(QStringLiteral("LiveRefresh")));
     games.silence();
     check("offline");
     QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1Char('\n'))));

@@ -66,6 +66,7 @@ private:
     TForm1 *main() const { return form1(*m_f->launcher); }
     JoinPromptForm *prompt() const { return launcherWindow<JoinPromptForm>(*m_f->launcher, "JoinPrompt"); }
     SlotWait *wait() const { return main()->findChild<SlotWait *>(QStringLiteral("SlotWait")); }
+    QTimer *refreshTimer() const { return main()->findChild<QTimer *>(QStringLiteral("LiveRefresh")); }
     LiveServerState *live() const { return main()->findChild<LiveServerState *>(QStringLiteral("LiveServerState")); }
     QStringList programsStarted() const;
 
@@ -120,7 +121,7 @@ void WaitAndFriendsTest::answer(const QList<int> &full, const QList<int> &silent
 void WaitAndFriendsTest::nextRefresh()
 {
     m_f->queryClock->advance(LiveServerState::AskFloorMs);
-    live()->cadence().tick();
+    fire(refreshTimer());
 }
 
 void WaitAndFriendsTest::clickTile(int number)
@@ -412,7 +413,7 @@ void WaitAndFriendsTest::noServerAskedMoreOftenThanTheFloor()
         }
         fire(const_cast<QTimer *>(&wait()->askTimer()));
         if (round % 2 == 0)
-            round < 60 ? live()->cadence().tick() : background->tick();
+            round < 60 ? fire(refreshTimer()) : background->tick();
         answer({hurtgen});
     }
     QHash<quint16, QList<qint64>> asks;

@@ -67,7 +67,7 @@ file(MAKE_DIRECTORY "${games}")
 run(${CMAKE_COMMAND} -E chdir "${games}" ${CMAKE_COMMAND} -E tar xzf ${archive})
 set(folder "${games}/ovcl-1.8.3-linux")
 
-foreach(f ovcl ovcl.png ovcl.desktop install-desktop-entry ovcl_update README.txt
+foreach(f ovcl ovcl_query ovcl.png ovcl.desktop install-desktop-entry ovcl_update README.txt
           sounds/press.wav sounds/click.wav sounds/tada.wav sounds/tada2.wav sounds/tada3.wav
           sounds/error.wav sounds/firstrun.wav
           fonts/tahoma.ttf fonts/tahomabd.ttf fonts/ms_sans_serif.ttf fonts/COPYING fonts/copyright)
@@ -75,7 +75,7 @@ foreach(f ovcl ovcl.png ovcl.desktop install-desktop-entry ovcl_update README.tx
     message(FATAL_ERROR "missing from the package: ${f}")
   endif()
 endforeach()
-foreach(f ovcl ovcl.desktop install-desktop-entry ovcl_update)
+foreach(f ovcl ovcl_query ovcl.desktop install-desktop-entry ovcl_update)
   run(test -x "${folder}/${f}")
 endforeach()
 

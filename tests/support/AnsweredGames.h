@@ -6,7 +6,8 @@
 #include <QHash>
 
 // Answers the fourteen game servers' queries of a launcher on recording
-// datagrams, all as one stand-in server would, in each server's protocol.
+// datagrams, all as one stand-in server would (StandIns), in each server's
+// protocol.
 class AnsweredGames
 {
 public:

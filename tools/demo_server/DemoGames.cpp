@@ -3,15 +3,25 @@
 #include "servers/ServerCatalogue.h"
 #include "servers/ServerQueries.h"
 
+#include <QHash>
 #include <QRandomGenerator>
 
 #include <cstdio>
 
 namespace {
 
-const char *const maps[] = {"de_dust2",   "awp_map",     "fy_iceworld", "gg_simpsons", "de_inferno",
-                            "mp_harbor",  "mp_carentan", "mp_toujane",  "mp_burgundy", "mp_dawnville",
-                            "mp_matmata", "dm_escape",   "DM-Deck16][", "ONS-Torlan"};
+// Maps by protocol, taken in turn by the entries that use it.
+QString mapFor(QueryProtocol protocol, int turn)
+{
+    static const QHash<QueryProtocol, QStringList> pool{
+        {QueryProtocol::Source, {"de_dust2", "awp_map", "fy_iceworld", "gg_simpsons", "de_inferno"}},
+        {QueryProtocol::Quake3, {"mp_harbor", "mp_carentan", "mp_toujane", "mp_burgundy", "mp_dawnville", "mp_matmata"}},
+        {QueryProtocol::GameSpy, {"dm_escape", "DM-Deck16]["}},
+        {QueryProtocol::Unreal2, {"ONS-Torlan"}},
+    };
+    const QStringList maps = pool.value(protocol, {QStringLiteral("map")});
+    return maps.at(turn % maps.size());
+}
 
 } // namespace
 
@@ -32,6 +42,7 @@ DemoGames::DemoGames(QObject *parent) : QObject(parent)
 
 void DemoGames::start(QStringList &failed)
 {
+    QHash<QueryProtocol, int> turns;
     for (const ServerCatalogue::ServerEntry &entry : ServerCatalogue::entries()) {
         if (entry.number == DownEntry)
             continue;
@@ -39,16 +50,22 @@ void DemoGames::start(QStringList &failed)
         const QueryProtocol protocol = target.protocol;
         FakeServer server;
         server.name = QStringLiteral("Orvanta | %1").arg(QLatin1String(entry.caption));
-        server.map = QLatin1String(maps[entry.number - 1]);
+        server.map = mapFor(protocol, turns[protocol]++);
         server.maxPlayers = entry.passwordEdit ? 12 : 24;
         server.password = entry.passwordEdit != nullptr;
-        server.privateSlots = protocol == QueryProtocol::Quake3 && entry.passwordEdit ? 2 : 0;
-        server.players = names(int(QRandomGenerator::global()->bounded(server.maxPlayers / 2)));
+        server.avp2Keys = entry.group == ServerCatalogue::Group::AlienVsPredator2;
+        // Rented Call of Duty servers keep two of their twelve slots private,
+        // one of them taken, as the real ones are set up.
+        if (protocol == QueryProtocol::Quake3 && entry.passwordEdit) {
+            server.privateSlots = 2;
+            server.inPrivateSlots = 1;
+        }
+        server.players = names(1 + int(QRandomGenerator::global()->bounded(server.maxPlayers / 2)));
         auto responder = std::make_unique<GameResponder>(protocol, server);
         responder->setGamePort(quint16(entry.port));
         const quint16 port = target.port;
         if (!responder->start(port)) {
-            failed << QString::number(port);
+            failed << QStringLiteral("%1 (entry %2)").arg(port).arg(entry.number);
             continue;
         }
         m_responders.emplace_back(entry.number, std::move(responder));
@@ -81,7 +98,7 @@ void DemoGames::shuffle()
             continue;
         FakeServer server = responder->server();
         const int now = int(server.players.size());
-        const int next = std::clamp(now + int(random->bounded(-2, 3)), 0, server.maxPlayers);
+        const int next = std::clamp(now + int(random->bounded(-2, 3)), server.inPrivateSlots, server.maxPlayers);
         server.players = names(next);
         responder->setServer(server);
     }

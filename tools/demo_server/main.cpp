@@ -8,7 +8,8 @@
 // FILE (as HTML when FILE ends in .html or .php). Runs until interrupted
 // (SIGINT or SIGTERM). The game servers answer on their catalogue ports
 // (Unreal games: the game port + 1), with changing player counts; entry 9
-// stays down. --game-fail makes entry ENTRY (1-14), or every entry, answer
+// stays down; when a game port is taken it says which and exits with 1.
+// --game-fail makes entry ENTRY (a catalogue number), or every entry, answer
 // badly: silent, garbage, challenge-loop (Counter-Strike) or split (split
 // replies out of order). --fill ENTRY[=SECONDS] keeps entry ENTRY full and
 // frees a slot in turns (FillAndFree).
@@ -16,6 +17,7 @@
 #include "CommunityServer.h"
 #include "DemoGames.h"
 #include "FillAndFree.h"
+#include "servers/ServerCatalogue.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -80,7 +82,7 @@ std::optional<QPair<int, GameResponder::Mode>> gameFailure(const QString &text)
     bool ok = eq < 0;
     const int entry = eq < 0 ? 0 : text.left(eq).toInt(&ok);
     const auto mode = names.constFind(text.mid(eq + 1));
-    if (!ok || entry < 0 || entry > 14 || mode == names.constEnd())
+    if (!ok || entry < 0 || entry > int(ServerCatalogue::entries().size()) || mode == names.constEnd())
         return std::nullopt;
     return qMakePair(entry, *mode);
 }
@@ -200,13 +202,19 @@ int main(int argc, char **argv)
     if (options->games) {
         QStringList failed;
         games.start(failed);
+        if (!failed.isEmpty()) {
+            std::fprintf(stderr,
+                         "cannot listen for game queries on UDP %s of 127.0.0.1 (another program holds it?); "
+                         "stop that program or start with --no-games\n",
+                         qPrintable(failed.join(QStringLiteral(", "))));
+            server.stop();
+            return 1;
+        }
         for (const auto &[entry, mode] : options->gameFailures)
             games.setMode(entry, mode);
         if (fill)
             new FillAndFree(games, *fill, &games);
         std::printf("game servers answer on 127.0.0.1 (entry %d is down)\n", DemoGames::DownEntry);
-        if (!failed.isEmpty())
-            std::fprintf(stderr, "cannot listen for game queries on UDP %s\n", qPrintable(failed.join(", ")));
         std::fflush(stdout);
     }
 

@@ -39,6 +39,14 @@ QByteArray sourceChallenge(const QByteArray &challenge)
     return single + 'A' + challenge;
 }
 
+QByteArray sourcePlayers(const FakeServer &s)
+{
+    QByteArray out = single + 'D' + char(s.players.size());
+    for (int i = 0; i < s.players.size(); ++i)
+        out += char(i) + cstr(s.players[i]) + le32(i * 5) + le32(0x42c80000); // 100.0 s
+    return out;
+}
+
 QByteArray sourceInfo(const FakeServer &s)
 {
     return single + 'I' + char(48) + cstr(s.name) + cstr(s.map) + cstr(QStringLiteral("cstrike"))
@@ -59,7 +67,7 @@ QList<QByteArray> split(const QByteArray &reply, int parts, bool goldSrc, quint3
     QList<QByteArray> out;
     const int size = int((reply.size() + parts - 1) / parts);
     for (int n = 0; n < parts; ++n) {
-        QByteArray d("\xFF\xFF\xFF\xFE", 4);
+        QByteArray d("\xFE\xFF\xFF\xFF", 4);
         QByteArray idBytes(4, '\0');
         qToLittleEndian(id, idBytes.data());
         d += idBytes;
@@ -77,24 +85,25 @@ QList<QByteArray> split(const QByteArray &reply, int parts, bool goldSrc, quint3
     return out;
 }
 
+// As Quake 3 servers count for getinfo: the public slots and who is in them.
 QByteArray quake3Info(const FakeServer &s, const QByteArray &challenge)
 {
     QByteArray out = single + "infoResponse\n";
     out += "\\challenge\\" + challenge + "\\protocol\\118\\hostname\\" + s.name.toLatin1() + "\\mapname\\"
-        + s.map.toLatin1() + "\\clients\\" + QByteArray::number(s.players.size()) + "\\sv_maxclients\\"
-        + QByteArray::number(s.maxPlayers + s.privateSlots) + "\\gametype\\tdm\\pswrd\\"
-        + (s.password ? "1" : "0");
-    if (s.privateSlots)
-        out += "\\sv_privateClients\\" + QByteArray::number(s.privateSlots);
+        + s.map.toLatin1() + "\\clients\\" + QByteArray::number(s.publicPlayers()) + "\\sv_maxclients\\"
+        + QByteArray::number(s.publicSlots()) + "\\gametype\\tdm\\pswrd\\" + (s.password ? "1" : "0");
     return out;
 }
 
-QByteArray quake3Status(const FakeServer &s)
+QByteArray quake3Status(const FakeServer &s, const QByteArray &challenge)
 {
     QByteArray out = single + "statusResponse\n";
     out += "\\sv_hostname\\" + s.name.toLatin1() + "\\mapname\\" + s.map.toLatin1() + "\\sv_maxclients\\"
-        + QByteArray::number(s.maxPlayers + s.privateSlots) + "\\g_gametype\\tdm\\pswrd\\"
-        + (s.password ? "1" : "0") + "\\sv_privateClients\\" + QByteArray::number(s.privateSlots) + "\n";
+        + QByteArray::number(s.maxPlayers) + "\\g_gametype\\tdm\\pswrd\\" + (s.password ? "1" : "0")
+        + "\\sv_privateClients\\" + QByteArray::number(s.privateSlots);
+    if (!challenge.isEmpty())
+        out += "\\challenge\\" + challenge;
+    out += '\n';
     for (int i = 0; i < s.players.size(); ++i)
         out += QByteArray::number(i * 3) + ' ' + QByteArray::number(40 + i) + " \"" + s.players[i].toLatin1()
             + "\"\n";
@@ -107,10 +116,12 @@ QList<QByteArray> gameSpyStatus(const FakeServer &s, int parts, int queryId)
     pairs << "\\hostname\\" + s.name.toLatin1() << "\\hostport\\7777" << "\\mapname\\" + s.map.toLatin1()
           << "\\gametype\\DeathMatchPlus" << "\\numplayers\\" + QByteArray::number(s.players.size())
           << "\\maxplayers\\" + QByteArray::number(s.maxPlayers)
-          << "\\password\\" + QByteArray(s.password ? "True" : "False");
+          << (s.avp2Keys ? "\\lock\\" + QByteArray(s.password ? "1" : "0")
+                         : "\\password\\" + QByteArray(s.password ? "True" : "False"));
     for (int i = 0; i < s.players.size(); ++i) {
         const QByteArray n = QByteArray::number(i);
-        pairs << "\\player_" + n + "\\" + s.players[i].toLatin1() + "\\frags_" + n + "\\" + QByteArray::number(i * 2)
+        pairs << "\\player_" + n + "\\" + s.players[i].toLatin1() + (s.avp2Keys ? "\\score_" : "\\frags_") + n + "\\"
+                     + QByteArray::number(i * 2)
                      + "\\ping_" + n + "\\" + QByteArray::number(50 + i);
     }
     QList<QByteArray> out;
@@ -129,10 +140,18 @@ QList<QByteArray> gameSpyStatus(const FakeServer &s, int parts, int queryId)
 
 QByteArray unreal2Details(const FakeServer &s, quint16 gamePort)
 {
-    return QByteArray("\x80\x00\x00\x00\x00", 5) + le32(0) + unrealText(QString()) + le32(gamePort)
+    // Real servers leave the address out: a bare zero length.
+    return QByteArray("\x80\x00\x00\x00\x00", 5) + le32(0) + QByteArray(1, '\0') + le32(gamePort)
         + le32(gamePort + 1) + unrealText(s.name) + unrealText(s.map) + unrealText(QStringLiteral("xDeathMatch"))
         + le32(int(s.players.size())) + le32(s.maxPlayers) + le32(0) + le32(s.password ? 1 : 0)
         + unrealText(QStringLiteral("4"));
+}
+
+QByteArray unreal2Rules(const FakeServer &s)
+{
+    return QByteArray("\x80\x00\x00\x00\x01", 5) + unrealText(QStringLiteral("ServerMode"))
+        + unrealText(QStringLiteral("dedicated")) + unrealText(QStringLiteral("GamePassword"))
+        + unrealText(s.password ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
 QByteArray unreal2Players(const FakeServer &s)

@@ -1,20 +1,30 @@
 #include "QtDatagramService.h"
 
 #include <QHostInfo>
-#include <QNetworkDatagram>
-#include <QTimer>
+#include <QSocketNotifier>
+
+#include <algorithm>
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 QtDatagramService::QtDatagramService(QObject *parent) : DatagramService(parent)
 {
     m_age.start();
-    connect(&m_socket, &QUdpSocket::readyRead, this, &QtDatagramService::readPending);
+    m_nextTurn.setSingleShot(true);
+    m_nextTurn.setInterval(0);
+    connect(&m_nextTurn, &QTimer::timeout, this, &QtDatagramService::readPending);
 }
 
-QString QtDatagramService::key(const QHostAddress &address, quint16 port)
+QtDatagramService::~QtDatagramService()
 {
-    bool v4 = false;
-    const quint32 ip = address.toIPv4Address(&v4);
-    return (v4 ? QHostAddress(ip).toString() : address.toString()) + QLatin1Char(' ') + QString::number(port);
+    m_notifier.reset();
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
 void QtDatagramService::lookUp(const QString &host)
@@ -39,37 +49,104 @@ void QtDatagramService::lookUp(const QString &host)
 
 void QtDatagramService::found(const QString &host, const QHostAddress &address)
 {
-    if (address.isNull()) {
+    bool v4 = false;
+    const quint32 ip = address.toIPv4Address(&v4);
+    if (address.isNull() || !v4) {
         m_hosts.remove(host);
         emit hostFound(host, false);
         return;
     }
-    m_hosts[host] = {address, m_age.elapsed()};
+    m_hosts[host] = {QHostAddress(ip), m_age.elapsed()};
     emit hostFound(host, true);
+}
+
+bool QtDatagramService::open()
+{
+    if (m_fd >= 0)
+        return true;
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    sockaddr_in any{};
+    any.sin_family = AF_INET;
+    any.sin_addr.s_addr = htonl(INADDR_ANY);
+    if (::bind(fd, reinterpret_cast<const sockaddr *>(&any), sizeof any) != 0) {
+        ::close(fd);
+        return false;
+    }
+    const int size = ReceiveBufferBytes;
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
+    m_fd = fd;
+    m_buffers.resize(size_t(DatagramsPerCall) * MaxDatagram);
+    m_notifier = std::make_unique<QSocketNotifier>(qintptr(fd), QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &QtDatagramService::readPending);
+    return true;
 }
 
 void QtDatagramService::send(const QString &host, quint16 port, const QByteArray &data)
 {
     const auto it = m_hosts.constFind(host);
-    if (it == m_hosts.constEnd())
+    if (it == m_hosts.constEnd() || !open())
         return;
-    if (m_socket.state() != QAbstractSocket::BoundState && !m_socket.bind(QHostAddress::AnyIPv4, 0))
-        return;
-    m_senders.insert(key(it->address, port), host);
-    m_socket.writeDatagram(data, it->address, port);
+    const quint32 ip = it->address.toIPv4Address();
+    m_senders.insert(key(ip, port), host);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(port);
+    to.sin_addr.s_addr = htonl(ip);
+    ::sendto(m_fd, data.constData(), size_t(data.size()), MSG_DONTWAIT, reinterpret_cast<const sockaddr *>(&to),
+             sizeof to);
 }
 
+// Held back while this turn reads; armed again only when nothing is left,
+// so a queue that stays full can never leave the socket unwatched.
 void QtDatagramService::readPending()
 {
-    m_readScheduled = false;
-    for (int n = 0; n < DatagramsPerTurn && m_socket.hasPendingDatagrams(); ++n) {
-        const QNetworkDatagram datagram = m_socket.receiveDatagram(MaxDatagram);
-        const auto host = m_senders.constFind(key(datagram.senderAddress(), quint16(datagram.senderPort())));
-        if (host != m_senders.constEnd() && datagram.isValid())
-            emit received(*host, quint16(datagram.senderPort()), datagram.data());
+    m_notifier->setEnabled(false);
+    int budget = DatagramsPerTurn;
+    if (readSome(budget))
+        m_notifier->setEnabled(true);
+    else
+        m_nextTurn.start();
+}
+
+bool QtDatagramService::readSome(int &budget)
+{
+    mmsghdr messages[DatagramsPerCall];
+    iovec parts[DatagramsPerCall];
+    sockaddr_in from[DatagramsPerCall];
+    while (budget > 0) {
+        const int count = std::min(budget, DatagramsPerCall);
+        for (int i = 0; i < count; ++i) {
+            parts[i] = {m_buffers.data() + size_t(i) * MaxDatagram, size_t(MaxDatagram)};
+            messages[i] = {};
+            messages[i].msg_hdr.msg_iov = &parts[i];
+            messages[i].msg_hdr.msg_iovlen = 1;
+            messages[i].msg_hdr.msg_name = &from[i];
+            messages[i].msg_hdr.msg_namelen = sizeof from[i];
+        }
+        const int got = ::recvmmsg(m_fd, messages, unsigned(count), MSG_DONTWAIT, nullptr);
+        if (got < 0) {
+            if (errno == EAGAIN || errno == EWOULDBLOCK)
+                return true;
+            if (errno != EINTR)
+                --budget; // a pending error, now taken off the socket
+            continue;
+        }
+        budget -= std::max(got, 1);
+        for (int i = 0; i < got; ++i) {
+            const msghdr &h = messages[i].msg_hdr;
+            if (h.msg_namelen != sizeof(sockaddr_in) || from[i].sin_family != AF_INET || (h.msg_flags & MSG_TRUNC))
+                continue;
+            const quint16 port = ntohs(from[i].sin_port);
+            const auto host = m_senders.constFind(key(ntohl(from[i].sin_addr.s_addr), port));
+            if (host == m_senders.constEnd())
+                continue;
+            emit received(*host, port, QByteArray(static_cast<const char *>(parts[i].iov_base),
+                                                   qsizetype(messages[i].msg_len)));
+        }
+        if (got < count)
+            return true;
     }
-    if (m_socket.hasPendingDatagrams() && !m_readScheduled) {
-        m_readScheduled = true;
-        QTimer::singleShot(0, this, &QtDatagramService::readPending);
-    }
+    return false;
 }
