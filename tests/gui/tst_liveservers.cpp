@@ -6,6 +6,7 @@
 #include "app/TForm1.h"
 #include "platform/controls/PictureControl.h"
 #include "platform/controls/TextLabel.h"
+#include "servers/LiveServerState.h"
 #include "platform/windows/WindowGroup.h"
 
 #include <QApplication>
