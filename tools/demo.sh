@@ -2,7 +2,8 @@
 # Installs what is missing, builds the launcher against the local demo
 # community server and game servers (all on 127.0.0.1; the game servers keep
 # the catalogue's ports), starts that server and runs the launcher.
-# OVCL_DEMO_GAME_FAIL=[ENTRY=]MODE makes game servers answer badly.
+# OVCL_DEMO_GAME_FAIL=[ENTRY=]MODE makes game servers answer badly;
+# OVCL_DEMO_FILL=ENTRY[=SECONDS] keeps a server full and frees a slot in turns.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,7 +19,7 @@ cmake -S . -B build-demo -DOVCL_BUILD_TESTS=OFF \
 cmake --build build-demo -j"$(nproc)" --target ovcl ovcl_demo_server
 
 build-demo/tools/demo_server/ovcl_demo_server --port "$PORT" ${OVCL_DEMO_FAIL:+--fail "$OVCL_DEMO_FAIL"} \
-  ${OVCL_DEMO_GAME_FAIL:+--game-fail "$OVCL_DEMO_GAME_FAIL"} &
+  ${OVCL_DEMO_GAME_FAIL:+--game-fail "$OVCL_DEMO_GAME_FAIL"} ${OVCL_DEMO_FILL:+--fill "$OVCL_DEMO_FILL"} &
 server=$!
 trap 'kill $server 2>/dev/null || true' EXIT
 

@@ -64,6 +64,8 @@ void WindowChrome::buildTray()
         QAction *action = m_popup->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QLatin1String(item.name));
         action->setVisible(item.visible);
+        if (item.click == &WindowChrome::About1Click)
+            m_aboutItem = action;
         if (item.click)
             m_mainWindow.controls().onClick(action, [this, click = item.click] { (this->*click)(); });
         else

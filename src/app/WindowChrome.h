@@ -22,6 +22,9 @@ public:
 
     // The popup menu's "Update to" entry, hidden until a new version is known.
     QAction &updateTo() const { return *m_updateTo; }
+    // The popup menu, and its "About" entry, before which other parts put theirs.
+    QMenu &trayMenu() const { return *m_popup; }
+    QAction &about() const { return *m_aboutItem; }
 
     // Handlers.
     void Image6Click();  // close, also for closeact
@@ -45,5 +48,6 @@ private:
     Form &m_about;
     QMenu *m_popup = nullptr;
     QAction *m_updateTo = nullptr;
+    QAction *m_aboutItem = nullptr;
     HoverTables::ChromeParts m_hoverParts;
 };

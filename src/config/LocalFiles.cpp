@@ -28,6 +28,9 @@ const ProfileKey LocalFiles::infNew2{versionInf, "Setting", "new2", "n/a"};
 const ProfileKey LocalFiles::datVer{versionDat, "Setting", "ver", "1.8"};
 const ProfileKey LocalFiles::datNews{versionDat, "Setting", "news", "n/a"};
 
+const LocalFiles::ListSection LocalFiles::friends{data, "Friends", "name"};
+const LocalFiles::ListSection LocalFiles::watch{data, "Watch", "entry"};
+
 LocalFiles::LocalFiles(ProfileStore &store, const QString &applicationDirectory)
     : m_store(store), m_directory(applicationDirectory)
 {
@@ -55,6 +58,42 @@ QString LocalFiles::read(const ProfileKey &key) const
 void LocalFiles::write(const ProfileKey &key, const QString &text)
 {
     m_store.writeValue(path(key.file), QLatin1String(key.section), QLatin1String(key.key), text);
+}
+
+QStringList LocalFiles::readList(const ListSection &list, int count) const
+{
+    QStringList values;
+    for (const auto &[number, value] : readNumbered(list, count))
+        values << value;
+    return values;
+}
+
+QList<QPair<int, QString>> LocalFiles::readNumbered(const ListSection &list, int count) const
+{
+    QList<QPair<int, QString>> values;
+    for (int i = 1; i <= count; ++i) {
+        const QString value = m_store.readValue(path(list.file), QLatin1String(list.section),
+                                                QLatin1String(list.keyPrefix) + QString::number(i), QString());
+        if (!value.isEmpty())
+            values.append({i, value});
+    }
+    return values;
+}
+
+void LocalFiles::writeList(const ListSection &list, const QStringList &values)
+{
+    QList<QPair<int, QString>> numbered;
+    for (int i = 0; i < values.size(); ++i)
+        numbered.append({i + 1, values.at(i)});
+    writeNumbered(list, numbered);
+}
+
+void LocalFiles::writeNumbered(const ListSection &list, const QList<QPair<int, QString>> &values)
+{
+    QList<QPair<QString, QString>> keys;
+    for (const auto &[number, value] : values)
+        keys.append({QLatin1String(list.keyPrefix) + QString::number(number), value});
+    m_store.writeSection(path(list.file), QLatin1String(list.section), keys);
 }
 
 void LocalFiles::remove(const char *fileName)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <QStringList>
 
 class ProfileStore;
 
@@ -40,6 +43,16 @@ public:
     // version.dat
     static const ProfileKey datVer, datNews;
 
+    // A list kept as one section of numbered keys: "name1", "name2", … in
+    // data.dat's "Friends"; "entry1" … "entry14" in "Watch", keyed by entry
+    // number, "1" for a watched server.
+    struct ListSection {
+        const char *file;
+        const char *section;
+        const char *keyPrefix;
+    };
+    static const ListSection friends, watch;
+
     // Placeholder of a program path the player never picked.
     static constexpr const char *unsetPath = "cesta";
     // Flag spellings.
@@ -60,6 +73,14 @@ public:
     QString read(const ProfileKey &key) const;
     void write(const ProfileKey &key, const QString &text); // throws ProfileWriteError
     void remove(const char *fileName);
+    // The values of keys 1 to 'count', in order, the empty ones left out.
+    QStringList readList(const ListSection &list, int count) const;
+    // The same with the number of each value's key.
+    QList<QPair<int, QString>> readNumbered(const ListSection &list, int count) const;
+    // Value i under key i + 1, and no other key in the section; one write.
+    void writeList(const ListSection &list, const QStringList &values); // throws ProfileWriteError
+    // Under the keys named by number; no other key in the section.
+    void writeNumbered(const ListSection &list, const QList<QPair<int, QString>> &values);
     // Its first 'maxLines' lines, each cut to 'maxChars' characters, joined
     // with CR LF. Throws FileLoadError.
     QString loadHead(const char *fileName, int maxLines, qsizetype maxChars) const;

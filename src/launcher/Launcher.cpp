@@ -17,9 +17,17 @@
 #include "games/StartFailureNotice.h"
 #include "platform/browser/BrowserFactory.h"
 #include "platform/windows/FirstPaint.h"
+#include "query/BackgroundCadence.h"
 #include "servers/AddressPanels.h"
+#include "servers/FriendWatch.h"
+#include "servers/FriendsForm.h"
+#include "servers/JoinGate.h"
+#include "servers/JoinPromptForm.h"
+#include "servers/SlotWait.h"
+#include "servers/TrayServers.h"
 #include "servers/LiveServerState.h"
 #include "servers/ServerMenu.h"
+#include "servers/ServerWatch.h"
 #include "servers/VoiceAndLinkButtons.h"
 #include "web/BrowserWindow.h"
 #include "web/BrowserWindows.h"
@@ -44,9 +52,7 @@ Launcher::Launcher(Services services, StepsAround around)
     : m_services(std::move(services)),
       m_group(*m_services.windows),
       m_files(std::make_unique<LocalFiles>(*m_services.profiles, m_services.applicationDirectory)),
-      m_shell(std::make_unique<StartFailureNotice>(*m_services.shell, *m_services.tray, [this] {
-          return m_language && m_language->current() == LanguageSwitch::Language::English;
-      }))
+      m_shell(std::make_unique<StartFailureNotice>(*m_services.shell, *m_services.tray, [this] { return english(); }))
 {
     m_files->removeLeftovers();
     loadSkin();
@@ -56,6 +62,11 @@ Launcher::Launcher(Services services, StepsAround around)
 }
 
 Launcher::~Launcher() = default;
+
+bool Launcher::english() const
+{
+    return m_language && m_language->current() == LanguageSwitch::Language::English;
+}
 
 void Launcher::createWindows()
 {
@@ -78,6 +89,8 @@ void Launcher::createWindows()
     m_form16 = std::make_unique<TForm16>(errors, browsers);
     m_form17 = std::make_unique<TForm17>(errors, browsers);
     m_form18 = std::make_unique<TForm18>(errors, browsers);
+    m_joinPrompt = std::make_unique<JoinPromptForm>(errors, browsers);
+    m_friendsWindow = std::make_unique<FriendsForm>(errors, browsers);
     m_group.add(m_form1.get());
     for (Form *window : secondaryWindows())
         m_group.add(window);
@@ -86,11 +99,22 @@ void Launcher::createWindows()
     m_transparency.add(m_form9.get(), m_form9->frame());
 }
 
+// Friends may turn up anywhere; watched servers are watched alone.
+QVector<int> Launcher::followedServers() const
+{
+    if (m_friends->friends().isEmpty())
+        return m_watch->watchedServers();
+    QVector<int> all;
+    for (int i = 0; i < m_liveServers->scheduler().serverCount(); ++i)
+        all << i;
+    return all;
+}
+
 std::vector<Form *> Launcher::secondaryWindows() const
 {
     return {m_form2.get(),  m_form5.get(),  m_form6.get(),  m_form7.get(),  m_form8.get(),
             m_form9.get(),  m_form10.get(), m_form11.get(), m_form12.get(), m_form13.get(),
-            m_form15.get(), m_form16.get(), m_form17.get(), m_form18.get()};
+            m_form15.get(), m_form16.get(), m_form17.get(), m_form18.get(), m_joinPrompt.get(), m_friendsWindow.get()};
 }
 
 // Each subsystem builds its controls into the windows, in this order; then
@@ -119,6 +143,25 @@ void Launcher::buildSubsystems(const StepsAround &around)
         LanguagePages{CommunityUrls::newsCzech(), CommunityUrls::newsEnglish(), CommunityUrls::statusOverview()});
     m_liveServers = std::make_unique<LiveServerState>(main, *s.datagrams, *s.queryClock, *m_serverMenu,
                                                       *m_addressPanels, *m_language);
+    const auto inEnglish = [this] { return english(); };
+    m_slotWait = std::make_unique<SlotWait>(main, *m_liveServers, *m_serverMenu, *s.tray, inEnglish);
+    m_joinGate = std::make_unique<JoinGate>(*m_serverMenu, *m_liveServers, *m_joinPrompt, *m_slotWait, *s.queryClock,
+                                            inEnglish);
+    m_trayServers = std::make_unique<TrayServers>(*m_chrome, *s.tray, *m_liveServers, *m_slotWait, *m_joinGate,
+                                                  *m_language);
+    m_friends = std::make_unique<FriendWatch>(main, *m_friendsWindow, *m_files, *m_liveServers, *s.tray, *m_joinGate,
+                                              inEnglish);
+    m_watch = std::make_unique<ServerWatch>(main, *m_files, *m_liveServers, *s.tray, *m_joinGate, inEnglish);
+    m_trayServers->addEntry("Friends1", "Přátelé", "Friends", [this] { m_friends->openWindow(); });
+    m_background = std::make_unique<BackgroundCadence>(m_liveServers->scheduler(), [this] { return followedServers(); }, this);
+    connect(m_liveServers.get(), &LiveServerState::onScreenChanged, m_background.get(), &BackgroundCadence::setOnScreen);
+    connect(m_friends.get(), &FriendWatch::changed, m_background.get(), &BackgroundCadence::reconsider);
+    connect(m_watch.get(), &ServerWatch::changed, m_background.get(), &BackgroundCadence::reconsider);
+    // A wait says more than who plays there.
+    m_liveServers->setCardNote([this](int number, bool inEnglish) {
+        const QString waiting = m_slotWait->cardNote(number, inEnglish);
+        return waiting.isEmpty() ? m_friends->cardNote(number, inEnglish) : waiting;
+    });
     m_settingsStartup = std::make_unique<SettingsStartup>(*m_form5, *m_files, m_transparency, *s.tray, *m_cues);
     m_hover = std::make_unique<HoverHighlighting>(
         main, *m_cues,

@@ -6,14 +6,23 @@
 #include "platform/windows/WindowGroup.h"
 
 #include <QObject>
+#include <QVector>
 #include <functional>
 #include <memory>
 #include <vector>
 
 class AddressPanels;
+class BackgroundCadence;
 class CounterRefresh;
 class Form;
+class FriendWatch;
+class FriendsForm;
 class HoverHighlighting;
+class JoinGate;
+class JoinPromptForm;
+class ServerWatch;
+class SlotWait;
+class TrayServers;
 class LanguageSwitch;
 class LauncherSteps;
 class LiveServerState;
@@ -39,7 +48,7 @@ class VoiceAndLinkButtons;
 class WebLinks;
 class WindowChrome;
 
-// One launcher run: owns the platform services, creates the fifteen windows
+// One launcher run: owns the platform services, creates the windows
 // in their order, builds every subsystem with what it uses and runs the
 // start-up chain.
 class Launcher : public QObject
@@ -71,6 +80,9 @@ private:
     void createWindows();
     void buildSubsystems(const StepsAround &around);
     std::vector<Form *> secondaryWindows() const;
+    bool english() const;
+    // The servers asked while the launcher is off screen.
+    QVector<int> followedServers() const;
 
     Services m_services;
     WindowGroup &m_group; // the services' own
@@ -94,6 +106,8 @@ private:
     std::unique_ptr<TForm16> m_form16;
     std::unique_ptr<TForm17> m_form17;
     std::unique_ptr<TForm18> m_form18;
+    std::unique_ptr<JoinPromptForm> m_joinPrompt;
+    std::unique_ptr<FriendsForm> m_friendsWindow;
     // Subsystems, in the order they build their controls.
     std::unique_ptr<SoundCues> m_cues;
     std::unique_ptr<WindowChrome> m_chrome;
@@ -105,6 +119,12 @@ private:
     std::unique_ptr<UpdateCheck> m_update;
     std::unique_ptr<LanguageSwitch> m_language;
     std::unique_ptr<LiveServerState> m_liveServers;
+    std::unique_ptr<SlotWait> m_slotWait;
+    std::unique_ptr<JoinGate> m_joinGate;
+    std::unique_ptr<TrayServers> m_trayServers;
+    std::unique_ptr<FriendWatch> m_friends;
+    std::unique_ptr<ServerWatch> m_watch;
+    std::unique_ptr<BackgroundCadence> m_background;
     std::unique_ptr<SettingsStartup> m_settingsStartup;
     std::unique_ptr<HoverHighlighting> m_hover;
     std::unique_ptr<LauncherSteps> m_steps;

@@ -19,6 +19,7 @@ struct QueryScheduler::Slot {
     qint64 sentMs = 0;              // the last request of the current try
     QVector<qint64> lastOfTry;      // the last request of each try
     bool known = false;             // this refresh has the details; the players are being asked
+    qint64 settledMs = -1;          // when the state was last settled; -1: never
 };
 
 QueryScheduler::QueryScheduler(DatagramService &datagrams, QueryClock &clock, QObject *parent)
@@ -35,6 +36,7 @@ void QueryScheduler::setServers(const QVector<QueryTarget> &servers)
     m_slots.clear();
     m_queue.clear();
     m_busy = false;
+    m_floor.reset(servers.size());
     for (const QueryTarget &target : servers) {
         auto slot = std::make_unique<Slot>();
         slot->target = target;
@@ -47,11 +49,18 @@ const ServerState &QueryScheduler::state(int index) const
     return m_slots.at(size_t(index))->state;
 }
 
+qint64 QueryScheduler::settledAtMs(int index) const
+{
+    return m_slots.at(size_t(index))->settledMs;
+}
+
+// A server asked within the floor is left out.
 bool QueryScheduler::refresh()
 {
     QSet<QString> hosts;
+    const qint64 now = m_clock.nowMs();
     for (size_t i = 0; i < m_slots.size(); ++i) {
-        if (m_slots[i]->phase != Slot::Idle)
+        if (m_slots[i]->phase != Slot::Idle || !m_floor.take(int(i), now))
             continue;
         begin(int(i));
         hosts.insert(m_slots[i]->target.host);
@@ -63,7 +72,8 @@ bool QueryScheduler::refresh()
 
 bool QueryScheduler::ask(int index)
 {
-    if (index < 0 || index >= serverCount() || m_slots[size_t(index)]->phase != Slot::Idle)
+    if (index < 0 || index >= serverCount() || m_slots[size_t(index)]->phase != Slot::Idle
+        || !m_floor.take(index, m_clock.nowMs()))
         return false;
     begin(index);
     m_datagrams.lookUp(m_slots[size_t(index)]->target.host);
@@ -183,6 +193,7 @@ void QueryScheduler::settle(int index, ServerState state)
 void QueryScheduler::update(int index, ServerState state)
 {
     Slot &slot = *m_slots[size_t(index)];
+    slot.settledMs = m_clock.nowMs();
     if (state == slot.state)
         return;
     slot.state = std::move(state);

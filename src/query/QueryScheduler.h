@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AskFloor.h"
 #include "QuerySession.h"
 #include "QueryTarget.h"
 #include "ServerState.h"
@@ -43,11 +44,18 @@ public:
     void setServers(const QVector<QueryTarget> &servers);
     int serverCount() const { return int(m_slots.size()); }
     const ServerState &state(int index) const;
+    // When server 'index''s state was last settled, answered or not, on the
+    // clock's steady time; -1 while it never was.
+    qint64 settledAtMs(int index) const;
+    // No server is asked again sooner than this after its last ask, by
+    // refresh() or by ask(); 0: no floor.
+    void setAskFloor(qint64 ms) { m_floor.setInterval(ms); }
 
     // Asks every server not being asked already; false, doing nothing, when
     // every one is.
     bool refresh();
-    // Asks server 'index' alone; false, doing nothing, while it is being asked.
+    // Asks server 'index' alone; false, doing nothing, while it is being asked
+    // or was asked within the floor.
     bool ask(int index);
     // Ends everything at once: nothing more is sent, replies still on their
     // way are ignored and every state stays as it is.
@@ -88,4 +96,5 @@ private:
     bool m_playerListWanted = false;
     int m_tries = Tries;
     quint32 m_nonce = 0;
+    AskFloor m_floor;
 };

@@ -21,5 +21,9 @@ set(OVCL_CORE_QUERY
   SteadyQueryClock.h SteadyQueryClock.cpp
   QueryScheduler.h QueryScheduler.cpp
   RefreshCadence.h RefreshCadence.cpp
+  ServerSlots.h ServerSlots.cpp
+  JoinDecision.h JoinDecision.cpp
+  AskFloor.h AskFloor.cpp
+  BackgroundCadence.h BackgroundCadence.cpp
 )
 set(OVCL_GUI_QUERY)

@@ -58,6 +58,7 @@ LiveServerState::LiveServerState(TForm1 &mainWindow, DatagramService &datagrams,
     }
     m_scheduler.setServers(ServerQueries::targets());
     m_scheduler.setPlayerListWanted(true);
+    m_scheduler.setAskFloor(AskFloorMs);
     connect(&m_scheduler, &QueryScheduler::stateChanged, this, &LiveServerState::show);
     language.addListener([this] {
         for (int i = 0; i < m_scheduler.serverCount(); ++i)
@@ -116,10 +117,12 @@ bool LiveServerState::eventFilter(QObject *watched, QEvent *event)
 // nothing is sent, not even what a running refresh still had to send.
 void LiveServerState::windowChanged()
 {
-    if (m_mainWindow.isVisible() && !m_mainWindow.isMinimized())
+    const bool onScreen = m_mainWindow.isVisible() && !m_mainWindow.isMinimized();
+    if (onScreen)
         m_cadence.restore();
     else if (m_cadence.isRunning())
         m_cadence.stop();
+    emit onScreenChanged(onScreen);
 }
 
 void LiveServerState::show(int index)
@@ -135,19 +138,25 @@ void LiveServerState::show(int index)
     m.lamp->setAccessibleName(caption(index + 1) + QStringLiteral(": ") + texts.summary);
     m.players->setAccessibleName(texts.count);
     if (m_cardEntry == index + 1)
-        m_card.fill(ServerStateTexts::of(state, english(), m_clock.wallTime(), caption(index + 1),
-                                         ServerCard::playerRows()));
+        m_card.fill(this->texts(index + 1));
 }
 
 void LiveServerState::showCard(const Hovered &hovered)
 {
     const ServerEntry &e = entry(hovered.number);
-    const ServerState &state = m_scheduler.state(hovered.number - 1);
     QPoint at(LiveServerControls::cardLeft, e.tilePlace.y() - 14);
     if (hovered.addressPanel)
         at.setX(std::max(at.x(), e.addressPanelRect.right() + 5));
     m_cardEntry = hovered.number;
-    m_card.show(ServerStateTexts::of(state, english(), m_clock.wallTime(), caption(hovered.number),
-                                     ServerCard::playerRows()),
-                at);
+    m_card.show(texts(hovered.number), at);
+}
+
+ServerStateTexts LiveServerState::texts(int number) const
+{
+    ServerStateTexts t = ServerStateTexts::of(m_scheduler.state(number - 1), english(), m_clock.wallTime(),
+                                              caption(number), ServerCard::playerRows());
+    const QString note = m_note ? m_note(number, english()) : QString();
+    if (!note.isEmpty())
+        t.seen = note;
+    return t;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "ServerCard.h"
+#include "ServerStateTexts.h"
 #include "query/QueryScheduler.h"
 #include "query/RefreshCadence.h"
 
 #include <QHash>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <vector>
 
 class AddressPanels;
@@ -34,6 +36,22 @@ public:
                     const AddressPanels &addressPanels, LanguageSwitch &language);
     ~LiveServerState() override;
 
+    // The servers' states, and the way to ask one of them.
+    QueryScheduler &scheduler() { return m_scheduler; }
+    // No server is asked more often than this, whoever asks.
+    static constexpr int AskFloorMs = 5 * 1000;
+
+    // A line the card shows for entry 'number' in place of its last line
+    // (empty: none), such as a wait for a slot or the friends who play there.
+    using CardNote = std::function<QString(int number, bool english)>;
+    void setCardNote(CardNote note) { m_note = std::move(note); }
+    // Shows entry 'number''s row and card again, for a note that changed.
+    void refreshRow(int number) { show(number - 1); }
+
+signals:
+    // The main window came on screen, or left it (minimised or hidden).
+    void onScreenChanged(bool onScreen);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -52,6 +70,7 @@ private:
     void show(int index);
     void showCard(const Hovered &hovered);
     bool english() const;
+    ServerStateTexts texts(int number) const;
     static QString caption(int number);
 
     TForm1 &m_mainWindow;
@@ -64,4 +83,5 @@ private:
     QHash<QObject *, Hovered> m_hoverable;
     int m_cardEntry = 0; // 0: the card is hidden
     QTimer m_leave;      // the pointer left a row; hides unless it came to another
+    CardNote m_note;
 };

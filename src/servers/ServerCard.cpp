@@ -21,8 +21,9 @@ ServerCard::ServerCard(ControlHost &host)
     m_count = host.get<TextLabel>(c.count);
     m_ping = host.get<TextLabel>(c.ping);
     m_seen = host.get<TextLabel>(c.seen);
-    // What a server calls itself and its map is cut where its line ends.
-    for (TextLabel *line : {m_name, m_map, m_count, m_ping})
+    // What a server calls itself and its map is cut where its line ends, and
+    // so is a long list of friends in the last line.
+    for (TextLabel *line : {m_name, m_map, m_count, m_ping, m_seen})
         line->keepWithin(line->geometry());
     for (int row = 1; row <= cardPlayerRows; ++row) {
         const PlayerLine names = playerLine(row);

@@ -33,7 +33,7 @@ ServerMenu::ServerMenu(TForm1 &mainWindow, TForm5 &settings, SoundCues &cues, Sh
         buildRow(e);
 
     for (const JoinAction &action : m_actions)
-        host.onClick(host.get(action.carrier), [this, &action] { join(action); });
+        host.onClick(host.get(action.carrier), [this, &action] { m_gate ? m_gate(action) : join(action); });
     mainWindow.onTick(mainWindow.timers().minimiseAfterJoinTimer, [this] { Timer3Timer(); });
     mainWindow.onTick(mainWindow.timers().joinEndTimer, [this] { Timer2Timer(); });
 }
@@ -72,6 +72,16 @@ HoverTables::ServerTiles ServerMenu::tiles() const
     }
     tiles.headerBars = m_headerBars;
     return tiles;
+}
+
+const JoinAction &ServerMenu::twinAction(int number) const
+{
+    const char *twin = entry(number).twin;
+    for (const JoinAction &action : m_actions) {
+        if (action.carrier == twin)
+            return action;
+    }
+    return m_actions.front();
 }
 
 void ServerMenu::setTilesEnabled(bool on)

@@ -4,6 +4,7 @@
 #include "app/HoverTables.h"
 
 #include <QString>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -33,8 +34,14 @@ public:
     // Disabled tiles take no clicks and no pointer movement; their twins do.
     void setTilesEnabled(bool on);
 
-    // A click on a tile or a twin: starts the entry's game.
+    // A click on a tile or a twin: starts the entry's game, or goes to the
+    // gate first when there is one; the gate then calls join() or not.
     void join(const JoinAction &action);
+    using Gate = std::function<void(const JoinAction &)>;
+    void setGate(Gate gate) { m_gate = std::move(gate); }
+    // The action a join from elsewhere (the tray, a balloon) runs as: the
+    // entry's twin, which plays the entry's cue.
+    const JoinAction &twinAction(int number) const;
     // The minimise timer's tick.
     void Timer3Timer();
     // The re-enable timer's tick: the join is over.
@@ -58,4 +65,5 @@ private:
     std::map<int, QWidget *> m_nameLabels;
     std::map<int, QWidget *> m_joiningPanels;
     std::map<int, QLineEdit *> m_passwords;
+    Gate m_gate;
 };

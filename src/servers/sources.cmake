@@ -3,6 +3,9 @@ set(OVCL_CORE_SERVERS
   JoinActions.h JoinActions.cpp
   ServerQueries.h ServerQueries.cpp
   ServerStateTexts.h ServerStateTexts.cpp
+  Bilingual.h
+  FriendList.h FriendList.cpp
+  FriendSightings.h FriendSightings.cpp
 )
 set(OVCL_GUI_SERVERS
   ServerMenu.h ServerMenu.cpp
@@ -15,4 +18,12 @@ set(OVCL_GUI_SERVERS
   LiveServerControls.h LiveServerControls.cpp
   ServerCard.h ServerCard.cpp
   LiveServerState.h LiveServerState.cpp
+  CentreOnScreen.h
+  JoinPromptForm.h JoinPromptForm.cpp
+  SlotWait.h SlotWait.cpp
+  JoinGate.h JoinGate.cpp
+  TrayServers.h TrayServers.cpp
+  FriendsForm.h FriendsForm.cpp
+  FriendWatch.h FriendWatch.cpp
+  ServerWatch.h ServerWatch.cpp
 )

@@ -6,6 +6,7 @@
 #include "app/TForm1.h"
 #include "platform/controls/PictureControl.h"
 #include "platform/controls/TextLabel.h"
+#include "servers/LiveServerState.h"
 #include "platform/windows/WindowGroup.h"
 
 #include <QApplication>
@@ -34,7 +35,12 @@ private:
     }
     TextLabel *players(int number) const { return label(QStringLiteral("LivePlayers%1").arg(number)); }
     QString maximum(int number) const { return label(QStringLiteral("LiveMaximum%1").arg(number))->caption(); }
-    void refreshDue() { fire(m_refresh); }
+    // The next refresh, past the floor within which no server is asked again.
+    void refreshDue()
+    {
+        m_f->queryClock->advance(LiveServerState::AskFloorMs);
+        fire(m_refresh);
+    }
     void hover(const char *tile);
 
     std::unique_ptr<LauncherFixture> m_f;

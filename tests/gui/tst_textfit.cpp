@@ -9,6 +9,9 @@
 #include "config/TForm5.h"
 #include "platform/controls/TextLabel.h"
 #include "platform/system/ApplicationFonts.h"
+#include "ModalWindow.h"
+#include "servers/FriendsForm.h"
+#include "servers/JoinPromptForm.h"
 #include "web/TForm11.h"
 #include "web/TForm12.h"
 #include "web/TForm13.h"
@@ -38,6 +41,8 @@ private slots:
     void everyTextFitsItsControl();
     void liveServerTextsFit_data();
     void liveServerTextsFit();
+    void joinQuestionFits_data();
+    void joinQuestionFits();
     void boldIsDrawnWhereTheFaceHasNone_data();
     void boldIsDrawnWhereTheFaceHasNone();
 
@@ -100,7 +105,8 @@ bool measure(QWidget *w, Need &need)
 QList<QWidget *> TextFitTest::windows(Launcher &l) const
 {
     return {form1(l), form2(l), form5(l), form6(l), form7(l), form8(l), form9(l), form10(l),
-            form11(l), form12(l), form13(l), form15(l), form17(l), form18(l)};
+            form11(l), form12(l), form13(l), form15(l), form17(l), form18(l),
+            launcherWindow<JoinPromptForm>(l, "JoinPrompt"), launcherWindow<FriendsForm>(l, "FriendsWindow")};
 }
 
 void TextFitTest::initTestCase()
@@ -208,6 +214,40 @@ void TextFitTest::liveServerTextsFit()
     fire(main->findChild<QTimer *>(QStringLiteral("LiveRefresh")));
     games.silence();
     check("offline");
+    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1Char('\n'))));
+}
+
+void TextFitTest::joinQuestionFits_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<int>("verdict");
+    QTest::newRow("czech, full") << false << int(JoinDecision::AskFull);
+    QTest::newRow("czech, silent") << false << int(JoinDecision::AskSilent);
+    QTest::newRow("english, full") << true << int(JoinDecision::AskFull);
+    QTest::newRow("english, silent") << true << int(JoinDecision::AskSilent);
+}
+
+// The question's texts come when it is asked, with the longest server line.
+void TextFitTest::joinQuestionFits()
+{
+    QFETCH(bool, english);
+    QFETCH(int, verdict);
+    LauncherFixture f;
+    f.presetQuietStart();
+    auto *prompt = launcherWindow<JoinPromptForm>(f.start(), "JoinPrompt");
+    QStringList misfits;
+    ModalWindow::whenUp(prompt, [prompt, &misfits] {
+        for (QWidget *control : prompt->findChildren<QWidget *>()) {
+            Need need;
+            if (measure(control, need) && need.needed > need.available)
+                misfits << QStringLiteral("%1: text %2 px, control %3 px")
+                               .arg(control->objectName())
+                               .arg(need.needed)
+                               .arg(need.available);
+        }
+        prompt->close();
+    });
+    prompt->ask(JoinDecision::Verdict(verdict), QStringLiteral("CoD Hurtgen rifle only: 88/88"), english);
     QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1Char('\n'))));
 }
 

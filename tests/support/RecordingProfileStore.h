@@ -28,6 +28,20 @@ public:
         if (m_log)
             m_log->add(QStringLiteral("write ") + entry);
     }
+    void writeSection(const QString &file, const QString &section,
+                      const QList<QPair<QString, QString>> &keys) override
+    {
+        QStringList pairs;
+        for (const auto &[key, text] : keys)
+            pairs << key + QLatin1Char('=') + text;
+        const QString entry = QStringLiteral("%1 [%2] %3").arg(QFileInfo(file).fileName(), section, pairs.join(u' '));
+        if (failFromWrite >= 0 && writes.size() >= failFromWrite)
+            throw ProfileWriteError(file);
+        m_real.writeSection(file, section, keys);
+        writes << entry;
+        if (m_log)
+            m_log->add(QStringLiteral("write ") + entry);
+    }
     void deleteFile(const QString &file) override
     {
         deletions << QFileInfo(file).fileName();
@@ -41,7 +55,7 @@ public:
         return m_real.loadFirstLines(file, maxLines, maxChars);
     }
 
-    QStringList writes;    // "data.dat Setting/csloc=cesta"
+    QStringList writes;    // "data.dat Setting/csloc=cesta", "data.dat [Friends] name1=Pepa"
     QStringList deletions; // file names
     int failFromWrite = -1; // index of the first write that fails; -1 = none
 

@@ -22,6 +22,8 @@ public:
     }
     // The player clicks the icon.
     void click() { emit clicked(); }
+    // The player clicks the balloon shown last.
+    void clickBalloon() { emit balloonClicked(); }
 
     QString toolTip;
     QMenu *menu = nullptr;

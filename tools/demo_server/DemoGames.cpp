@@ -23,7 +23,9 @@ QString mapFor(QueryProtocol protocol, int turn)
     return maps.at(turn % maps.size());
 }
 
-QStringList names(int count)
+} // namespace
+
+QStringList DemoGames::names(int count)
 {
     static const char *const pool[] = {"Hr\xe1\xe8", "Sniper", "^1Red^7Dog", "Mike", "P\xf8\xed\x6d\x65k",
                                        "noob", "Kapit\xe1n", "Zed", "Vlk", "Bob", "Ace", "Kuba"};
@@ -32,7 +34,6 @@ QStringList names(int count)
         out << QString::fromLatin1(pool[i % std::size(pool)]) + (i >= int(std::size(pool)) ? QString::number(i) : QString());
     return out;
 }
-} // namespace
 
 DemoGames::DemoGames(QObject *parent) : QObject(parent)
 {
@@ -80,10 +81,21 @@ void DemoGames::setMode(int number, GameResponder::Mode mode)
     }
 }
 
+GameResponder *DemoGames::responder(int number)
+{
+    for (auto &[entry, responder] : m_responders) {
+        if (entry == number)
+            return responder.get();
+    }
+    return nullptr;
+}
+
 void DemoGames::shuffle()
 {
     QRandomGenerator *random = QRandomGenerator::global();
     for (auto &[entry, responder] : m_responders) {
+        if (m_held.contains(entry))
+            continue;
         FakeServer server = responder->server();
         const int now = int(server.players.size());
         const int next = std::clamp(now + int(random->bounded(-2, 3)), server.inPrivateSlots, server.maxPlayers);

@@ -26,10 +26,17 @@ public:
     void start(QStringList &failed);
     // Makes entry 'number' (0: every entry) misbehave.
     void setMode(int number, GameResponder::Mode mode);
+    // Entry 'number''s responder; null when it does not answer.
+    GameResponder *responder(int number);
+    // Keeps entry 'number''s players out of the changes.
+    void hold(int number) { m_held << number; }
+    // 'count' players' names.
+    static QStringList names(int count);
 
 private:
     void shuffle();
 
     std::vector<std::pair<int, std::unique_ptr<GameResponder>>> m_responders; // entry number, responder
     QTimer m_change;
+    QList<int> m_held;
 };

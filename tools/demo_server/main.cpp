@@ -11,10 +11,12 @@
 // stays down; when a game port is taken it says which and exits with 1.
 // --game-fail makes entry ENTRY (a catalogue number), or every entry, answer
 // badly: silent, garbage, challenge-loop (Counter-Strike) or split (split
-// replies out of order).
+// replies out of order). --fill ENTRY[=SECONDS] keeps entry ENTRY full and
+// frees a slot in turns (FillAndFree).
 
 #include "CommunityServer.h"
 #include "DemoGames.h"
+#include "FillAndFree.h"
 #include "servers/ServerCatalogue.h"
 
 #include <QCoreApplication>
@@ -160,6 +162,7 @@ std::optional<Options> parse(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    const std::optional<FillAndFree::Request> fill = FillAndFree::takeOption(argc, argv);
     const std::optional<Options> options = parse(argc, argv);
     if (!options) {
         usage(argv[0]);
@@ -209,6 +212,8 @@ int main(int argc, char **argv)
         }
         for (const auto &[entry, mode] : options->gameFailures)
             games.setMode(entry, mode);
+        if (fill)
+            new FillAndFree(games, *fill, &games);
         std::printf("game servers answer on 127.0.0.1 (entry %d is down)\n", DemoGames::DownEntry);
         std::fflush(stdout);
     }

@@ -220,6 +220,29 @@ void chatButton(QPainter &p, const QSizeF &s, State st)
     caption(p, QStringLiteral("CHAT"), QRectF(18, 0, 32, s.height()), 9, st, 0.9);
 }
 
+// Two players side by side, heads over shoulders.
+QPainterPath people()
+{
+    QPainterPath path;
+    auto player = [&path](qreal x, qreal scale) {
+        path.addEllipse(QPointF(x, 4.2 * scale + (1 - scale) * 6), 2.6 * scale, 2.6 * scale);
+        QPainterPath body;
+        body.moveTo(x - 4.6 * scale, 12);
+        body.cubicTo(x - 4.6 * scale, 8 + (1 - scale) * 4, x + 4.6 * scale, 8 + (1 - scale) * 4, x + 4.6 * scale, 12);
+        body.closeSubpath();
+        path.addPath(body);
+    };
+    player(11.5, 0.85);
+    player(6, 1.0);
+    return path.simplified();
+}
+
+void friendsButton(QPainter &p, const QSizeF &s, State st)
+{
+    buttonPlate(p, QRectF(0, 0, s.width(), s.height()), 3, st, 74);
+    fillGlyph(p, placeGlyph(people(), QRectF(3, 2, s.width() - 6, s.height() - 4)), st);
+}
+
 void bugWindowIcon(QPainter &p, const QSizeF &s)
 {
     const QRectF r(0, 0, s.width(), s.height());
@@ -253,6 +276,10 @@ void addIconPictures(Pictures &out)
     out.push_back({"chat_hover", 53, 17, false,
                    [](QPainter &p, const QSizeF &s) { chatButton(p, s, State::Lit); }});
     out.push_back({"bugicon", 32, 32, false, bugWindowIcon});
+    out.push_back({"friends", 22, 15, false,
+                   [](QPainter &p, const QSizeF &s) { friendsButton(p, s, State::Normal); }});
+    out.push_back({"friends_hover", 22, 15, false,
+                   [](QPainter &p, const QSizeF &s) { friendsButton(p, s, State::Lit); }});
 }
 
 } // namespace skin

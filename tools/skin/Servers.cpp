@@ -234,6 +234,22 @@ void addServerPictures(Pictures &out)
                    [](QPainter &p, const QSizeF &s) { stateLamp(p, s, QColor(220, 45, 30)); }});
     out.push_back({"state_unknown", 7, 7, true,
                    [](QPainter &p, const QSizeF &s) { stateLamp(p, s, grey(70)); }});
+    // A server waited for: an amber lamp in a ring.
+    out.push_back({"state_wait", 9, 9, true, [](QPainter &p, const QSizeF &s) {
+                       p.setRenderHint(QPainter::Antialiasing);
+                       p.setPen(QPen(amber(), 1.0));
+                       p.setBrush(Qt::NoBrush);
+                       p.drawEllipse(QRectF(0.5, 0.5, s.width() - 1, s.height() - 1));
+                       p.translate(1, 1);
+                       stateLamp(p, QSizeF(s.width() - 2, s.height() - 2), QColor(240, 170, 30));
+                   }});
+    // A watched server: a light ring around its lamp.
+    out.push_back({"state_watch", 9, 9, true, [](QPainter &p, const QSizeF &s) {
+                       p.setRenderHint(QPainter::Antialiasing);
+                       p.setPen(QPen(QColor(120, 200, 255), 1.0));
+                       p.setBrush(Qt::NoBrush);
+                       p.drawEllipse(QRectF(0.5, 0.5, s.width() - 1, s.height() - 1));
+                   }});
     out.push_back({"lock", 9, 11, true, padlock});
 }
 

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -73,6 +74,8 @@ QWidget *ControlBuilder::create(const ControlRow &row, QWidget *parent)
         memo->setPlainText(text(row.content));
         return memo;
     }
+    case ControlKind::List:
+        return new QListWidget(parent);
     case ControlKind::Browser:
     case ControlKind::HiddenBrowser:
         return m_browsers->create(parent, row.kind == ControlKind::Browser);

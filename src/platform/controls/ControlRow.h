@@ -14,6 +14,7 @@ enum class ControlKind {
     Button,      // QPushButton; content = caption
     ProgressBar, // QProgressBar 0..100
     Memo,        // QPlainTextEdit; content = initial text
+    List,        // QListWidget, one line per item; content = none
     Browser,     // BrowserControl shown in the window
     HiddenBrowser // BrowserControl outside the window: only its requests count
 };

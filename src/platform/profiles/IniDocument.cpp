@@ -370,6 +370,22 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
     insertLine(insertAt, appendLine(keyName + QLatin1Char('=') + value));
 }
 
+void IniDocument::clearSection(const QString &section)
+{
+    const int header = findSection(oneLine(section));
+    if (header < 0)
+        return;
+    for (int i = sectionEnd(header) - 1; i > header; --i) {
+        if (m_lines.at(i).kind() != Key)
+            continue;
+        m_lines.removeAt(i);
+        for (int &s : m_sections) {
+            if (s > i)
+                --s;
+        }
+    }
+}
+
 QByteArray IniDocument::bytesIn(const ProfileEncoding &encoding, bool reencode) const
 {
     const QByteArray lineBreak = encoding.encode(QStringLiteral("\r\n"));

@@ -42,6 +42,9 @@ public:
     // value stays on its line. A character that a Windows-1250 file cannot
     // hold turns the whole document into UTF-8.
     void setValue(const QString &section, const QString &key, const QString &text);
+    // Removes every key of the section; its header and other lines stay, so
+    // that setValue() then writes the section anew where it stood.
+    void clearSection(const QString &section);
 
     QByteArray serialize() const;
 

@@ -80,6 +80,21 @@ QString IniProfileStore::readValue(const QString &file, const QString &section,
 void IniProfileStore::writeValue(const QString &file, const QString &section,
                                  const QString &key, const QString &text)
 {
+    change(file, [&](IniDocument &doc) { doc.setValue(section, key, text); });
+}
+
+void IniProfileStore::writeSection(const QString &file, const QString &section,
+                                   const QList<QPair<QString, QString>> &keys)
+{
+    change(file, [&](IniDocument &doc) {
+        doc.clearSection(section);
+        for (const auto &[key, text] : keys)
+            doc.setValue(section, key, text);
+    });
+}
+
+void IniProfileStore::change(const QString &file, const std::function<void(IniDocument &)> &edit)
+{
     if (QFileInfo(file).isDir())
         throw ProfileWriteError(file);
 
@@ -100,7 +115,7 @@ void IniProfileStore::writeValue(const QString &file, const QString &section,
     // The file is about to change; its parsed copy is changed here in
     // place, not copied.
     m_parsed.remove(file);
-    doc->setValue(section, key, text);
+    edit(*doc);
     const QByteArray bytes = doc->serialize();
     doc.reset();
 

@@ -6,6 +6,7 @@
 
 #include <QHash>
 
+#include <functional>
 #include <optional>
 
 // Profile files on disk. Every call looks at the file as it is now; a file
@@ -20,6 +21,8 @@ public:
                       const QString &defaultValue) override;
     void writeValue(const QString &file, const QString &section, const QString &key,
                     const QString &text) override;
+    void writeSection(const QString &file, const QString &section,
+                      const QList<QPair<QString, QString>> &keys) override;
     void deleteFile(const QString &file) override;
     QStringList loadLines(const QString &file) override;
     QStringList loadFirstLines(const QString &file, int maxLines, qsizetype maxChars) override;
@@ -32,6 +35,9 @@ private:
         IniDocument document;
     };
 
+    // Reads the file, changes its document and replaces the file, as one
+    // step that no other writer of the file comes between.
+    void change(const QString &file, const std::function<void(IniDocument &)> &edit);
     // The file's document as it is now; nothing when the file is missing
     // or cannot be read.
     std::optional<IniDocument> document(const QString &file);

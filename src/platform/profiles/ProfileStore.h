@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QList>
+#include <QPair>
 #include <QStringList>
 #include <stdexcept>
 
@@ -40,6 +42,12 @@ public:
     // Throws ProfileWriteError, leaving the file as it was.
     virtual void writeValue(const QString &file, const QString &section, const QString &key,
                             const QString &text) = 0;
+
+    // Writes the section anew with exactly these keys, in this order, as one
+    // write; every other section stays as it was. Throws ProfileWriteError,
+    // leaving the file as it was.
+    virtual void writeSection(const QString &file, const QString &section,
+                              const QList<QPair<QString, QString>> &keys) = 0;
 
     // Removes the file if it is there; never fails.
     virtual void deleteFile(const QString &file) = 0;

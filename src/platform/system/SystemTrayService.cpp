@@ -10,6 +10,7 @@ SystemTrayService::SystemTrayService(QObject *parent)
         if (why == QSystemTrayIcon::Trigger || why == QSystemTrayIcon::DoubleClick)
             emit clicked();
     });
+    connect(m_icon, &QSystemTrayIcon::messageClicked, this, &TrayService::balloonClicked);
 }
 
 void SystemTrayService::setToolTip(const QString &text)
