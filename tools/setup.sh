@@ -10,6 +10,8 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth libxcb1-dev
   fonts-wine desktop-file-utils libglib2.0-bin
+  dbus python3
+  sway waybar wayvnc qt6-wayland grim
 )
 
 missing=()
