@@ -94,28 +94,19 @@ enum class Return { HiddenAndShown, MinimiseRefused, TrayRestore, TaskBarRestore
 // 'window' of 'group' leaves the screen and comes back as 'how' says.
 void awayAndBack(WindowGroup &group, QWidget *window, Return how)
 {
-    switch (how) {
-    case Return::HiddenAndShown:
+    if (how == Return::HiddenAndShown)
         window->hide();
-        QCoreApplication::processEvents();
+    else
+        group.minimise();
+    QCoreApplication::processEvents();
+    if (how == Return::HiddenAndShown)
         window->show();
-        break;
-    case Return::MinimiseRefused:
-        group.minimise();
-        QCoreApplication::processEvents();
+    else if (how == Return::MinimiseRefused)
         refuseMinimise(window);
-        break;
-    case Return::TrayRestore:
-        group.minimise();
-        QCoreApplication::processEvents();
+    else if (how == Return::TrayRestore)
         group.restore(window);
-        break;
-    case Return::TaskBarRestore:
-        group.minimise();
-        QCoreApplication::processEvents();
+    else
         window->showNormal();
-        break;
-    }
     QCoreApplication::processEvents();
 }
 
@@ -167,12 +158,9 @@ public:
     QVariantList last;
     int calls = 0;
 public slots:
-    quint32 Notify(const QString &app, quint32 replaces, const QString &icon, const QString &summary,
-                   const QString &body, const QStringList &actions, const QVariantMap &hints, int timeout)
+    quint32 Notify(const QString &app, quint32, const QString &icon, const QString &summary, const QString &body,
+                   const QStringList &, const QVariantMap &, int timeout)
     {
-        Q_UNUSED(replaces);
-        Q_UNUSED(actions);
-        Q_UNUSED(hints);
         last = {app, icon, summary, body, timeout};
         return quint32(++calls);
     }
