@@ -28,10 +28,10 @@ Services Services::real(const QString &applicationDirectory, const QProcessEnvir
     s.fileDialogs = std::make_unique<QtFileDialogService>(*s.windows);
     s.errors = std::make_unique<MessageBoxErrorReporter>(*s.windows);
     s.browsers = std::make_unique<WebEngineBrowserFactory>();
-    // Without a tray, notices go to the desktop or into a window of the group.
-    auto noticeWindow = std::make_unique<NoticeWindow>();
-    s.windows->tie(noticeWindow.get());
-    s.tray = std::make_unique<SystemTrayService>(std::make_unique<DesktopNotifications>(), std::move(noticeWindow));
+    // Without a tray, notices go to the desktop or into a window of their
+    // own, outside the group: no modal window of the launcher blocks it.
+    s.tray = std::make_unique<SystemTrayService>(std::make_unique<DesktopNotifications>(),
+                                                 std::make_unique<NoticeWindow>());
     s.games = std::make_unique<GameSearch>(QDir::homePath());
     s.datagrams = std::make_unique<QtDatagramService>();
     s.queryClock = std::make_unique<SteadyQueryClock>();
