@@ -21,7 +21,9 @@
 #include "platform/windows/WindowGroup.h"
 #include "web/CommunityUrls.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QFontDatabase>
@@ -46,7 +48,7 @@ QString nameOf(Launcher &l, const QWindow *handle)
         if (w->windowHandle() == handle)
             return w->objectName();
     }
-    return QStringLiteral("(not the launcher's)");
+    return QStringLiteral("(the group's own)");
 }
 
 // Runs 'act' once 'window' is on the screen, modal or not.
@@ -205,6 +207,7 @@ void DesktopsTest::windowsFloatOverTheirOpener_data()
     QTest::newRow("no-update dialog") << "Image156" << "TForm12" << "TForm1";
     QTest::newRow("bug report from the About window") << "Label13" << "TForm8" << "TForm7";
     QTest::newRow("speed test from the About window") << "Label15" << "TForm9" << "TForm7";
+    QTest::newRow("About from the tray, minimised") << "tray About1" << "TForm7" << "(the group's own)";
 }
 
 // Desktops that place windows themselves centre each over its parent
@@ -231,7 +234,7 @@ void DesktopsTest::windowsFloatOverTheirOpener()
         hooks(l).counters = [&] { seen = nameOf(l, w->windowHandle()->transientParent()); };
         f.start();
     } else if (!opening.startsWith(QLatin1String("Image")) && !opening.startsWith(QLatin1String("Label"))
-               && !opening.endsWith(QLatin1String("timer"))) {
+               && !opening.endsWith(QLatin1String("timer")) && !opening.startsWith(QLatin1String("tray"))) {
         ModalWindow::whenUp(w, note);
         f.start();
     } else {
@@ -242,6 +245,11 @@ void DesktopsTest::windowsFloatOverTheirOpener()
             fire(main->findChild<WindowTimer *>(QStringLiteral("news")));
         else if (opening == QLatin1String("shownew timer"))
             fire(main->findChild<WindowTimer *>(QStringLiteral("shownew")));
+        else if (opening == QLatin1String("tray About1")) {
+            TestLaunchers::partsOf(l).windows->minimise();
+            QTRY_VERIFY(main->isMinimized());
+            f.tray->menu->findChild<QAction *>(QStringLiteral("About1"))->trigger();
+        }
         else if (opening.startsWith(QLatin1String("Label"))) {
             TForm7 *about = form7(l);
             ModalWindow::whenUp(about, [&] {

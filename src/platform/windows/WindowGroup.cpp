@@ -56,15 +56,19 @@ bool descendsFrom(const QWindow *window, const QWindow *ancestor)
 } // namespace
 
 // The modal window that is up opened whatever comes up now; without one,
-// the main window did. The main window itself has only the owner.
+// the main window did. The main window itself has only the owner, and so
+// has what comes up while it is minimised (from the tray menu): a desktop
+// keeps the windows of a minimised window off the screen.
 QWindow *WindowGroup::openerOf(QWidget *window)
 {
     if (window == m_main || !m_main)
         return &m_owner;
     QWidget *modal = QApplication::activeModalWidget();
-    if (modal && modal != window && modal->isVisible() && modal->windowHandle()
+    if (modal && modal != window && modal->isVisible() && !modal->isMinimized() && modal->windowHandle()
         && !descendsFrom(modal->windowHandle(), window->windowHandle()))
         return modal->windowHandle();
+    if (m_main->isMinimized())
+        return &m_owner;
     // Created before its first showing, so that the windows of start-up
     // already have their parent.
     m_main->winId();
