@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QString directory = QDir(QApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
-    ApplicationFonts::load(directory);
+    ApplicationFonts::load(directory, app.devicePixelRatio());
     Launcher launcher(Services::real(directory, playerEnvironment));
     return runLauncher(launcher);
 }

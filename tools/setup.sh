@@ -11,6 +11,8 @@ packages=(
   xvfb xauth libxcb1-dev
   fonts-wine desktop-file-utils libglib2.0-bin
   qstat
+  dbus python3
+  sway waybar wayvnc qt6-wayland grim
 )
 
 missing=()

@@ -24,6 +24,14 @@ void HoverHighlighting::install(const HoverTables::HoverRow &row)
         m_mainWindow.controls().events().onMove(area, [this, &installed] { run(installed); });
 }
 
+void HoverHighlighting::reset()
+{
+    for (const Row &row : m_rows) {
+        if (row.shows)
+            row.shows->setVisible(false);
+    }
+}
+
 void HoverHighlighting::run(const Row &row)
 {
     using HoverTables::Step;

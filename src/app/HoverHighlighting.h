@@ -16,6 +16,10 @@ class HoverHighlighting
 public:
     HoverHighlighting(TForm1 &mainWindow, SoundCues &cues, const HoverTables::Parts &parts);
 
+    // Puts out every lit twin, as when the window comes back on the screen:
+    // wherever the pointer was when it left, it is not there now.
+    void reset();
+
 private:
     // A table row with its controls found.
     struct Row {

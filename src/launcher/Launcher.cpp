@@ -91,7 +91,7 @@ void Launcher::createWindows()
     m_form18 = std::make_unique<TForm18>(errors, browsers);
     m_joinPrompt = std::make_unique<JoinPromptForm>(errors, browsers);
     m_friendsWindow = std::make_unique<FriendsForm>(errors, browsers);
-    m_group.add(m_form1.get());
+    m_group.addMain(m_form1.get());
     for (Form *window : secondaryWindows())
         m_group.add(window);
     // The main window and the speed-test window blend together.
@@ -168,6 +168,10 @@ void Launcher::buildSubsystems(const StepsAround &around)
         HoverTables::Parts{&main, m_serverMenu->tiles(), m_chrome->hoverParts(), m_voiceAndLinks->hoverParts(),
                            m_webLinks->hoverParts(), m_counters->frames(), m_update->hoverButton()});
     main.controls().restack();
+    connect(&m_group, &WindowGroup::returned, this, [this](QWidget *window) {
+        if (window == m_form1.get())
+            m_hover->reset();
+    });
 
     m_steps = std::make_unique<LauncherSteps>(*m_counters, *m_language, *m_settingsStartup, *m_update, *m_webLinks);
     if (around)

@@ -40,12 +40,16 @@ set(OVCL_GUI_PLATFORM
   windows/WindowFrame.h windows/WindowFrame.cpp
   windows/Transparency.h windows/Transparency.cpp
   windows/Form.h windows/Form.cpp
+  windows/WindowReturn.h windows/WindowReturn.cpp
   windows/WindowGroup.h windows/WindowGroup.cpp
   system/QtSoundService.h system/QtSoundService.cpp
   system/QtBeepService.h system/QtBeepService.cpp
   windows/QtFileDialogService.h windows/QtFileDialogService.cpp
   windows/MessageBoxErrorReporter.h windows/MessageBoxErrorReporter.cpp
+  system/NoticeService.h
+  system/DesktopNotifications.h system/DesktopNotifications.cpp
   system/SystemTrayService.h system/SystemTrayService.cpp
+  windows/NoticeWindow.h windows/NoticeWindow.cpp
   browser/NonBlockingPage.h browser/NonBlockingPage.cpp
   browser/PageNotice.h browser/PageNotice.cpp
   browser/WebEngineBrowser.h browser/WebEngineBrowser.cpp

@@ -98,12 +98,14 @@ void ServerMenu::join(const JoinAction &action)
     const QString path = m_settings.programPath(e.group);
     const auto password = m_passwords.find(e.number);
     const QString arguments = argumentString(e, password == m_passwords.end() ? QString() : password->second->text());
-    m_shell.startProgram(path, arguments, workingDirectory(path));
+    const StartFailure failure = m_shell.startProgram(path, arguments, workingDirectory(path));
 
     m_joiningPanels.at(e.number)->show();
-    // A second click during a join keeps the first countdown.
+    // A second click during a join keeps the first countdown. A game that
+    // did not start leaves the launcher where the player reads why.
     m_mainWindow.timers().joinEndTimer->setEnabled(true);
-    m_mainWindow.timers().minimiseAfterJoinTimer->setEnabled(true);
+    if (failure == StartFailure::None)
+        m_mainWindow.timers().minimiseAfterJoinTimer->setEnabled(true);
     setTilesEnabled(false);
 }
 

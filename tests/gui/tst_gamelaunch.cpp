@@ -240,13 +240,12 @@ void GameLaunchTest::joinWithoutWineRunsItsCourse()
     QVERIFY(!window->findChild<QWidget *>(QStringLiteral("Image15"))->isEnabled());
     WindowTimer *minimise = window->findChild<WindowTimer *>(QStringLiteral("Timer3"));
     WindowTimer *reenable = window->findChild<WindowTimer *>(QStringLiteral("Timer2"));
-    QVERIFY(minimise->isActive());
-    QCOMPARE(minimise->interval(), 1800);
+    // The launcher stays up beside the word of why.
+    QVERIFY(!minimise->isActive());
     QVERIFY(reenable->isActive());
     QCOMPARE(reenable->interval(), 7000);
-    fire(minimise);
-    QTRY_VERIFY_WITH_TIMEOUT(window->isMinimized(), 1000);
     fire(reenable);
+    QVERIFY(!window->isMinimized());
     QVERIFY(window->findChild<QWidget *>(QStringLiteral("Image15"))->isEnabled());
     QVERIFY(window->findChild<QWidget *>(QStringLiteral("Panel1"))->isHidden());
     QVERIFY(run.log.events.filter(QStringLiteral("error")).isEmpty());

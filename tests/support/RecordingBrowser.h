@@ -27,9 +27,11 @@ public:
         if (m_log)
             m_log->add(QStringLiteral("refresh %1").arg(objectName()));
     }
+    void showAgain() override { ++shownAgain; }
     bool onScreen;
     QStringList urls;
     int refreshes = 0;
+    int shownAgain = 0;
 
 private:
     EventLog *m_log;

@@ -10,4 +10,7 @@ public:
     using QWidget::QWidget;
     virtual void navigate(const QString &url) = 0;
     virtual void refresh() = 0;
+    // Its window is back on the screen: the page shows again at once, even
+    // where the toolkit left the control believing itself hidden.
+    virtual void showAgain() {}
 };

@@ -3,6 +3,8 @@
 #include "NonBlockingPage.h"
 #include "PageNotice.h"
 
+#include <QCoreApplication>
+#include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -69,6 +71,44 @@ void WebEngineBrowser::release()
     if (!m_pending.isEmpty())
         view()->load(QUrl(m_pending));
     m_pending.clear();
+}
+
+void WebEngineBrowser::showEvent(QShowEvent *event)
+{
+    m_hiddenByWindow = false;
+    BrowserControl::showEvent(event);
+}
+
+void WebEngineBrowser::hideEvent(QHideEvent *event)
+{
+    m_hiddenByWindow = event->spontaneous() || !isHidden();
+    BrowserControl::hideEvent(event);
+}
+
+namespace {
+// What the toolkit does for the contents of a window it restores: the
+// innermost first, every control that is not hidden on its own is told it
+// is shown.
+void tellShown(QWidget *widget)
+{
+    for (QObject *child : widget->children()) {
+        auto *inner = qobject_cast<QWidget *>(child);
+        if (inner && !inner->isWindow() && !inner->isHidden())
+            tellShown(inner);
+    }
+    widget->setAttribute(Qt::WA_Mapped);
+    QShowEvent shown;
+    QCoreApplication::sendEvent(widget, &shown);
+}
+} // namespace
+
+// The view draws its page, and the page counts as visible, only while they
+// hear they are shown; a window that comes back without the toolkit saying
+// so would show an empty page until the next window opened.
+void WebEngineBrowser::showAgain()
+{
+    if (m_hiddenByWindow && isVisible())
+        tellShown(this);
 }
 
 void WebEngineBrowser::pageDied()

@@ -28,8 +28,16 @@ public:
     void navigate(const QString &url) override;
     void refresh() override;
     void release();
+    void showAgain() override;
+    // Whether the control and its page believe themselves hidden although
+    // the control is meant to be seen.
+    bool pageHidden() const { return m_hiddenByWindow; }
 
     static constexpr qint64 reviveAgainAfterMs = 60000;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     QWebEngineView *view();
@@ -37,6 +45,7 @@ private:
     void revive();
 
     bool m_held;
+    bool m_hiddenByWindow = false; // hidden with its window, not on its own
     QString m_pending;
     QWebEngineView *m_view = nullptr;
     PageNotice *m_notice = nullptr;

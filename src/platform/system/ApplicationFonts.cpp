@@ -15,11 +15,21 @@ QString ApplicationFonts::systemFolder()
     return QStringLiteral("/usr/share/wine/fonts");
 }
 
-QStringList ApplicationFonts::load(const QString &applicationDirectory)
+QStringList ApplicationFonts::bitmapOnly()
+{
+    return {QStringLiteral("ms_sans_serif.ttf")};
+}
+
+QStringList ApplicationFonts::load(const QString &applicationDirectory, qreal scale)
 {
     const QStringList folders = {QDir(applicationDirectory).filePath(QStringLiteral("fonts")), systemFolder()};
+    const bool scaled = !qFuzzyCompare(scale, 1.0);
+    if (scaled)
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"));
     QStringList loaded;
     for (const QString &name : fileNames()) {
+        if (scaled && bitmapOnly().contains(name))
+            continue;
         for (const QString &folder : folders) {
             const QString path = QDir(folder).filePath(name);
             if (QFileInfo::exists(path) && QFontDatabase::addApplicationFont(path) >= 0) {

@@ -23,6 +23,12 @@ public:
     static QStringList fileNames();
     static QString systemFolder();
 
-    // Loads every font file found; returns the paths loaded.
-    static QStringList load(const QString &applicationDirectory);
+    // Loads every font file found; returns the paths loaded. MS Sans Serif
+    // comes as pictures of its letters in three pixel sizes, which the
+    // toolkit cannot scale: at a 'scale' other than 1 (a scaled screen) it
+    // is left out and its texts are drawn in Tahoma, which scales with the
+    // pictures.
+    static QStringList load(const QString &applicationDirectory, qreal scale = 1.0);
+    // The font files that hold only pictures of letters.
+    static QStringList bitmapOnly();
 };

@@ -14,8 +14,9 @@ public:
     virtual void setToolTip(const QString &text) = 0;
     virtual void setContextMenu(QMenu *menu) = 0;
     virtual void show() = 0;
-    // Shows a balloon with the information icon. Both texts are plain text;
-    // the text goes on with its markup escaped (see showBalloonMarkup).
+    // Shows a balloon with the information icon, or, on a desktop without a
+    // tray, the same notice where the player sees it. Both texts are plain
+    // text; the text goes on with its markup escaped (see showBalloonMarkup).
     void showBalloon(const QString &title, const QString &text)
     {
         ++m_balloons;
