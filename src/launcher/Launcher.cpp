@@ -157,6 +157,7 @@ void Launcher::buildSubsystems(const StepsAround &around)
     connect(m_liveServers.get(), &LiveServerState::onScreenChanged, m_background.get(), &BackgroundCadence::setOnScreen);
     connect(m_friends.get(), &FriendWatch::changed, m_background.get(), &BackgroundCadence::reconsider);
     connect(m_watch.get(), &ServerWatch::changed, m_background.get(), &BackgroundCadence::reconsider);
+    m_liveServers->setPlayerMark([this](const QString &player) { return m_friends->isFriend(player); });
     // A wait says more than who plays there.
     m_liveServers->setCardNote([this](int number, bool inEnglish) {
         const QString waiting = m_slotWait->cardNote(number, inEnglish);

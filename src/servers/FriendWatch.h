@@ -26,6 +26,7 @@ public:
                 JoinGate &gate, std::function<bool()> english);
 
     const FriendList &friends() const { return m_list; }
+    bool isFriend(const QString &player) const { return !m_list.match(player).isEmpty(); }
     // Opens the friends window, modally.
     void openWindow();
     PictureControl &button() const { return *m_button; }

@@ -158,5 +158,9 @@ ServerStateTexts LiveServerState::texts(int number) const
     const QString note = m_note ? m_note(number, english()) : QString();
     if (!note.isEmpty())
         t.seen = note;
+    for (ServerStateTexts::PlayerLine &line : t.playerLines) {
+        if (m_mark && m_mark(line.name))
+            line.name.prepend(QString::fromUtf8(friendMark));
+    }
     return t;
 }

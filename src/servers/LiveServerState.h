@@ -45,6 +45,10 @@ public:
     // (empty: none), such as a wait for a slot or the friends who play there.
     using CardNote = std::function<QString(int number, bool english)>;
     void setCardNote(CardNote note) { m_note = std::move(note); }
+    // Whether a player the card lists gets the friend's mark before the name.
+    using PlayerMark = std::function<bool(const QString &player)>;
+    void setPlayerMark(PlayerMark mark) { m_mark = std::move(mark); }
+    static constexpr const char *friendMark = "\u00bb ";
     // Shows entry 'number''s row and card again, for a note that changed.
     void refreshRow(int number) { show(number - 1); }
 
@@ -84,4 +88,5 @@ private:
     int m_cardEntry = 0; // 0: the card is hidden
     QTimer m_leave;      // the pointer left a row; hides unless it came to another
     CardNote m_note;
+    PlayerMark m_mark;
 };

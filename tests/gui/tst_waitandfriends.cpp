@@ -383,6 +383,12 @@ void WaitAndFriendsTest::friendAppearingGivesOneBalloonThatJoins()
     const QString said = QStringLiteral("Pepa hraje na CoD Hurtgen rifle only (3/24)");
     QCOMPARE(m_f->tray->balloons, (QVector<QPair<QString, QString>>{{"OVCL", said}}));
     QCOMPARE(cardLastLine(hurtgen), QStringLiteral("Přátelé: Pepa"));
+    QStringList listed;
+    for (int row = 1; row <= 3; ++row)
+        listed << main()->findChild<TextLabel *>(QStringLiteral("LiveCardPlayer%1").arg(row))->caption();
+    QVERIFY2(listed.contains(QStringLiteral("\u00bb ^1Pe^7pa")) || listed.contains(QStringLiteral("\u00bb Pepa")),
+             qPrintable(listed.join(u',')));
+    QVERIFY(listed.contains(QStringLiteral("hrac0")));
     nextRefresh();
     answer({}, {}, {{hurtgen, withPepa}});
     QCOMPARE(m_f->tray->balloons.size(), 1);
