@@ -14,9 +14,10 @@
 #include <QScreen>
 #include <QTime>
 
-const WindowFrame TForm1::frame = {"TForm1", nullptr, {clientWidth, clientHeight}, {-1, -1},
-                                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
-                                   true, Qt::black, {}, "MS Sans Serif", 220};
+const WindowFrame TForm1::frame = {.name = "TForm1", .caption = nullptr, .client = {clientWidth, clientHeight},
+                                   .position = {-1, -1},
+                                   .flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
+                                   .fixedSize = true, .background = Qt::black, .alpha = 220};
 
 TForm1::TForm1(ErrorReporter &errors, BrowserFactory &browsers)
     : QWidget(nullptr, frame.flags), m_errors(errors), m_controls(this, &errors, &browsers)

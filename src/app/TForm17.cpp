@@ -15,8 +15,9 @@ const std::vector<ControlRow> &progressControls()
 } // namespace
 
 TForm17::TForm17(ErrorReporter &errors, BrowserFactory &browsers)
-    : Form({"TForm17", "OVCL: Inicializace / initialization ", {252, 63}, {488, 298}, Form::toolWindowWithoutIcons(),
-            true, Qt::white, {}, "Tahoma"},
+    : Form({.name = "TForm17", .caption = "OVCL: Inicializace / initialization ", .client = {252, 63},
+            .position = {488, 298}, .flags = Form::toolWindowWithoutIcons(), .fixedSize = true,
+            .background = Qt::white, .font = "Tahoma"},
            errors, browsers)
 {
     controls().build(progressControls());

@@ -1,6 +1,7 @@
 #include "TForm18.h"
 
 TForm18::TForm18(ErrorReporter &errors, BrowserFactory &browsers)
-    : Form({"TForm18", "Form18", {400, 300}, {-1, -1}, Qt::Dialog}, errors, browsers)
+    : Form({.name = "TForm18", .caption = "Form18", .client = {400, 300}, .position = {-1, -1}, .flags = Qt::Dialog},
+           errors, browsers)
 {
 }

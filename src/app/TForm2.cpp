@@ -1,6 +1,7 @@
 #include "TForm2.h"
 
 TForm2::TForm2(ErrorReporter &errors, BrowserFactory &browsers)
-    : Form({"TForm2", "Form2", {400, 300}, {-1, -1}, Qt::Dialog}, errors, browsers)
+    : Form({.name = "TForm2", .caption = "Form2", .client = {400, 300}, .position = {-1, -1}, .flags = Qt::Dialog},
+           errors, browsers)
 {
 }

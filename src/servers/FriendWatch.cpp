@@ -16,8 +16,8 @@ namespace {
 const std::vector<ControlRow> &buttonRows()
 {
     static const std::vector<ControlRow> rows = {
-        {"FriendsButton", ControlKind::Picture, 396, 2, 22, 15, ":/skin/friends.jpg", "Přátelé / Friends",
-         Qt::PointingHandCursor, true, 3},
+        {.name = "FriendsButton", .kind = ControlKind::Picture, .left = 396, .top = 2, .width = 22, .height = 15,
+         .content = ":/skin/friends.jpg", .hint = "Přátelé / Friends", .cursor = Qt::PointingHandCursor, .layer = 3},
     };
     return rows;
 }

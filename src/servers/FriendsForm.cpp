@@ -12,17 +12,23 @@ constexpr const char *text = "color: white; font-weight: bold;";
 constexpr const char *listStyle = "QListWidget { background: #101010; color: white; border: 1px solid #c86414; }"
                                   "QListWidget::item:selected { background: #c86414; color: black; }";
 
-const WindowFrame friendsFrame = {"FriendsWindow", "OVCL - Přátelé / Friends", {262, 248}, {-1, -1},
-                                  Form::toolWindow(), true, Qt::black, {}, "Tahoma"};
+const WindowFrame friendsFrame = {.name = "FriendsWindow", .caption = "OVCL - Přátelé / Friends", .client = {262, 248},
+                                  .position = {-1, -1}, .flags = Form::toolWindow(), .fixedSize = true,
+                                  .background = Qt::black, .font = "Tahoma"};
 
 const std::vector<ControlRow> &friendsControls()
 {
     static const std::vector<ControlRow> rows = {
-        {"FriendName", ControlKind::Edit, 8, 10, 160, 20, "", "Jméno hráče / Player name"},
-        {"AddFriend", ControlKind::Button, 174, 8, 80, 24, "Přidat / Add"},
-        {"FriendNames", ControlKind::List, 8, 38, 246, 166, nullptr, nullptr, Qt::ArrowCursor, true, 0, listStyle},
-        {"FriendCount", ControlKind::Label, 8, 218, 100, 16, "0/50", nullptr, Qt::ArrowCursor, true, 0, text},
-        {"RemoveFriend", ControlKind::Button, 134, 214, 120, 24, "Odebrat / Remove"},
+        {.name = "FriendName", .kind = ControlKind::Edit, .left = 8, .top = 10, .width = 160, .height = 20,
+         .content = "", .hint = "Jméno hráče / Player name"},
+        {.name = "AddFriend", .kind = ControlKind::Button, .left = 174, .top = 8, .width = 80, .height = 24,
+         .content = "Přidat / Add"},
+        {.name = "FriendNames", .kind = ControlKind::List, .left = 8, .top = 38, .width = 246, .height = 166,
+         .style = listStyle},
+        {.name = "FriendCount", .kind = ControlKind::Label, .left = 8, .top = 218, .width = 100, .height = 16,
+         .content = "0/50", .style = text},
+        {.name = "RemoveFriend", .kind = ControlKind::Button, .left = 134, .top = 214, .width = 120, .height = 24,
+         .content = "Odebrat / Remove"},
     };
     return rows;
 }

@@ -10,16 +10,18 @@
 namespace {
 constexpr const char *lineStyle = "color: white; font-weight: bold;";
 
-const WindowFrame promptFrame = {"JoinPrompt", "OVCL", {364, 72}, {-1, -1}, Form::toolWindow(), true,
-                                 Qt::black, {}, "Tahoma"};
+const WindowFrame promptFrame = {.name = "JoinPrompt", .caption = "OVCL", .client = {364, 72},
+                                 .position = {-1, -1}, .flags = Form::toolWindow(), .fixedSize = true,
+                                 .background = Qt::black, .font = "Tahoma"};
 
 const std::vector<ControlRow> &promptControls()
 {
     static const std::vector<ControlRow> rows = {
-        {"ServerLine", ControlKind::Label, 8, 10, 348, 16, nullptr, nullptr, Qt::ArrowCursor, true, 0, lineStyle},
-        {"WaitButton", ControlKind::Button, 8, 39, 124, 25, nullptr},
-        {"JoinAnywayButton", ControlKind::Button, 138, 39, 112, 25, nullptr},
-        {"CancelButton", ControlKind::Button, 256, 39, 100, 25, nullptr},
+        {.name = "ServerLine", .kind = ControlKind::Label, .left = 8, .top = 10, .width = 348, .height = 16,
+         .style = lineStyle},
+        {.name = "WaitButton", .kind = ControlKind::Button, .left = 8, .top = 39, .width = 124, .height = 25},
+        {.name = "JoinAnywayButton", .kind = ControlKind::Button, .left = 138, .top = 39, .width = 112, .height = 25},
+        {.name = "CancelButton", .kind = ControlKind::Button, .left = 256, .top = 39, .width = 100, .height = 25},
     };
     return rows;
 }

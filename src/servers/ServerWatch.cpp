@@ -18,10 +18,12 @@ std::vector<ControlRow> watchRows(const ServerCatalogue::ServerEntry &e)
     const int top = e.tilePlace.y();
     const QByteArray number = QByteArray::number(e.number);
     return {
-        {keptText("WatchRing" + number), ControlKind::Picture, LiveServerControls::columnLeft - 1, top + 6, 9, 9,
-         ":/skin/state_watch.png", nullptr, Qt::ArrowCursor, false, 3},
-        {keptText("WatchToggle" + number), ControlKind::Picture, LiveServerControls::columnLeft - 1, top, 20, 21,
-         nullptr, "Hlídat server / Watch the server", Qt::PointingHandCursor, true, 3},
+        {.name = keptText("WatchRing" + number), .kind = ControlKind::Picture,
+         .left = LiveServerControls::columnLeft - 1, .top = top + 6, .width = 9, .height = 9,
+         .content = ":/skin/state_watch.png", .visible = false, .layer = 3},
+        {.name = keptText("WatchToggle" + number), .kind = ControlKind::Picture,
+         .left = LiveServerControls::columnLeft - 1, .top = top, .width = 20, .height = 21,
+         .hint = "Hlídat server / Watch the server", .cursor = Qt::PointingHandCursor, .layer = 3},
     };
 }
 } // namespace

@@ -15,8 +15,9 @@ namespace {
 std::vector<ControlRow> markRow(const ServerCatalogue::ServerEntry &e)
 {
     const char *name = keptText(QByteArray("WaitMark") + QByteArray::number(e.number));
-    return {{name, ControlKind::Picture, LiveServerControls::columnLeft - 1, e.tilePlace.y() + 6, 9, 9,
-             ":/skin/state_wait.png", nullptr, Qt::ArrowCursor, false, 4}};
+    return {{.name = name, .kind = ControlKind::Picture, .left = LiveServerControls::columnLeft - 1,
+             .top = e.tilePlace.y() + 6, .width = 9, .height = 9, .content = ":/skin/state_wait.png",
+             .visible = false, .layer = 4}};
 }
 } // namespace
 
