@@ -30,15 +30,17 @@ if [ "${2:-}" != "--session" ]; then
   HOST="127.0.0.1:$PORT"
   cmake -S "$ROOT" -B "$WORK/build" -DOVCL_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DOVCL_WEB_HOST="$HOST" -DOVCL_SITE_HOST="$HOST" -DOVCL_FORUM_HOST="$HOST" -DOVCL_AUTHOR_URL="http://$HOST/" \
+    -DOVCL_GAME_HOST_1=127.0.0.1 -DOVCL_GAME_HOST_2=127.0.0.1 -DOVCL_GAME_HOST_3=127.0.0.1 \
+    -DOVCL_GAME_HOST_4=127.0.0.1 -DOVCL_GAME_HOST_5=127.0.0.1 -DOVCL_GAME_HOST_6=127.0.0.1 \
     >"$WORK/configure.log"
   cmake --build "$WORK/build" -j"$(nproc)" --target ovcl ovcl_demo_server >"$WORK/build.log"
 
-  # The launcher keeps its files in its own folder; a game that starts.
+  # The launcher keeps its files in its own folder; a game that notes its arguments.
   rm -rf "$WORK/app" "$WORK/shots"
   mkdir -p "$WORK/app" "$WORK/shots"
   cp "$WORK/build/ovcl" "$WORK/app/"
   cp -r "$ROOT/assets/sounds" "$WORK/app/"
-  printf '#!/bin/sh\nexit 0\n' >"$WORK/app/game"
+  printf '#!/bin/sh\necho "$@" >"$(dirname "$0")/joined"\n' >"$WORK/app/game"
   chmod +x "$WORK/app/game"
   printf '[Setting]\r\nfirst=false\r\ncsloc=%s\r\n' "$WORK/app/game" >"$WORK/app/data.dat"
 
@@ -97,7 +99,8 @@ pids+=($!)
 waitfor 20 "waybar's tray host is up" watcher IsStatusNotifierHostRegistered
 wayvnc 127.0.0.1 "$VNC_PORT" >"$LOG/wayvnc.log" 2>&1 &
 pids+=($!)
-"$WORK/build/tools/demo_server/ovcl_demo_server" --port "$PORT" --no-games >"$LOG/demo_server.log" 2>&1 &
+# The game servers answer too, so a click on a server joins it at once.
+"$WORK/build/tools/demo_server/ovcl_demo_server" --port "$PORT" >"$LOG/demo_server.log" 2>&1 &
 pids+=($!)
 waitfor 20 "the demo server answers" bash -c "exec 3<>/dev/tcp/127.0.0.1/$PORT"
 waitfor 20 "the VNC server answers" bash -c "exec 3<>/dev/tcp/127.0.0.1/$VNC_PORT"
@@ -143,6 +146,7 @@ gdbus call --session --dest "$service" --object-path "$path" --method org.kde.St
   >/dev/null || echo "(the tray click was not answered)"
 sleep 1
 grim "$LOG/after-join.png"
+check "the join started the game with the server's arguments" grep -q "+connect 127.0.0.1:" "$WORK/app/joined"
 check "the status page is not blank after a join and a tray click" shot
 
 [ $failed -eq 0 ] && echo "wayland check passed" || echo "wayland check FAILED (screenshots and logs in $LOG)"
