@@ -16,7 +16,7 @@ struct QueryScheduler::Slot {
     std::unique_ptr<QuerySession> session;
     int tries = 0;
     bool asked = false;             // a request of this refresh has left
-    qint64 sentMs = 0;              // the last request of the current try
+    qint64 sentMs = -1;             // the last request sent; -1: none yet
     QVector<qint64> lastOfTry;      // the last request of each try
     bool known = false;             // this refresh has the details; the players are being asked
     qint64 settledMs = -1;          // when the state was last settled; -1: never
@@ -200,27 +200,34 @@ void QueryScheduler::update(int index, ServerState state)
     emit stateChanged(index);
 }
 
+// Sends every queued request whose server's spacing allows it, in the
+// order queued, and wakes for the next one due or the next try's end.
 void QueryScheduler::pump()
 {
     const qint64 now = m_clock.nowMs();
-    if (!m_queue.empty() && (!m_sentAny || now - m_lastSentMs >= SpacingMs)) {
-        const auto [index, request] = m_queue.front();
-        m_queue.pop_front();
-        Slot &slot = *m_slots[size_t(index)];
+    qint64 next = -1;
+    const auto sooner = [&next](qint64 at) {
+        if (next < 0 || at < next)
+            next = at;
+    };
+    for (auto it = m_queue.begin(); it != m_queue.end();) {
+        Slot &slot = *m_slots[size_t(it->first)];
+        if (slot.sentMs >= 0 && now - slot.sentMs < SpacingMs) {
+            sooner(slot.sentMs + SpacingMs);
+            ++it;
+            continue;
+        }
+        const QByteArray request = it->second;
+        it = m_queue.erase(it);
         slot.phase = Slot::Waiting;
         slot.sentMs = now;
         slot.asked = true;
         slot.lastOfTry.last() = now;
-        m_lastSentMs = now;
-        m_sentAny = true;
         m_datagrams.send(slot.target.host, slot.target.port, request);
     }
-    qint64 next = -1;
-    if (!m_queue.empty())
-        next = m_lastSentMs + SpacingMs;
     for (const auto &slot : m_slots) {
-        if (slot->phase == Slot::Waiting && (next < 0 || slot->sentMs + TryTimeoutMs < next))
-            next = slot->sentMs + TryTimeoutMs;
+        if (slot->phase == Slot::Waiting)
+            sooner(slot->sentMs + TryTimeoutMs);
     }
     if (next >= 0)
         m_clock.wakeAt(next, [this] { wake(); });

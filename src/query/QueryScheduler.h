@@ -17,8 +17,9 @@ class DatagramService;
 class QueryClock;
 
 // Asks a list of game servers how they are over one datagram service: all
-// of them per refresh, or one chosen server. Requests leave at least
-// SpacingMs apart (game servers drop floods). A try that goes unanswered
+// of them per refresh, or one chosen server. Requests to one server leave at
+// least SpacingMs apart (game servers drop what comes faster from one
+// address); different servers are asked at once. A try that goes unanswered
 // for TryTimeoutMs is repeated; a server is offline only after Tries tries
 // have gone unanswered (setTries changes that).
 //
@@ -90,8 +91,6 @@ private:
     QueryClock &m_clock;
     std::vector<std::unique_ptr<Slot>> m_slots;
     std::deque<std::pair<int, QByteArray>> m_queue;
-    qint64 m_lastSentMs = 0;
-    bool m_sentAny = false;
     bool m_busy = false;
     bool m_playerListWanted = false;
     int m_tries = Tries;
