@@ -4,7 +4,7 @@
 // thread of their own, one per catalogue entry in that entry's protocol.
 // Prints the median and the largest processor time of the thread per
 // refresh, without and with the player lists, and the wall time a refresh
-// takes (mostly the 50 ms spacing of requests).
+// takes (mostly the spacing of one server's requests).
 #include "GameResponder.h"
 #include "platform/network/QtDatagramService.h"
 #include "query/QueryScheduler.h"

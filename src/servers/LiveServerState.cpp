@@ -13,10 +13,21 @@
 #include "query/QueryClock.h"
 
 #include <QEvent>
+#include <QLoggingCategory>
 
 using namespace ServerCatalogue;
 
+// "ovcl.lamps.debug=true" in QT_LOGGING_RULES logs each lamp that changes.
+Q_LOGGING_CATEGORY(lamps, "ovcl.lamps", QtWarningMsg)
+
 namespace {
+const char *statusName(ServerState::Status status)
+{
+    return status == ServerState::Status::Online ? "online"
+           : status == ServerState::Status::Offline ? "offline"
+                                                   : "unknown";
+}
+
 const char *lampPicture(ServerState::Status status)
 {
     switch (status) {
@@ -130,7 +141,10 @@ void LiveServerState::show(int index)
     const ServerState &state = m_scheduler.state(index);
     const ServerStateTexts texts = ServerStateTexts::of(state, english(), m_clock.wallTime(), caption(index + 1));
     const Marks &m = m_marks.at(size_t(index));
-    m.lamp->setPicture(QString::fromLatin1(lampPicture(state.status)));
+    const QString lamp = QString::fromLatin1(lampPicture(state.status));
+    if (m.lamp->picture() != lamp)
+        qCDebug(lamps, "entry %d: %s", index + 1, statusName(state.status));
+    m.lamp->setPicture(lamp);
     const bool known = state.lastSeen.isValid();
     m.players->setCaption(known ? QString::number(state.players) : texts.players);
     m.maximum->setCaption(known ? QString::number(state.maxPlayers) : QString());
