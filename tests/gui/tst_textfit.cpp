@@ -74,7 +74,7 @@ bool measure(QWidget *w, Need &need)
     const QFontMetrics fm = w->fontMetrics();
     const QStyle *style = w->style();
     if (auto *label = qobject_cast<TextLabel *>(w)) {
-        need = {label->textWidth(), label->textRoom()};
+        need = {label->sizeHint().width(), label->width()};
         return !label->text().isEmpty() && !label->wordWrap();
     }
     if (auto *box = qobject_cast<QCheckBox *>(w)) {
@@ -284,7 +284,7 @@ void TextFitTest::boldIsDrawnWhereTheFaceHasNone()
         label.setFont(f);
         label.setCaption(QStringLiteral("Call Of Duty 2 - 1.0"));
         label.resize(label.sizeHint());
-        *width = label.textWidth();
+        *width = label.sizeHint().width();
         const QImage image = label.grab().toImage();
         int ink = 0;
         for (int y = 0; y < image.height(); ++y)

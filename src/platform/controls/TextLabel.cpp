@@ -99,13 +99,17 @@ void TextLabel::fitRoom()
 
 QSize TextLabel::sizeHint() const
 {
+    const int around = width() - textRoom(); // frame, margins and indent
     if (!m_room.isNull()) {
-        const QSize text = QFontMetrics(drawnFont()).size(0, m_shown);
-        return QSize(text.width() + overstrikeWidth(font()), text.height()).grownBy(contentsMargins());
+        const QMargins frame = contentsMargins();
+        return QSize(textWidth() + around, QFontMetrics(drawnFont()).size(0, m_shown).height() + frame.top() + frame.bottom());
     }
-    QSize hint = QLabel::sizeHint();
-    hint.rwidth() += textWidth() - widestLine(fontMetrics(), text());
-    return hint;
+    if (wordWrap()) {
+        QSize hint = QLabel::sizeHint();
+        hint.rwidth() += textWidth() - widestLine(fontMetrics(), text());
+        return hint;
+    }
+    return QSize(textWidth() + around, QLabel::sizeHint().height());
 }
 
 QSize TextLabel::minimumSizeHint() const

@@ -23,10 +23,9 @@ public:
     // 'room' is in the parent's coordinates. The label's present height is
     // the least it keeps.
     void keepWithin(const QRect &room);
-    // The width of the widest line as drawn, and the room the label gives it.
-    int textWidth() const;
-    int textRoom() const;
 
+    // Wide enough for the widest line as drawn, bold strokes included: the
+    // label shows its whole text when its width is at least this.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -39,6 +38,9 @@ private:
     QString shownText() const { return m_room.isNull() ? text() : m_shown; }
     QFont drawnFont() const;
     QRect textRect() const;
+    // The width of the widest line as drawn, and the room the label gives it.
+    int textWidth() const;
+    int textRoom() const;
     void fitRoom();
     int roomLines() const;
 
