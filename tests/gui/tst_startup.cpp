@@ -7,9 +7,11 @@
 #include "StepHooks.h"
 #include "app/ProductInfo.h"
 #include "app/TForm1.h"
+#include "app/MainWindowTimers.h"
 #include "app/TForm17.h"
 #include "platform/controls/TextLabel.h"
 #include "platform/controls/WindowTimer.h"
+#include "platform/windows/Form.h"
 #include "platform/windows/WindowGroup.h"
 #include "web/TForm13.h"
 
@@ -26,7 +28,6 @@ class StartupTest : public QObject
     Q_OBJECT
 private slots:
     void windowsAreCreatedHiddenWithTheirCaptions();
-    void timersStartAsDesigned_data();
     void timersStartAsDesigned();
     void progressRunsThroughEveryValueInOrder();
     void eachStepRunsOnceInOrder();
@@ -44,7 +45,8 @@ private slots:
 };
 
 // The windows are made at start, hidden, in their order; each has a
-// caption of its own, and the main window's names the version.
+// caption of its own and takes its frame (size, designed place, colour),
+// and the main window's caption names the version.
 void StartupTest::windowsAreCreatedHiddenWithTheirCaptions()
 {
     LauncherFixture f;
@@ -56,6 +58,15 @@ void StartupTest::windowsAreCreatedHiddenWithTheirCaptions()
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
         QVERIFY2(!w->windowTitle().trimmed().isEmpty(), qPrintable(w->objectName()));
         captions << w->windowTitle();
+        const auto *form = qobject_cast<Form *>(w);
+        const WindowFrame &frame = form ? form->frame() : TForm1::frame;
+        if (frame.caption) // the main window's names the version
+            QCOMPARE(w->windowTitle(), QString::fromUtf8(frame.caption));
+        QCOMPARE(w->size(), frame.client);
+        if (frame.position != QPoint(-1, -1))
+            QCOMPARE(w->pos(), frame.position);
+        if (frame.background.isValid())
+            QCOMPARE(w->palette().color(QPalette::Window), frame.background);
     }
     // The fifteen in their order, then the launcher's own join question and friends window.
     QCOMPARE(names, (QStringList{"TForm1", "TForm2", "TForm5", "TForm6", "TForm7", "TForm8", "TForm9", "TForm10",
@@ -67,34 +78,19 @@ void StartupTest::windowsAreCreatedHiddenWithTheirCaptions()
              QStringLiteral("%1 - %2").arg(QLatin1String(ProductInfo::name), QLatin1String(ProductInfo::version)));
 }
 
-void StartupTest::timersStartAsDesigned_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("interval");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("Timer6") << "Timer6" << 1 << true;
-    QTest::newRow("Timer4") << "Timer4" << 1 << false;
-    QTest::newRow("updatert") << "updatert" << 1 << false;
-    QTest::newRow("news") << "news" << 100 << false;
-    QTest::newRow("shownew") << "shownew" << 200 << false;
-    QTest::newRow("onlinecounter") << "onlinecounter" << 30000 << true;
-    QTest::newRow("Timer5") << "Timer5" << 1000 << true;
-    QTest::newRow("Timer1") << "Timer1" << 5000 << true;
-    QTest::newRow("Timer2") << "Timer2" << 7000 << false;
-    QTest::newRow("Timer3") << "Timer3" << 1800 << false;
-}
-
+// Each timer of the main window, reached by its member, bears its name and
+// starts with its interval, running or not as its row says.
 void StartupTest::timersStartAsDesigned()
 {
-    QFETCH(QString, name);
-    QFETCH(int, interval);
-    QFETCH(bool, enabled);
     LauncherFixture f;
     f.presetQuietStart();
-    WindowTimer *t = form1(f.make())->findChild<WindowTimer *>(name);
-    QVERIFY(t);
-    QCOMPARE(t->interval(), interval);
-    QCOMPARE(t->isActive(), enabled);
+    TForm1 *w = form1(f.make());
+    for (const TimerRow &row : mainWindowTimers()) {
+        const WindowTimer *t = w->timers().*row.timer;
+        QCOMPARE(t->objectName(), QLatin1String(row.name));
+        QCOMPARE(t->interval(), row.intervalMs);
+        QCOMPARE(t->isActive(), row.enabled);
+    }
 }
 
 void StartupTest::progressRunsThroughEveryValueInOrder()

@@ -93,8 +93,6 @@ private slots:
     void noUpdateDialogHasItsOwnIdleTimer();
     void hiddenButtonChecksTheOlderDescriptor();
     void dialogsAreLaidOutAsDesigned();
-    void dialogWindows_data();
-    void dialogWindows();
     void firstRunBalloonComesBeforeTheUpdateBalloon();
     void realServerOffersANewVersion();
     void realServerFailureTakesTheNoUpdateState();
@@ -485,39 +483,6 @@ void UpdateTest::dialogsAreLaidOutAsDesigned()
         }
         QVERIFY2(texts >= 3, qPrintable(w->objectName()));
     }
-}
-
-void UpdateTest::dialogWindows_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QSize>("client");
-    QTest::addColumn<QPoint>("position");
-    QTest::addColumn<QColor>("background");
-    QTest::newRow("new version") << "TForm11" << "New version of OVCL avaible!" << QSize(273, 207) << QPoint(528, 309)
-                                 << QColor();
-    QTest::newRow("no update") << "TForm12" << "OVCL: Aktualizace / Update" << QSize(394, 74) << QPoint(462, 339)
-                               << QColor(Qt::black);
-    QTest::newRow("error") << "TForm13" << "Chyba / Error" << QSize(381, 98) << QPoint(554, 312) << QColor(Qt::white);
-}
-
-void UpdateTest::dialogWindows()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, caption);
-    QFETCH(QSize, client);
-    QFETCH(QPoint, position);
-    QFETCH(QColor, background);
-    LauncherFixture f;
-    Launcher &l = f.make();
-    QWidget *w = window == "TForm11" ? static_cast<QWidget *>(form11(l))
-                 : window == "TForm12" ? static_cast<QWidget *>(form12(l))
-                                       : static_cast<QWidget *>(form13(l));
-    QCOMPARE(w->windowTitle(), caption);
-    QCOMPARE(w->size(), client);
-    QCOMPARE(w->pos(), position);
-    if (background.isValid())
-        QCOMPARE(w->palette().color(QPalette::Window), background);
 }
 
 // The settings window of a first run closes before the version is fetched;
