@@ -22,6 +22,7 @@ set(OVCL_CORE_PLATFORM
   network/CurlDownloadService.h network/CurlDownloadService.cpp
   network/DatagramService.h
   network/QtDatagramService.h network/QtDatagramService.cpp
+  network/SenderFilter.h network/SenderFilter.cpp
 )
 set(OVCL_GUI_PLATFORM
   browser/BrowserControl.h

@@ -256,7 +256,8 @@ void ServerQueryTest::qstatReadsTheStandIns()
 // 10,000 datagrams in bursts of every size from 1 to 140, from a stranger
 // and from the server itself, each burst queued whole before the service
 // gets a turn, whatever share of it one turn reads: the real reply that
-// follows each burst is read, and nothing of the stranger's.
+// follows each burst is read, and nothing of the stranger's. A server that
+// floods is heard only up to its allowance, and again once asked again.
 void ServerQueryTest::floodLeavesTheSocketReading()
 {
     QUdpSocket server, stranger;
@@ -272,6 +273,7 @@ void ServerQueryTest::floodLeavesTheSocketReading()
     const QNetworkDatagram hello = server.receiveDatagram();
     const QByteArray junk(64, 'x');
     for (int size = 1; size <= 140; ++size) {
+        datagrams.send(host, server.localPort(), "again");
         for (int i = 0; i < size; ++i)
             (i % 10 ? stranger : server).writeDatagram(junk, hello.senderAddress(), quint16(hello.senderPort()));
         const QByteArray reply = "the reply to burst " + QByteArray::number(size);
@@ -280,6 +282,17 @@ void ServerQueryTest::floodLeavesTheSocketReading()
     }
     for (const QList<QVariant> &r : received)
         QCOMPARE(r.at(1).toInt(), int(server.localPort()));
+    datagrams.send(host, server.localPort(), "again");
+    received.clear();
+    for (int i = 0; i < 1000; ++i)
+        server.writeDatagram(junk, hello.senderAddress(), quint16(hello.senderPort()));
+    server.writeDatagram("unasked", hello.senderAddress(), quint16(hello.senderPort()));
+    QTest::qWait(50);
+    QCOMPARE(received.size(), QtDatagramService::RepliesPerRequest);
+    datagrams.send(host, server.localPort(), "again");
+    server.writeDatagram("asked", hello.senderAddress(), quint16(hello.senderPort()));
+    QTRY_COMPARE(received.last().at(2).toByteArray(), QByteArray("asked"));
+    QCOMPARE(received.size(), QtDatagramService::RepliesPerRequest + 1);
 }
 
 // ovcl_query against a stand-in that answers and one that does not: a line

@@ -1,5 +1,7 @@
 #include "QtDatagramService.h"
 
+#include "SenderFilter.h"
+
 #include <QHostInfo>
 #include <QSocketNotifier>
 
@@ -77,6 +79,7 @@ bool QtDatagramService::open()
     const int size = ReceiveBufferBytes;
     ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
     m_fd = fd;
+    filterSenders(); // nothing was sent yet: nothing gets in
     m_buffers.resize(size_t(DatagramsPerCall) * MaxDatagram);
     m_notifier = std::make_unique<QSocketNotifier>(qintptr(fd), QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &QtDatagramService::readPending);
@@ -89,13 +92,29 @@ void QtDatagramService::send(const QString &host, quint16 port, const QByteArray
     if (it == m_hosts.constEnd() || !open())
         return;
     const quint32 ip = it->address.toIPv4Address();
-    m_senders.insert(key(ip, port), host);
+    Sender &sender = m_senders[key(ip, port)];
+    sender.host = host;
+    const bool closed = sender.allowance == 0;
+    sender.allowance = RepliesPerRequest;
+    if (closed)
+        filterSenders();
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_port = htons(port);
     to.sin_addr.s_addr = htonl(ip);
     ::sendto(m_fd, data.constData(), size_t(data.size()), MSG_DONTWAIT, reinterpret_cast<const sockaddr *>(&to),
              sizeof to);
+}
+
+// The kernel lets in only the senders whose allowance is not used up.
+void QtDatagramService::filterSenders()
+{
+    std::vector<SenderFilter::Sender> letIn;
+    for (auto it = m_senders.cbegin(); it != m_senders.cend(); ++it) {
+        if (it->allowance > 0)
+            letIn.push_back({quint32(it.key() >> 16), quint16(it.key())});
+    }
+    SenderFilter::attach(m_fd, letIn);
 }
 
 // Held back while this turn reads; armed again only when nothing is left,
@@ -139,10 +158,13 @@ bool QtDatagramService::readSome(int &budget)
             if (h.msg_namelen != sizeof(sockaddr_in) || from[i].sin_family != AF_INET || (h.msg_flags & MSG_TRUNC))
                 continue;
             const quint16 port = ntohs(from[i].sin_port);
-            const auto host = m_senders.constFind(key(ntohl(from[i].sin_addr.s_addr), port));
-            if (host == m_senders.constEnd())
+            const auto sender = m_senders.find(key(ntohl(from[i].sin_addr.s_addr), port));
+            if (sender == m_senders.end() || sender->allowance == 0)
                 continue;
-            emit received(*host, port, QByteArray(static_cast<const char *>(parts[i].iov_base),
+            if (--sender->allowance == 0)
+                filterSenders();
+            const QString host = sender->host; // a handler may send, and so add senders
+            emit received(host, port, QByteArray(static_cast<const char *>(parts[i].iov_base),
                                                    qsizetype(messages[i].msg_len)));
         }
         if (got < count)

@@ -20,8 +20,13 @@ class QSocketNotifier;
 // queued the next turn goes on reading with the notification held back; it
 // is armed again only once the kernel's queue is empty. Errors the kernel
 // reports on the socket (an unreachable port answering an earlier request)
-// are read and forgotten like datagrams. Datagrams from addresses nothing
-// was sent to are dropped without a copy.
+// are read and forgotten like datagrams.
+//
+// Only an address something was sent to gets in, and only for up to
+// RepliesPerRequest datagrams after each request to it (the longest split
+// reply has far fewer): the kernel drops the rest before they are queued
+// (see SenderFilter), and should one get through it is dropped unread. A
+// flood costs the thread nothing, even from a server's own address.
 class QtDatagramService : public DatagramService
 {
     Q_OBJECT
@@ -37,6 +42,7 @@ public:
     static constexpr int MaxDatagram = 64 * 1024;
     static constexpr qint64 KeepAddressMs = 5 * 60 * 1000;
     static constexpr int ReceiveBufferBytes = 1 << 20;
+    static constexpr int RepliesPerRequest = 64;
 
 private:
     struct Known {
@@ -45,6 +51,7 @@ private:
     };
     void found(const QString &host, const QHostAddress &address);
     bool open();
+    void filterSenders();
     void readPending();
     // The kernel's queue is empty (true) or the turn's share is read (false).
     bool readSome(int &budget);
@@ -56,5 +63,9 @@ private:
     std::vector<char> m_buffers;
     QElapsedTimer m_age;
     QHash<QString, Known> m_hosts;
-    QHash<quint64, QString> m_senders; // IPv4 address and port -> host
+    struct Sender {
+        QString host;
+        int allowance = 0; // datagrams still let in
+    };
+    QHash<quint64, Sender> m_senders; // by IPv4 address and port
 };
