@@ -88,13 +88,13 @@ echo "seconds to the first window mapped: $(since "$first")"
 echo "seconds to the main window mapped: $(since "$main")"
 
 sleep 5
-# The demo server's game servers all answer: the last of the fourteen lamps
-# to light, from the main window mapped.
+# The demo server's game servers answer but one (entry 9, kept down): the
+# last of the thirteen lamps to light, from the main window mapped.
 lit=$(grep -a 'ovcl.lamps: entry .*: online' "$app/log" | awk '!seen[$5]++ {n++; last = $1 " " $2} END {print n + 0, last}')
-if [ "${lit%% *}" -ge 14 ]; then
-  echo "seconds from the main window mapped to every lamp lit: $(echo "$(date -d "${lit#* }" +%s.%N) - $main" | bc -l | awk '{printf "%.3f", $1}')"
+if [ "${lit%% *}" -ge 13 ]; then
+  echo "seconds from the main window mapped to every answering server's lamp lit (${lit%% *}): $(echo "$(date -d "${lit#* }" +%s.%N) - $main" | bc -l | awk '{printf "%.3f", $1}')"
 else
-  echo "only ${lit%% *} of 14 lamps lit within 5 s"
+  echo "only ${lit%% *} of 13 lamps lit within 5 s"
 fi
 echo "resident memory after 5 s: $(( $(rss_kb $launcher) / 1024 )) MB summed, $(( $(pss_kb $launcher) / 1024 )) MB proportional"
 c0=$(cpu_ns $launcher)

@@ -392,7 +392,6 @@ void DesktopsTest::pagesShowAgain()
 
     awayAndBack(group, &main, how);
     QVERIFY(main.isVisible() && !main.isMinimized());
-    QVERIFY(!browser->pageHidden());
     QTRY_COMPARE(visibility(browser), QStringLiteral("visible"));
 }
 

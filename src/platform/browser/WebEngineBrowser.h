@@ -29,10 +29,6 @@ public:
     void refresh() override;
     void release();
     void showAgain() override;
-    // Whether the control and its page believe themselves hidden although
-    // the control is meant to be seen.
-    bool pageHidden() const { return m_hiddenByWindow; }
-
     static constexpr qint64 reviveAgainAfterMs = 60000;
 
 protected:
