@@ -6,6 +6,7 @@
 // refresh, without and with the player lists, and the wall time a refresh
 // takes (mostly the spacing of one server's requests).
 #include "GameResponder.h"
+#include "QueueWait.h"
 #include "platform/network/QtDatagramService.h"
 #include "query/QueryScheduler.h"
 #include "query/SteadyQueryClock.h"
@@ -83,6 +84,7 @@ long residentKb()
 struct Flood {
     double cpuShare;   // of one core, on the user-interface thread
     double longestGap; // ms between two turns of a 10 ms timer
+    double gapQueuedMs; // of which the thread waited for a processor
     long memoryGrowthKb;
     int onlineAfter;
 };
@@ -110,7 +112,7 @@ Flood flood(QtDatagramService &datagrams, QueryScheduler &scheduler, int perSeco
         to.sin_family = AF_INET;
         to.sin_port = htons(port);
         to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        const char junk[64] = "\xFF\xFF\xFF\xFFflood";
+        const char junk[64] = "\xFF\xFF\xFF\xFF" "flood";
         QElapsedTimer t;
         t.start();
         long sent = 0;
@@ -127,12 +129,18 @@ Flood flood(QtDatagramService &datagrams, QueryScheduler &scheduler, int perSeco
     const double cpuBefore = threadCpuMs();
     QElapsedTimer wall;
     wall.start();
-    double longest = 0;
+    double longest = 0, longestQueued = 0;
     qint64 last = wall.elapsed();
+    qint64 lastQueued = queueWaitNs();
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, [&] {
-        longest = std::max(longest, double(wall.elapsed() - last));
+        const qint64 queued = queueWaitNs();
+        if (double(wall.elapsed() - last) > longest) {
+            longest = double(wall.elapsed() - last);
+            longestQueued = double(queued - lastQueued) / 1e6;
+        }
         last = wall.elapsed();
+        lastQueued = queued;
     });
     tick.start(10);
     QEventLoop loop;
@@ -143,7 +151,7 @@ Flood flood(QtDatagramService &datagrams, QueryScheduler &scheduler, int perSeco
     stop = true;
     sender.join();
     tick.stop();
-    Flood out{cpu / elapsed, longest, residentKb() - memoryBefore, 0};
+    Flood out{cpu / elapsed, longest, longestQueued, residentKb() - memoryBefore, 0};
     measure(scheduler, 1);
     for (int i = 0; i < scheduler.serverCount(); ++i)
         out.onlineAfter += scheduler.state(i).isOnline();
@@ -218,8 +226,9 @@ int main(int argc, char **argv)
     for (const bool fromProbe : {false, true}) {
         const Flood f = flood(datagrams, scheduler, 100000, 10, fromProbe);
         std::printf("a flood of 100000 datagrams/s for 10 s from %s: %.1f %% of a core on the user-interface "
-                    "thread, longest gap between turns %.0f ms, memory %+ld kB; the refresh after it: %d of %d online\n",
-                    fromProbe ? "an address asked before" : "a stranger", 100.0 * f.cpuShare, f.longestGap,
+                    "thread, longest gap between turns %.0f ms (%.0f ms of it waiting for a processor), memory %+ld kB; "
+                    "the refresh after it: %d of %d online\n",
+                    fromProbe ? "an address asked before" : "a stranger", 100.0 * f.cpuShare, f.longestGap, f.gapQueuedMs,
                     f.memoryGrowthKb, f.onlineAfter, scheduler.serverCount());
     }
 

@@ -11,7 +11,9 @@
 //                                  player starts it (not a first run): from
 //                                  the main window being shown until the pages
 //                                  have loaded and the news window is up
+#include "QueueWait.h"
 #include "CommunityServer.h"
+#include "QueueWait.h"
 #include "launcher/Launcher.h"
 #include "platform/browser/WebEngineSetup.h"
 #include "platform/system/ApplicationFonts.h"
@@ -37,16 +39,6 @@ QWidget *launcherWindow(const char *name)
             return window;
     }
     return nullptr;
-}
-
-// Nanoseconds this thread has waited, ready to run, for a processor.
-qint64 queueWaitNs()
-{
-    QFile stat(QStringLiteral("/proc/thread-self/schedstat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = stat.readAll().split(' ');
-    return fields.size() > 1 ? fields.at(1).toLongLong() : 0;
 }
 
 // The longest gap between heartbeats, and how much of it was spent waiting
