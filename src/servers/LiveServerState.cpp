@@ -21,24 +21,23 @@ using namespace ServerCatalogue;
 Q_LOGGING_CATEGORY(lamps, "ovcl.lamps", QtWarningMsg)
 
 namespace {
-const char *statusName(ServerState::Status status)
-{
-    return status == ServerState::Status::Online ? "online"
-           : status == ServerState::Status::Offline ? "offline"
-                                                   : "unknown";
-}
+// The lamp a state shows, and its name in the log.
+struct Lamp {
+    const char *picture;
+    const char *name;
+};
 
-const char *lampPicture(ServerState::Status status)
+Lamp lampOf(ServerState::Status status)
 {
     switch (status) {
     case ServerState::Status::Online:
-        return ":/skin/state_up.png";
+        return {":/skin/state_up.png", "online"};
     case ServerState::Status::Offline:
-        return ":/skin/state_down.png";
+        return {":/skin/state_down.png", "offline"};
     case ServerState::Status::Unknown:
         break;
     }
-    return ":/skin/state_unknown.png";
+    return {":/skin/state_unknown.png", "unknown"};
 }
 } // namespace
 
@@ -141,10 +140,10 @@ void LiveServerState::show(int index)
     const ServerState &state = m_scheduler.state(index);
     const ServerStateTexts texts = ServerStateTexts::of(state, english(), m_clock.wallTime(), caption(index + 1));
     const Marks &m = m_marks.at(size_t(index));
-    const QString lamp = QString::fromLatin1(lampPicture(state.status));
-    if (m.lamp->picture() != lamp)
-        qCDebug(lamps, "entry %d: %s", index + 1, statusName(state.status));
-    m.lamp->setPicture(lamp);
+    const Lamp lamp = lampOf(state.status);
+    if (m.lamp->picture() != QLatin1String(lamp.picture))
+        qCDebug(lamps, "entry %d: %s", index + 1, lamp.name);
+    m.lamp->setPicture(QString::fromLatin1(lamp.picture));
     const bool known = state.lastSeen.isValid();
     m.players->setCaption(known ? QString::number(state.players) : texts.players);
     m.maximum->setCaption(known ? QString::number(state.maxPlayers) : QString());

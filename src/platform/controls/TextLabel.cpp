@@ -99,17 +99,16 @@ void TextLabel::fitRoom()
 
 QSize TextLabel::sizeHint() const
 {
-    const int around = width() - textRoom(); // frame, margins and indent
-    if (!m_room.isNull()) {
-        const QMargins frame = contentsMargins();
-        return QSize(textWidth() + around, QFontMetrics(drawnFont()).size(0, m_shown).height() + frame.top() + frame.bottom());
-    }
-    if (wordWrap()) {
+    if (wordWrap() && m_room.isNull()) {
         QSize hint = QLabel::sizeHint();
         hint.rwidth() += textWidth() - widestLine(fontMetrics(), text());
         return hint;
     }
-    return QSize(textWidth() + around, QLabel::sizeHint().height());
+    const QMargins frame = contentsMargins();
+    const int height = m_room.isNull()
+                           ? QLabel::sizeHint().height()
+                           : QFontMetrics(drawnFont()).size(0, m_shown).height() + frame.top() + frame.bottom();
+    return QSize(textWidth() + width() - textRoom(), height); // the text and what lies around its room
 }
 
 QSize TextLabel::minimumSizeHint() const
